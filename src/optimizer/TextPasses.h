@@ -1,0 +1,27 @@
+#pragma once
+// The optimizer pipeline: the four deletion groups in their fixed order, then the space and tab
+// conversions, all on one working text of bytes (any byte value, NUL included).
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "optimizer/OptimizeOptions.h"
+
+namespace venkora {
+
+// Receives the status text of each deletion group as the group begins (UTF-8).
+using StatusSink = std::function<void(std::string_view)>;
+
+inline constexpr std::string_view kStatusLeerzeichen = "Lösche Leerzeichen...";
+inline constexpr std::string_view kStatusTabulatoren = "Lösche Tabulatoren...";
+inline constexpr std::string_view kStatusZeilenumbrueche = "Lösche Zeilenumbrüche...";
+inline constexpr std::string_view kStatusBenutzerdefiniert = "Lösche benutzerdefinierte Zeichen...";
+
+// Rewrites `text` in place. Each rule's result is byte for byte that of SweepToFixpoint with the
+// rule's pattern and replacement; a group whose switch is on announces itself through `status`
+// even when its rules change nothing.
+void OptimizeTextPasses(std::string& text, const OptimizeOptions& options,
+                        const StatusSink& status = {});
+
+}  // namespace venkora
