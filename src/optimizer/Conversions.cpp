@@ -1,13 +1,75 @@
 #include "optimizer/Conversions.h"
 
-#include "optimizer/Sweep.h"
+#include <algorithm>
+#include <cstring>
+
+#include "optimizer/ByteScan.h"
 
 namespace venkora {
 
-void TabsToSpaces(std::string& text, std::uint8_t n) { SweepToFixpoint(text, "\t", std::string(n, ' ')); }
+// One sweep of TAB -> P leaves no tab behind that it inserted, and one sweep of P -> TAB leaves
+// only runs shorter than N, separated by the inserted tabs; so both rules are done after a
+// single sweep. TAB SP -> TAB cannot overlap itself, so any order of deletions gives its result.
 
-void SpacesToTabs(std::string& text, std::uint8_t n) { SweepToFixpoint(text, std::string(n, ' '), "\t"); }
+void TabsToSpaces(std::string& text, std::uint8_t n) {
+    const auto tabs = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\t'));
+    if (tabs == 0) return;
+    if (n == 1) {
+        std::replace(text.begin(), text.end(), '\t', ' ');
+        return;
+    }
+    if (n == 0) {
+        std::erase(text, '\t');
+        return;
+    }
+    const std::size_t size = text.size();
+    std::string out(size + tabs * (n - 1u), ' ');
+    const char* p = text.data();
+    std::size_t w = 0;
+    for (std::size_t r = 0; r < size;) {
+        const std::size_t tab = scan::FindByteOrEnd(p, r, size, '\t');
+        std::memcpy(out.data() + w, p + r, tab - r);
+        w += tab - r;
+        const std::size_t run = scan::RunForward(p, tab, size, '\t');
+        w += run * n;  // `out` starts out filled with spaces
+        r = tab + run;
+    }
+    text.swap(out);
+}
 
-void DeleteSpacesAfterTabs(std::string& text) { SweepToFixpoint(text, "\t ", "\t"); }
+void SpacesToTabs(std::string& text, std::uint8_t n) {
+    if (n == 0) return;
+    const std::size_t size = text.size();
+    scan::Compactor c{text.data(), 0, 0};
+    while (c.read < size) {
+        c.KeepUntil(scan::FindByteOrEnd(c.p, c.read, size, ' '));
+        const std::size_t run = scan::RunForward(c.p, c.read, size, ' ');
+        if (run >= n) {
+            const std::size_t tabs = run / n;
+            const std::size_t rest = run % n;
+            std::memset(c.p + c.write, '\t', tabs);
+            std::memset(c.p + c.write + tabs, ' ', rest);
+            c.write += tabs + rest;
+            c.read += run;
+        } else {
+            c.KeepUntil(c.read + run);
+        }
+    }
+    text.resize(c.write);
+}
+
+void DeleteSpacesAfterTabs(std::string& text) {
+    constexpr std::string_view kTabSpace = "\t ";
+    std::size_t at = scan::Find(text, kTabSpace);
+    if (at == scan::npos) return;
+    scan::Compactor c{text.data(), at, at};
+    while (at != scan::npos) {
+        c.KeepUntil(at + 1);
+        c.read += scan::RunForward(c.p, c.read, text.size(), ' ');
+        at = scan::Find(text, kTabSpace, c.read);
+    }
+    c.KeepUntil(text.size());
+    text.resize(c.write);
+}
 
 }  // namespace venkora

@@ -1,19 +1,105 @@
 #include "optimizer/LineBreakRules.h"
 
+#include <cstring>
+
+#include "optimizer/ByteScan.h"
 #include "optimizer/Sweep.h"
 
 namespace venkora {
 
+// The rules here are confluent when `s` holds neither CR nor LF: deleting a copy of `s` never
+// creates or destroys a line break, and the pattern cannot overlap itself. Then every order of
+// deletions ends in the same text as the sweeps, and one pass that deletes, at each line break,
+// as many copies as stand there gives it. A string with CR or LF can form new line breaks while
+// it goes; such rules are handed to SweepToFixpoint.
+
+namespace {
+
+bool HasBreakByte(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+}  // namespace
+
 void DeleteBeforeBreaks(std::string& text, std::string_view s, std::string_view brk) {
-    SweepToFixpoint(text, std::string(s) + std::string(brk), brk);
+    if (s.empty()) return;
+    const std::string pattern = std::string(s).append(brk);
+    if (HasBreakByte(s)) {
+        SweepToFixpoint(text, pattern, brk);
+        return;
+    }
+    std::size_t at = scan::Find(text, pattern);
+    if (at == scan::npos) return;
+    const scan::Repeats copies(s);
+    scan::Compactor c{text.data(), at, at};
+    while (at != scan::npos) {
+        const std::size_t breakAt = at + s.size();
+        c.KeepUntil(breakAt);
+        c.write -= copies.Before(c.p, c.write);
+        c.KeepUntil(breakAt + brk.size());
+        at = scan::Find(text, pattern, c.read);
+    }
+    c.KeepUntil(text.size());
+    text.resize(c.write);
 }
 
 void DeleteAfterBreaks(std::string& text, std::string_view brk, std::string_view s) {
-    SweepToFixpoint(text, std::string(brk) + std::string(s), brk);
+    if (s.empty()) return;
+    const std::string pattern = std::string(brk).append(s);
+    if (HasBreakByte(s)) {
+        SweepToFixpoint(text, pattern, brk);
+        return;
+    }
+    std::size_t at = scan::Find(text, pattern);
+    if (at == scan::npos) return;
+    const scan::Repeats copies(s);
+    scan::Compactor c{text.data(), at, at};
+    while (at != scan::npos) {
+        c.KeepUntil(at + brk.size());
+        c.read += copies.After(c.p, c.read, text.size());
+        at = scan::Find(text, pattern, c.read);
+    }
+    c.KeepUntil(text.size());
+    text.resize(c.write);
 }
 
-void CollapseCrLfRuns(std::string& text) { SweepToFixpoint(text, "\r\n\r\n", "\r\n"); }
+void CollapseCrLfRuns(std::string& text) {
+    constexpr std::string_view kTwoPairs = "\r\n\r\n";
+    std::size_t at = scan::Find(text, kTwoPairs);
+    if (at == scan::npos) return;
+    const scan::Repeats pairs(kCrLf);
+    scan::Compactor c{text.data(), at, at};
+    while (at != scan::npos) {
+        // Keep the first pair of the run, drop the pairs that follow it.
+        c.KeepUntil(at + 2);
+        c.read += pairs.After(c.p, c.read, text.size());
+        at = scan::Find(text, kTwoPairs, c.read);
+    }
+    c.KeepUntil(text.size());
+    text.resize(c.write);
+}
 
-void DeleteBreaks(std::string& text, std::string_view brk) { SweepToFixpoint(text, brk, ""); }
+void DeleteBreaks(std::string& text, std::string_view brk) {
+    // Like matching brackets: each closing byte removes an opening byte that ends the kept text,
+    // so breaks that come together when the break between them goes are removed too. A run of
+    // k closing bytes meets the run of j opening bytes at the end of the kept text: min(j, k)
+    // of each go, the rest of the closing run is kept.
+    std::size_t at = scan::Find(text, brk);
+    if (at == scan::npos) return;
+    const char open = brk[0];
+    const char close = brk[1];
+    const std::size_t size = text.size();
+    scan::Compactor c{text.data(), at + 1, at + 1};
+    while (c.read < size) {
+        const std::size_t closing = scan::RunForward(c.p, c.read, size, close);
+        const std::size_t opening = scan::RunBackward(c.p, c.write, open, closing);
+        c.write -= opening;
+        c.read += opening;
+        c.KeepUntil(c.read + (closing - opening));
+        at = scan::Find(text, brk, c.read);
+        if (at == scan::npos) break;
+        c.KeepUntil(at + 1);
+    }
+    c.KeepUntil(size);
+    text.resize(c.write);
+}
 
 }  // namespace venkora

@@ -1,0 +1,144 @@
+#pragma once
+// Byte-scanning helpers shared by the one-pass optimizer rules. All work on explicit lengths,
+// so NUL bytes are ordinary bytes. Where SSE2 is available (every x86-64), 16 bytes are
+// compared at a time.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace venkora::scan {
+
+inline constexpr std::size_t npos = std::string_view::npos;
+
+// Position of the first byte `c` at or after `from`, or `size` when there is none.
+inline std::size_t FindByteOrEnd(const char* p, std::size_t from, std::size_t size, char c) {
+    const void* hit = std::memchr(p + from, c, size - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - p) : size;
+}
+
+// Position of the first occurrence of `needle` (not empty) in `hay` at or after `from`, or
+// npos. Candidates are the places where the first and the last byte of the needle both match,
+// so a byte that is frequent in the text but not at both ends costs nothing.
+inline std::size_t Find(std::string_view hay, std::string_view needle, std::size_t from = 0) {
+    const std::size_t n = hay.size();
+    const std::size_t m = needle.size();
+    if (from > n || n - from < m) return npos;
+    const char* p = hay.data();
+    if (m == 1) {
+        const std::size_t at = FindByteOrEnd(p, from, n, needle[0]);
+        return at == n ? npos : at;
+    }
+    const std::size_t lastStart = n - m;
+    const char head = needle[0];
+    const char tail = needle[m - 1];
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i heads = _mm_set1_epi8(head);
+    const __m128i tails = _mm_set1_epi8(tail);
+    for (; i + 15 <= lastStart; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + m - 1));
+        auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails))));
+        while (mask != 0) {
+            const auto bit = static_cast<std::size_t>(__builtin_ctz(mask));
+            if (std::memcmp(p + i + bit + 1, needle.data() + 1, m - 2) == 0) return i + bit;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; i <= lastStart; ++i) {
+        if (p[i] == head && p[i + m - 1] == tail &&
+            std::memcmp(p + i + 1, needle.data() + 1, m - 2) == 0) {
+            return i;
+        }
+    }
+    return npos;
+}
+
+// Number of bytes equal to `c` from `from` onwards.
+inline std::size_t RunForward(const char* p, std::size_t from, std::size_t size, char c) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i all = _mm_set1_epi8(c);
+    for (; i + 16 <= size; i += 16) {
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), all)));
+        if (mask != 0xFFFFu) return i + static_cast<std::size_t>(__builtin_ctz(~mask)) - from;
+    }
+#endif
+    while (i < size && p[i] == c) ++i;
+    return i - from;
+}
+
+// Number of bytes equal to `c` directly in front of `end`, counting at most `limit`.
+inline std::size_t RunBackward(const char* p, std::size_t end, char c, std::size_t limit) {
+    const std::size_t stop = end - (limit < end ? limit : end);
+    std::size_t i = end;
+#if defined(__SSE2__)
+    const __m128i all = _mm_set1_epi8(c);
+    for (; i >= stop + 16; i -= 16) {
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i - 16)), all)));
+        if (mask != 0xFFFFu) return end - i + static_cast<std::size_t>(__builtin_clz(~mask << 16));
+    }
+#endif
+    while (i > stop && p[i - 1] == c) --i;
+    return end - i;
+}
+
+// Counts whole copies of a string that stand in a row, by comparing a block of several
+// copies at a time.
+class Repeats {
+public:
+    explicit Repeats(std::string_view s) : unit_(s.size()) {
+        while (block_.size() < 64) block_.append(s);
+    }
+
+    // Bytes taken by the copies that end at `end`.
+    std::size_t Before(const char* p, std::size_t end) const {
+        std::size_t i = end;
+        while (i >= block_.size() && std::memcmp(p + i - block_.size(), block_.data(), block_.size()) == 0) {
+            i -= block_.size();
+        }
+        while (i >= unit_ && std::memcmp(p + i - unit_, block_.data(), unit_) == 0) i -= unit_;
+        return end - i;
+    }
+
+    // Bytes taken by the copies that begin at `from`.
+    std::size_t After(const char* p, std::size_t from, std::size_t size) const {
+        std::size_t i = from;
+        while (size - i >= block_.size() && std::memcmp(p + i, block_.data(), block_.size()) == 0) {
+            i += block_.size();
+        }
+        while (size - i >= unit_ && std::memcmp(p + i, block_.data(), unit_) == 0) i += unit_;
+        return i - from;
+    }
+
+private:
+    std::size_t unit_;
+    std::string block_;  // the string repeated to at least 64 bytes
+};
+
+// In-place compaction of a text: bytes are read at `read` and kept at `write` <= `read`.
+struct Compactor {
+    char* p;
+    std::size_t read;
+    std::size_t write;
+
+    // Keeps the input bytes up to `until`.
+    void KeepUntil(std::size_t until) {
+        if (write != read) std::memmove(p + write, p + read, until - read);
+        write += until - read;
+        read = until;
+    }
+};
+
+}  // namespace venkora::scan
