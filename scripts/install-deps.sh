@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Venkora needs to build, test and run. Packages that are already
+# installed are left alone; when nothing is missing, nothing is fetched.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config         # toolchain
+  qt6-base-dev                      # Qt 6 widgets and print support
+  libqscintilla2-qt6-dev            # the edit component
+  qt6-translations-l10n             # German texts of Qt's standard dialogs
+  libxcb-xkb-dev                    # keyboard lock indicators on X11
+  libgtest-dev libbenchmark-dev     # tests and benchmarks
+  fonts-dejavu-core                 # a real font for offscreen test runs
+  poppler-utils                     # PDF checks of printed output
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installiere fehlende Pakete: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
