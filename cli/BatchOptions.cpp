@@ -1,0 +1,317 @@
+#include "BatchOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "optimizer/OptimizeOptionKey.h"
+
+namespace venkora {
+
+namespace {
+
+using Problem = std::optional<std::string>;
+
+// Long options that take a value, either as --name=VALUE or as the next argument.
+constexpr std::array<std::string_view, 7> kValueOptions{
+    "leerzeichen", "tabulatoren", "zeilenumbrueche", "benutzerdefiniert",
+    "benutzerdefiniert-an", "breite", "set"};
+
+std::string Quoted(std::string_view text) {
+    return std::string("„").append(text).append("“");
+}
+
+std::string OptionName(std::string_view name) { return Quoted(std::string("--").append(name)); }
+
+// A whole decimal number without sign, at most `max`.
+std::optional<std::uint64_t> ParseDigits(std::string_view text, std::uint64_t max) {
+    if (text.empty()) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > max) return std::nullopt;
+    }
+    return value;
+}
+
+// A decimal number in the 32-bit range, signed or unsigned, as the 32 bits it is stored as:
+// "-13" and "4294967283" give the same value.
+std::optional<std::uint32_t> ParseStoredInteger(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto magnitude = ParseDigits(text, negative ? 0x80000000u : 0xFFFFFFFFu);
+    if (!magnitude) return std::nullopt;
+    return negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(*magnitude))
+                    : static_cast<std::uint32_t>(*magnitude);
+}
+
+// anfang | ende | beide as the two side switches (start, end).
+Problem ParseSides(std::string_view option, std::string_view value, std::int32_t& start,
+                   std::int32_t& end) {
+    if (value == "anfang") {
+        start = 1;
+        end = 0;
+    } else if (value == "ende") {
+        start = 0;
+        end = 1;
+    } else if (value == "beide") {
+        start = 1;
+        end = 1;
+    } else {
+        return OptionName(option) + " erwartet anfang, ende oder beide, nicht " + Quoted(value);
+    }
+    return std::nullopt;
+}
+
+Problem ApplySet(OptimizeOptions& options, std::string_view assignment) {
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string_view::npos) {
+        return "„--set“ erwartet SCHLÜSSEL=WERT, nicht " + Quoted(assignment);
+    }
+    const std::string_view name = assignment.substr(0, equals);
+    const std::string_view value = assignment.substr(equals + 1);
+    const OptimizeOptionKey* key = FindOptimizeOptionKey(name);
+    if (!key) return "unbekannter Schlüssel " + Quoted(name) + " für „--set“";
+    if (key->kind == OptimizeOptionKey::Kind::String) {
+        key->SetString(options, std::string(value));
+        return std::nullopt;
+    }
+    const auto stored = ParseStoredInteger(value);
+    if (!stored) {
+        return Quoted(std::string("--set ").append(key->name)) +
+               " erwartet eine ganze Zahl im 32-Bit-Bereich, nicht " + Quoted(value);
+    }
+    key->SetInteger(options, *stored);
+    return std::nullopt;
+}
+
+// Options with a value. `bendefSidesChosen` records an earlier --benutzerdefiniert-an.
+Problem ApplyValueOption(BatchOptions& batch, bool& bendefSidesChosen, std::string_view name,
+                         std::string_view value) {
+    OptimizeOptions& o = batch.optimize;
+    if (name == "leerzeichen") {
+        o.leerz = 1;
+        return ParseSides(name, value, o.leerzAnf, o.leerzEnde);
+    }
+    if (name == "tabulatoren") {
+        o.tab = 1;
+        return ParseSides(name, value, o.tabAnf, o.tabEnde);
+    }
+    if (name == "zeilenumbrueche") {
+        if (value == "alle") {
+            o.nurLeerzeilen = 0;
+        } else if (value == "leerzeilen") {
+            o.nurLeerzeilen = 1;
+        } else {
+            return OptionName(name) + " erwartet alle oder leerzeilen, nicht " + Quoted(value);
+        }
+        o.zeilenumbruch = 1;
+        return std::nullopt;
+    }
+    if (name == "benutzerdefiniert") {
+        if (value.empty()) return OptionName(name) + " braucht mindestens ein Zeichen";
+        o.bendef = 1;
+        o.bendefZeichen = std::string(value);
+        if (!bendefSidesChosen) {
+            o.bendefAnf = 1;
+            o.bendefEnde = 1;
+        }
+        return std::nullopt;
+    }
+    if (name == "benutzerdefiniert-an") {
+        bendefSidesChosen = true;
+        return ParseSides(name, value, o.bendefAnf, o.bendefEnde);
+    }
+    if (name == "breite") {
+        const auto width = ParseDigits(value, 255);
+        if (!width) {
+            return OptionName(name) + " erwartet eine ganze Zahl von 0 bis 255, nicht " +
+                   Quoted(value);
+        }
+        o.tabbreite = static_cast<std::uint8_t>(*width);
+        return std::nullopt;
+    }
+    return ApplySet(o, value);
+}
+
+// Options without a value; false when `name` is none of them.
+bool ApplySwitch(BatchOptions& batch, std::string_view name) {
+    if (name == "tab-zu-leerz") {
+        batch.optimize.tabZuLeerz = 1;
+    } else if (name == "leerz-zu-tab") {
+        batch.optimize.leerzZuTab = 1;
+    } else if (name == "ueberzaehlige-loeschen") {
+        batch.optimize.loescheUeberz = 1;
+    } else if (name == "vor-ort") {
+        batch.inPlace = true;
+    } else if (name == "pruefen") {
+        batch.check = true;
+    } else if (name == "ausfuehrlich") {
+        batch.verbose = true;
+    } else if (name == "help") {
+        batch.request = BatchOptions::Request::Help;
+    } else if (name == "version") {
+        batch.request = BatchOptions::Request::Version;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Problem CheckMode(const BatchOptions& batch) {
+    if (!batch.inPlace) return std::nullopt;
+    if (batch.check) return std::string("„--vor-ort“ und „--pruefen“ schließen einander aus");
+    if (batch.files.empty()) return std::string("„--vor-ort“ braucht mindestens eine Datei");
+    if (std::find(batch.files.begin(), batch.files.end(), "-") != batch.files.end()) {
+        return std::string("„--vor-ort“ kann die Standardeingabe nicht überschreiben");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
+    std::span<const std::string_view> arguments) {
+    BatchOptions batch;
+    batch.optimize.bereich = 1;
+    bool bendefSidesChosen = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view arg = arguments[i];
+        if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
+            batch.files.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg[1] != '-') {
+            // Bundled short switches such as -cv.
+            for (char letter : arg.substr(1)) {
+                const std::string_view name = letter == 'i'   ? "vor-ort"
+                                              : letter == 'c' ? "pruefen"
+                                              : letter == 'v' ? "ausfuehrlich"
+                                              : letter == 'h' ? "help"
+                                                              : "";
+                if (name.empty()) {
+                    return UsageError{"unbekannte Option " + Quoted(std::string{'-', letter})};
+                }
+                ApplySwitch(batch, name);
+                if (batch.request != Request::Optimize) return batch;
+            }
+            continue;
+        }
+        const std::string_view body = arg.substr(2);
+        const std::size_t equals = body.find('=');
+        const std::string_view name = body.substr(0, equals);
+        const bool takesValue =
+            std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
+        if (!takesValue) {
+            if (!ApplySwitch(batch, name)) {
+                return UsageError{"unbekannte Option " + OptionName(name)};
+            }
+            if (equals != std::string_view::npos) {
+                return UsageError{OptionName(name) + " nimmt keinen Wert an"};
+            }
+            if (batch.request != Request::Optimize) return batch;
+            continue;
+        }
+        std::string_view value;
+        if (equals != std::string_view::npos) {
+            value = body.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return UsageError{OptionName(name) + " braucht einen Wert"};
+        }
+        if (Problem problem = ApplyValueOption(batch, bendefSidesChosen, name, value)) {
+            return UsageError{std::move(*problem)};
+        }
+    }
+    if (Problem problem = CheckMode(batch)) return UsageError{std::move(*problem)};
+    return batch;
+}
+
+std::string BatchOptions::HelpText() {
+    std::string text =
+        "Aufruf: venkora-optimieren [OPTIONEN] [DATEI ...]\n"
+        "\n"
+        "Optimiert Textdateien: löscht überflüssige Leerzeichen, Tabulatoren und eine frei\n"
+        "gewählte Zeichenfolge an Zeilenanfängen und Zeilenenden, löscht Zeilenumbrüche und\n"
+        "wandelt Tabulatoren in Leerzeichen oder Leerzeichen in Tabulatoren um.\n"
+        "Zeilenumbrüche sind die Bytepaare CR LF und LF CR. Ohne DATEI oder mit „-“ wird die\n"
+        "Standardeingabe gelesen; das Ergebnis geht auf die Standardausgabe.\n"
+        "\n"
+        "Löschen:\n"
+        "  --leerzeichen=anfang|ende|beide\n"
+        "                      Leerzeichen am Zeilenanfang, am Zeilenende oder an beiden\n"
+        "  --tabulatoren=anfang|ende|beide\n"
+        "                      Tabulatoren am Zeilenanfang, am Zeilenende oder an beiden\n"
+        "  --zeilenumbrueche=alle|leerzeilen\n"
+        "                      alle Zeilenumbrüche oder nur die von Leerzeilen\n"
+        "  --benutzerdefiniert=ZEICHEN\n"
+        "                      die Zeichenfolge ZEICHEN an Zeilenanfang und Zeilenende\n"
+        "  --benutzerdefiniert-an=anfang|ende|beide\n"
+        "                      wo ZEICHEN gelöscht wird (Vorgabe: beide)\n"
+        "\n"
+        "Umwandeln:\n"
+        "  --tab-zu-leerz      jeden Tabulator in BREITE Leerzeichen\n"
+        "  --leerz-zu-tab      je BREITE Leerzeichen in einen Tabulator\n"
+        "  --ueberzaehlige-loeschen\n"
+        "                      dabei die Leerzeichen hinter Tabulatoren löschen\n"
+        "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
+        "\n"
+        "Gespeicherte Einstellungen:\n"
+        "  --set SCHLÜSSEL=WERT\n"
+        "                      setzt eine Einstellung unter ihrem Namen im Abschnitt\n"
+        "                      „OptimierenDlg“, z. B. --set \"Nur Leerzeilen=1\" oder\n"
+        "                      --set \"Benutzerdef Zeichen=ab\". Zahlen als 32-Bit-Werte mit\n"
+        "                      oder ohne Vorzeichen („Tabbreite“ behält die unteren 8 Bit);\n"
+        "                      Groß- und Kleinschreibung des Namens zählt nicht.\n"
+        "                      Schlüssel:\n";
+    // Columns on the screen: UTF-8 continuation bytes take none.
+    const auto columns = [](std::string_view s) {
+        return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    };
+    std::string line = "                     ";
+    for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
+        const std::string entry = " " + Quoted(key.name);
+        if (columns(line) + columns(entry) > 80) {
+            text.append(line).append("\n");
+            line = "                     ";
+        }
+        line.append(entry);
+    }
+    text.append(line).append("\n");
+    text.append(
+        "\n"
+        "Alle Optionen wirken in der angegebenen Reihenfolge; spätere überschreiben frühere.\n"
+        "\n"
+        "Arbeitsweise:\n"
+        "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben (über eine\n"
+        "                      temporäre Datei im selben Ordner; Rechte bleiben erhalten).\n"
+        "                      Unveränderte Dateien bleiben unberührt.\n"
+        "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
+        "                      sich ändern würden\n"
+        "  -v, --ausfuehrlich  Statusmeldungen auf die Standardfehlerausgabe schreiben\n"
+        "  -h, --help          diese Hilfe anzeigen\n"
+        "      --version       Versionsnummer anzeigen\n"
+        "  --                  alles Weitere sind Dateinamen\n"
+        "\n"
+        "Rückgabewerte:\n"
+        "  0  erledigt\n"
+        "  1  mit --pruefen: mindestens eine Datei würde sich ändern\n"
+        "  2  falscher Aufruf\n"
+        "  3  eine Datei konnte nicht gelesen oder geschrieben werden\n");
+    return text;
+}
+
+}  // namespace venkora

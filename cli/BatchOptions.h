@@ -1,0 +1,40 @@
+#pragma once
+// The command line of venkora-optimieren, turned into optimizer switches, a working mode and a
+// list of files. Parsing is pure: it touches no file and prints nothing, so main decides what
+// to show and the unit tests see every outcome.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "optimizer/OptimizeOptions.h"
+
+namespace venkora {
+
+struct BatchOptions {
+    // What the caller asked for; --help and --version end parsing where they stand.
+    enum class Request { Optimize, Help, Version };
+
+    // A wrong command line: `message` names the problem in German, without the program name.
+    struct UsageError {
+        std::string message;
+    };
+
+    // Reads the arguments behind the program name. Options take effect in the order given.
+    static std::variant<BatchOptions, UsageError> Parse(
+        std::span<const std::string_view> arguments);
+
+    // The German text of --help, ending in a newline.
+    static std::string HelpText();
+
+    Request request = Request::Optimize;
+    OptimizeOptions optimize;       // Parse sets bereich = 1: the whole text is meant
+    bool inPlace = false;           // -i: rewrite each file atomically
+    bool check = false;             // -c: write nothing, name the files that would change
+    bool verbose = false;           // -v: status texts of the groups to standard error
+    std::vector<std::string> files; // "-" is standard input; none means standard input
+};
+
+}  // namespace venkora

@@ -1,0 +1,43 @@
+#pragma once
+// Carries out a parsed command line: reads each file (or standard input), optimizes its bytes
+// and writes the result to standard output, back into the file (--vor-ort) or only names the
+// file when it would change (--pruefen). A file that fails is reported in German on standard
+// error and the others are still processed.
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "BatchOptions.h"
+#include "FileDescriptor.h"
+#include "FileError.h"
+
+namespace venkora {
+
+class BatchRunner {
+public:
+    static constexpr int kExitDone = 0;
+    static constexpr int kExitWouldChange = 1;  // only with --pruefen
+    static constexpr int kExitUsage = 2;
+    static constexpr int kExitFileError = 3;    // wins over kExitWouldChange
+
+    explicit BatchRunner(const BatchOptions& options);
+
+    // Processes all files in order and returns the exit code.
+    int Run();
+
+private:
+    void Process(const std::string& name);
+    void Replace(const std::string& name, const std::string& text, const struct stat& original);
+    void WriteOutput(std::string_view bytes);
+    void Report(const FileError& error);
+
+    const BatchOptions& options_;
+    FileDescriptor output_ = FileDescriptor::Borrow(1);
+    FileDescriptor diagnostics_ = FileDescriptor::Borrow(2);
+    bool anyWouldChange_ = false;
+    bool anyFailed_ = false;
+    bool outputBroken_ = false;  // standard output failed; nothing more can be delivered
+};
+
+}  // namespace venkora

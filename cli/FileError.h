@@ -1,0 +1,31 @@
+#pragma once
+// A failure to read or write one file or standard stream, worded in German for standard error.
+// The runner creates one per failure and prints its message; the program goes on with the
+// next file.
+
+#include <string>
+#include <string_view>
+
+namespace venkora {
+
+class FileError {
+public:
+    enum class Action { Read, Write };
+
+    // A failed read or write of `name` with the errno `errnum`; the name "-" is the standard
+    // input when reading and the standard output when writing.
+    FileError(std::string_view name, Action action, int errnum);
+    // A failure the system does not report by an errno, e.g. a file that cannot be replaced.
+    FileError(std::string_view name, std::string_view problem);
+
+    // "„NAME“: ist ein Verzeichnis", without the program name.
+    const std::string& Message() const { return message_; }
+
+    // German words for an errno value; unknown values give their number.
+    static std::string Reason(int errnum);
+
+private:
+    std::string message_;
+};
+
+}  // namespace venkora

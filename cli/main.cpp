@@ -1,0 +1,47 @@
+// venkora-optimieren: optimizes text files from the command line with the editor's optimizer.
+
+#include <signal.h>
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "BatchOptions.h"
+#include "BatchRunner.h"
+#include "FileDescriptor.h"
+#include "FileError.h"
+
+int main(int argc, char** argv) {
+    using venkora::BatchOptions;
+    using venkora::BatchRunner;
+    // A write beyond the file size limit then fails with EFBIG, so the temporary file is
+    // removed, instead of ending the program in the middle of it.
+    signal(SIGXFSZ, SIG_IGN);
+
+    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
+    const auto parsed = BatchOptions::Parse(arguments);
+    const auto out = venkora::FileDescriptor::Borrow(1);
+    const auto err = venkora::FileDescriptor::Borrow(2);
+    if (const auto* usage = std::get_if<BatchOptions::UsageError>(&parsed)) {
+        err.WriteAll("venkora-optimieren: " + usage->message +
+                     "\nAufruf: venkora-optimieren --help\n");
+        return BatchRunner::kExitUsage;
+    }
+    const BatchOptions& options = std::get<BatchOptions>(parsed);
+    std::string text;
+    switch (options.request) {
+        case BatchOptions::Request::Optimize: return BatchRunner(options).Run();
+        case BatchOptions::Request::Help: text = BatchOptions::HelpText(); break;
+        case BatchOptions::Request::Version:
+            text = std::string("venkora-optimieren ") + VENKORA_VERSION + "\n";
+            break;
+    }
+    if (const int error = out.WriteAll(text)) {
+        err.WriteAll("venkora-optimieren: " +
+                     venkora::FileError("-", venkora::FileError::Action::Write, error).Message() +
+                     "\n");
+        return BatchRunner::kExitFileError;
+    }
+    return BatchRunner::kExitDone;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Starts the built venkora-optimieren as a child process (fork and exec, no shell) with pipes
+// for its three standard streams, feeds it its input and collects what it writes. A child that
+// runs longer than the time limit is killed, so a hanging program fails its test instead of
+// blocking the whole run.
+
+#include <sys/resource.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ProgramRunner {
+public:
+    struct Result {
+        int exitCode = -1;  // 128 + signal number when the child was killed
+        std::string out;
+        std::string err;
+    };
+
+    explicit ProgramRunner(std::string program);
+
+    // Standard output goes to this file instead of a pipe (e.g. /dev/full).
+    void SetStdoutFile(std::string path) { stdoutFile_ = std::move(path); }
+    // The child gets this limit on file sizes (RLIMIT_FSIZE), with SIGXFSZ at its default.
+    void SetFileSizeLimit(rlim_t bytes) { fileSizeLimit_ = bytes; }
+
+    Result Run(const std::vector<std::string>& arguments, std::string_view input = {}) const;
+
+private:
+    std::string program_;
+    std::optional<std::string> stdoutFile_;
+    std::optional<rlim_t> fileSizeLimit_;
+};

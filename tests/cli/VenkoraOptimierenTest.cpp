@@ -1,0 +1,266 @@
+// venkora-optimieren as a whole program: standard streams, rewriting in place, checking,
+// failing files, usage errors and the status texts.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgramRunner.h"
+#include "TemporaryDirectory.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::string_view kUsageHint = "Aufruf: venkora-optimieren --help\n";
+
+struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(lstat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+class VenkoraOptimieren : public ::testing::Test {
+protected:
+    ProgramRunner::Result Run(const std::vector<std::string>& arguments,
+                              std::string_view input = {}) const {
+        return runner_.Run(arguments, input);
+    }
+
+    TemporaryDirectory dir_;
+    ProgramRunner runner_{VENKORA_OPTIMIEREN};
+};
+
+TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"--leerzeichen=beide"}, "  ab  \r\n  cd  ", "  ab\r\ncd  "},
+        // NUL bytes are ordinary bytes; a lone LF is no line break.
+        {{"--leerzeichen=beide"}, "x \0 \r\n \0y\n  z  \n"s, "x \0\r\n\0y\n  z  \n"s},
+        {{"--tabulatoren=ende"}, "a\t\t\n\r\tb\t", "a\n\r\tb\t"},
+        {{"--zeilenumbrueche=alle"}, "a\r\nb\r\nc", "abc"},
+        {{"--zeilenumbrueche=leerzeilen"}, "a\r\n\r\n\r\nb", "a\r\nb"},
+        {{"--leerz-zu-tab", "--breite=4"}, "a      b", "a\t  b"},
+        {{"--leerz-zu-tab", "--breite", "4", "--ueberzaehlige-loeschen"}, "a      b", "a\tb"},
+        {{"--tab-zu-leerz", "--leerz-zu-tab", "--breite=4"}, "\t  \t", "\t\t  "},
+        {{"--benutzerdefiniert=#"}, "#a#\r\n#b#", "#a\r\nb#"},
+        {{"--benutzerdefiniert-an=ende", "--benutzerdefiniert=#"}, "#a#\r\n#b#", "#a\r\n#b#"},
+        {{"--set", "Bendef=1", "--set=benutzerdef zeichen=#", "--set", "BENDEFANF=1"},
+         "#a#\r\n#b#", "#a#\r\nb#"},
+        {{}, "\0\xff \r\n\t"s, "\0\xff \r\n\t"s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const auto result = Run(c.arguments, c.input);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, c.expected);
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST_F(VenkoraOptimieren, LargeInputPassesWhole) {
+    std::string input;
+    std::string expected = "  ";
+    for (int i = 0; i < 300000; ++i) {
+        input += "  line  \r\n";
+        expected += "line\r\n";
+    }
+    const auto result = Run({"--leerzeichen=beide"}, input);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out == expected) << "output of " << result.out.size() << " bytes differs";
+}
+
+TEST_F(VenkoraOptimieren, FilesAndStandardInputAreWrittenInOrder) {
+    const std::string a = dir_.Write("a.txt", "a \r\n");
+    const std::string b = dir_.Write("b.txt", "b \r\n");
+    const auto result = Run({"--leerzeichen=ende", a, "-", b}, "in \r\n");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "a\r\nin\r\nb\r\n");
+    EXPECT_EQ(TemporaryDirectory::Read(a), "a \r\n") << "without -i files stay as they are";
+}
+
+TEST_F(VenkoraOptimieren, InPlaceRewritesChangedFileKeepingPermissions) {
+    const std::string file = dir_.Write("text.txt", "a  \r\n  b\0"s, 0604);
+    const auto result = Run({"-i", "--leerzeichen=beide", file});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(TemporaryDirectory::Read(file), "a\r\nb\0"s);
+    EXPECT_EQ(StatOf(file).st_mode & 07777, 0604u);
+    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"text.txt"}) << "no temporary file left";
+}
+
+TEST_F(VenkoraOptimieren, InPlaceLeavesUnchangedFileUntouched) {
+    const std::string file = dir_.Write("same.txt", "a\r\nb");
+    const timespec old[2] = {{978307200, 0}, {978307200, 0}};  // 2001-01-01
+    ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), old, 0), 0);
+    const struct stat before = StatOf(file);
+    const auto result =
+        Run({"--vor-ort", "--leerzeichen=beide", "--zeilenumbrueche=leerzeilen", file});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const struct stat after = StatOf(file);
+    EXPECT_EQ(TemporaryDirectory::Read(file), "a\r\nb");
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_sec, 978307200);
+    EXPECT_EQ(after.st_ctim.tv_sec, before.st_ctim.tv_sec);
+    EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec);
+}
+
+TEST_F(VenkoraOptimieren, InPlaceThroughSymlinkRewritesTargetAndKeepsLink) {
+    const std::string target = dir_.Write("target.txt", "x \r\n");
+    const std::string link = dir_.Path() + "/link.txt";
+    ASSERT_EQ(symlink("target.txt", link.c_str()), 0);
+    const auto result = Run({"-i", "--leerzeichen=ende", link});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(S_ISLNK(StatOf(link).st_mode));
+    EXPECT_EQ(TemporaryDirectory::Read(target), "x\r\n");
+    EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"link.txt", "target.txt"}));
+}
+
+TEST_F(VenkoraOptimieren, FailedReplacementLeavesOriginalAndGoesOn) {
+    // The result outgrows the file size limit: the write fails in the middle of the temporary
+    // file. The original must stay complete and the next file must still be rewritten.
+    const std::string big = dir_.Write("big.txt", std::string(200, '\t'));
+    const std::string small = dir_.Write("small.txt", "\t");
+    ProgramRunner limited(VENKORA_OPTIMIEREN);
+    limited.SetFileSizeLimit(4096);
+    const auto result = limited.Run({"-i", "--tab-zu-leerz", "--breite=100", big, small});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.err, "venkora-optimieren: „" + big +
+                              "“: kann nicht geschrieben werden: Datei zu groß\n");
+    EXPECT_EQ(TemporaryDirectory::Read(big), std::string(200, '\t'));
+    EXPECT_EQ(TemporaryDirectory::Read(small), std::string(100, ' '));
+    EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"big.txt", "small.txt"}));
+}
+
+TEST_F(VenkoraOptimieren, CheckNamesChangingFilesAndWritesNothing) {
+    const std::string changes = dir_.Write("changes.txt", "a \r\n");
+    const std::string stays = dir_.Write("stays.txt", "a\r\n");
+    const auto some = Run({"-c", "--leerzeichen=ende", changes, stays, "-"}, "b \r\n");
+    EXPECT_EQ(some.exitCode, 1) << some.err;
+    EXPECT_EQ(some.out, changes + "\n-\n");
+    EXPECT_EQ(TemporaryDirectory::Read(changes), "a \r\n");
+
+    const auto none = Run({"--pruefen", "--leerzeichen=ende", stays, "-"}, "b\r\n");
+    EXPECT_EQ(none.exitCode, 0) << none.err;
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"changes.txt", "stays.txt"}));
+}
+
+TEST_F(VenkoraOptimieren, MissingFileIsReportedAndOthersAreStillProcessed) {
+    const std::string a = dir_.Write("a.txt", "a \r\n");
+    const std::string missing = dir_.Path() + "/fehlt.txt";
+    const std::string b = dir_.Write("b.txt", "b \r\n");
+    const auto result = Run({"--leerzeichen=ende", a, missing, b});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.out, "a\r\nb\r\n");
+    EXPECT_EQ(result.err, "venkora-optimieren: „" + missing + "“: Datei nicht gefunden\n");
+
+    // A failure outranks "would change".
+    const auto checked = Run({"-c", "--leerzeichen=ende", a, missing});
+    EXPECT_EQ(checked.exitCode, 3);
+    EXPECT_EQ(checked.out, a + "\n");
+}
+
+TEST_F(VenkoraOptimieren, DirectoryIsReported) {
+    for (const std::vector<std::string>& mode : {std::vector<std::string>{}, {"-i"}, {"-c"}}) {
+        std::vector<std::string> arguments = mode;
+        arguments.push_back(dir_.Path());
+        const auto result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 3);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "venkora-optimieren: „" + dir_.Path() + "“: ist ein Verzeichnis\n");
+    }
+}
+
+TEST_F(VenkoraOptimieren, MissingPermissionsAreReportedAndNothingIsWritten) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser may read and write every file";
+    const std::string secret = dir_.Write("geheim.txt", "a \r\n", 0200);
+    const std::string readOnly = dir_.Write("nurlesen.txt", "a \r\n", 0444);
+    const std::string folder = dir_.Path() + "/ordner";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    const std::string inFolder = folder + "/datei.txt";
+    dir_.Write("ordner/datei.txt", "a \r\n", 0666);
+    ASSERT_EQ(chmod(folder.c_str(), 0500), 0);
+
+    const auto result = Run({"-i", "--leerzeichen=ende", secret, readOnly, inFolder});
+    EXPECT_EQ(result.exitCode, 3);
+    const std::string prefix = "venkora-optimieren: „";
+    EXPECT_EQ(result.err,
+              prefix + secret + "“: kann nicht gelesen werden: keine Berechtigung\n" + prefix +
+                  readOnly + "“: kann nicht geschrieben werden: keine Berechtigung\n" + prefix +
+                  inFolder + "“: kann nicht geschrieben werden: keine Berechtigung, im Ordner „" +
+                  folder + "“ eine Datei anzulegen\n");
+    EXPECT_EQ(TemporaryDirectory::Read(readOnly), "a \r\n");
+    EXPECT_EQ(TemporaryDirectory::Read(inFolder), "a \r\n");
+}
+
+TEST_F(VenkoraOptimieren, FullStandardOutputIsReported) {
+    ProgramRunner toFull(VENKORA_OPTIMIEREN);
+    toFull.SetStdoutFile("/dev/full");
+    const std::string file = dir_.Write("f.txt", "b");
+    const auto result = toFull.Run({"--leerzeichen=ende", "-", file}, "a \r\n");
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.err,
+              "venkora-optimieren: Standardausgabe: kann nicht geschrieben werden: kein Platz mehr "
+              "auf dem Datenträger\n")
+        << "reported once; the files behind it are not processed";
+}
+
+TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
+    const std::string file = dir_.Write("f.txt", "a \r\n");
+    const std::vector<std::string> cases[] = {
+        {"--unbekannt"},
+        {"-i", "--leerzeichen=ende", file, "--breite=256"},
+        {"-i", "-c", "--leerzeichen=ende", file},
+        {"-i", "--leerzeichen=ende", "-"},
+        {"--set", "Leerz=ja", file},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const auto result = Run(arguments, "a \r\n");
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("venkora-optimieren: ")) << result.err;
+        EXPECT_TRUE(result.err.ends_with(kUsageHint)) << result.err;
+    }
+    EXPECT_EQ(TemporaryDirectory::Read(file), "a \r\n");
+}
+
+TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
+    const std::string a = dir_.Write("a.txt", "a");
+    const std::vector<std::string> options = {"--leerzeichen=beide", "--zeilenumbrueche=alle",
+                                              "--benutzerdefiniert=x", "--tab-zu-leerz"};
+    std::vector<std::string> verbose = {"-v"};
+    verbose.insert(verbose.end(), options.begin(), options.end());
+    verbose.insert(verbose.end(), {a, "-"});
+    const auto result = Run(verbose, "b");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "ab");
+    const std::string perFile =
+        "Lösche Leerzeichen...\nLösche Zeilenumbrüche...\nLösche benutzerdefinierte Zeichen...\n";
+    EXPECT_EQ(result.err, perFile + perFile);
+
+    EXPECT_EQ(Run(options, "b").err, "") << "quiet without -v";
+}
+
+TEST_F(VenkoraOptimieren, HelpAndVersion) {
+    const auto help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Aufruf: venkora-optimieren [OPTIONEN] [DATEI ...]\n"));
+    EXPECT_NE(help.out.find("--vor-ort"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+
+    const auto version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "venkora-optimieren " VENKORA_VERSION "\n");
+}
+
+}  // namespace
