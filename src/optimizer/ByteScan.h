@@ -42,16 +42,28 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
 #if defined(__SSE2__)
     const __m128i heads = _mm_set1_epi8(head);
     const __m128i tails = _mm_set1_epi8(tail);
-    for (; i + 15 <= lastStart; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + m - 1));
-        auto mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails))));
-        while (mask != 0) {
+    const auto candidates = [&](std::size_t at) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + m - 1));
+        return _mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails));
+    };
+    // Verifies the candidates of the 16 starts from `at`; npos when none is an occurrence.
+    const auto verify = [&](std::size_t at, __m128i found) {
+        for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(found)); mask != 0; mask &= mask - 1) {
             const auto bit = static_cast<std::size_t>(__builtin_ctz(mask));
-            if (std::memcmp(p + i + bit + 1, needle.data() + 1, m - 2) == 0) return i + bit;
-            mask &= mask - 1;
+            if (std::memcmp(p + at + bit + 1, needle.data() + 1, m - 2) == 0) return at + bit;
         }
+        return npos;
+    };
+    for (; i + 31 <= lastStart; i += 32) {
+        const __m128i low = candidates(i);
+        const __m128i high = candidates(i + 16);
+        if (_mm_movemask_epi8(_mm_or_si128(low, high)) == 0) continue;
+        if (const std::size_t at = verify(i, low); at != npos) return at;
+        if (const std::size_t at = verify(i + 16, high); at != npos) return at;
+    }
+    for (; i + 15 <= lastStart; i += 16) {
+        if (const std::size_t at = verify(i, candidates(i)); at != npos) return at;
     }
 #endif
     for (; i <= lastStart; ++i) {
@@ -61,6 +73,24 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
         }
     }
     return npos;
+}
+
+// Number of bytes equal to `c` in the text.
+inline std::size_t Count(std::string_view text, char c) {
+    const char* p = text.data();
+    const std::size_t size = text.size();
+    std::size_t count = 0;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i all = _mm_set1_epi8(c);
+    for (; i + 16 <= size; i += 16) {
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), all)));
+        count += static_cast<std::size_t>(__builtin_popcount(mask));
+    }
+#endif
+    for (; i < size; ++i) count += p[i] == c ? 1u : 0u;
+    return count;
 }
 
 // Number of bytes equal to `c` from `from` onwards.

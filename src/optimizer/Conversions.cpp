@@ -1,6 +1,5 @@
 #include "optimizer/Conversions.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "optimizer/ByteScan.h"
@@ -12,17 +11,22 @@ namespace venkora {
 // single sweep. TAB SP -> TAB cannot overlap itself, so any order of deletions gives its result.
 
 void TabsToSpaces(std::string& text, std::uint8_t n) {
-    const auto tabs = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\t'));
+    const std::size_t tabs = scan::Count(text, '\t');
     if (tabs == 0) return;
-    if (n == 1) {
-        std::replace(text.begin(), text.end(), '\t', ' ');
-        return;
-    }
-    if (n == 0) {
-        std::erase(text, '\t');
-        return;
-    }
     const std::size_t size = text.size();
+    if (n <= 1) {
+        // The text does not grow: in place.
+        scan::Compactor c{text.data(), 0, 0};
+        while (c.read < size) {
+            c.KeepUntil(scan::FindByteOrEnd(c.p, c.read, size, '\t'));
+            const std::size_t run = scan::RunForward(c.p, c.read, size, '\t');
+            std::memset(c.p + c.write, ' ', run * n);
+            c.write += run * n;
+            c.read += run;
+        }
+        text.resize(c.write);
+        return;
+    }
     std::string out(size + tabs * (n - 1u), ' ');
     const char* p = text.data();
     std::size_t w = 0;

@@ -1,5 +1,6 @@
 #include "optimizer/TextPasses.h"
 
+#include "optimizer/ByteScan.h"
 #include "optimizer/Conversions.h"
 #include "optimizer/LineBreakRules.h"
 
@@ -9,6 +10,12 @@ namespace {
 
 void Announce(const StatusSink& status, std::string_view text) {
     if (status) status(text);
+}
+
+// Every deletion rule needs a line break in the text to change anything, so a text without one
+// goes through the deletion groups unchanged and their scans can be spared.
+bool HasLineBreak(std::string_view text) {
+    return scan::Find(text, kCrLf) != scan::npos || scan::Find(text, kLfCr) != scan::npos;
 }
 
 // End-of-line rules first, then start-of-line rules; each for CR LF, then for LF CR.
@@ -27,19 +34,20 @@ void DeleteAtLineEndsThenStarts(std::string& text, std::string_view s, std::int3
 }  // namespace
 
 void OptimizeTextPasses(std::string& text, const OptimizeOptions& o, const StatusSink& status) {
+    const bool breaks = (o.leerz || o.tab || o.zeilenumbruch || o.bendef) && HasLineBreak(text);
     if (o.leerz) {
         Announce(status, kStatusLeerzeichen);
-        DeleteAtLineEndsThenStarts(text, " ", o.leerzEnde, o.leerzAnf);
+        if (breaks) DeleteAtLineEndsThenStarts(text, " ", o.leerzEnde, o.leerzAnf);
     }
     if (o.tab) {
         Announce(status, kStatusTabulatoren);
-        DeleteAtLineEndsThenStarts(text, "\t", o.tabEnde, o.tabAnf);
+        if (breaks) DeleteAtLineEndsThenStarts(text, "\t", o.tabEnde, o.tabAnf);
     }
     if (o.zeilenumbruch) {
         Announce(status, kStatusZeilenumbrueche);
-        if (o.nurLeerzeilen == 1) {
+        if (breaks && o.nurLeerzeilen == 1) {
             CollapseCrLfRuns(text);
-        } else if (o.nurLeerzeilen == 0) {
+        } else if (breaks && o.nurLeerzeilen == 0) {
             DeleteBreaks(text, kCrLf);
             DeleteBreaks(text, kLfCr);
         }
@@ -48,7 +56,7 @@ void OptimizeTextPasses(std::string& text, const OptimizeOptions& o, const Statu
         // The user-defined string goes at line starts first, then at line ends. An empty string
         // deletes nothing.
         Announce(status, kStatusBenutzerdefiniert);
-        if (!o.bendefZeichen.empty()) {
+        if (breaks && !o.bendefZeichen.empty()) {
             if (o.bendefAnf) {
                 DeleteAfterBreaks(text, kCrLf, o.bendefZeichen);
                 DeleteAfterBreaks(text, kLfCr, o.bendefZeichen);
