@@ -1,7 +1,5 @@
 #include "optimizer/LineBreakRules.h"
 
-#include <cstring>
-
 #include "optimizer/ByteScan.h"
 #include "optimizer/Sweep.h"
 
@@ -17,64 +15,57 @@ namespace {
 
 bool HasBreakByte(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+enum class Side { Before, After };
+
+// Deletes, at every line break where copies of `s` stand on the given side, all of them in one
+// pass. Exact for the confluent rules only.
+void DeleteCopiesAtBreaks(std::string& text, std::string_view s, std::string_view brk, Side side) {
+    const std::string pattern =
+        side == Side::Before ? std::string(s).append(brk) : std::string(brk).append(s);
+    std::size_t at = scan::Find(text, pattern);
+    if (at == scan::npos) return;
+    const scan::Repeats copies(s);
+    scan::Compactor c{text.data(), at, at};
+    while (at != scan::npos) {
+        if (side == Side::Before) {
+            const std::size_t breakAt = at + s.size();
+            c.KeepUntil(breakAt);
+            c.write -= copies.Before(c.p, c.write);
+            c.KeepUntil(breakAt + brk.size());
+        } else {
+            c.KeepUntil(at + brk.size());
+            c.read += copies.After(c.p, c.read, text.size());
+        }
+        at = scan::Find(text, pattern, c.read);
+    }
+    c.KeepUntil(text.size());
+    text.resize(c.write);
+}
+
 }  // namespace
 
 void DeleteBeforeBreaks(std::string& text, std::string_view s, std::string_view brk) {
     if (s.empty()) return;
-    const std::string pattern = std::string(s).append(brk);
     if (HasBreakByte(s)) {
-        SweepToFixpoint(text, pattern, brk);
-        return;
+        SweepToFixpoint(text, std::string(s).append(brk), brk);
+    } else {
+        DeleteCopiesAtBreaks(text, s, brk, Side::Before);
     }
-    std::size_t at = scan::Find(text, pattern);
-    if (at == scan::npos) return;
-    const scan::Repeats copies(s);
-    scan::Compactor c{text.data(), at, at};
-    while (at != scan::npos) {
-        const std::size_t breakAt = at + s.size();
-        c.KeepUntil(breakAt);
-        c.write -= copies.Before(c.p, c.write);
-        c.KeepUntil(breakAt + brk.size());
-        at = scan::Find(text, pattern, c.read);
-    }
-    c.KeepUntil(text.size());
-    text.resize(c.write);
 }
 
 void DeleteAfterBreaks(std::string& text, std::string_view brk, std::string_view s) {
     if (s.empty()) return;
-    const std::string pattern = std::string(brk).append(s);
     if (HasBreakByte(s)) {
-        SweepToFixpoint(text, pattern, brk);
-        return;
+        SweepToFixpoint(text, std::string(brk).append(s), brk);
+    } else {
+        DeleteCopiesAtBreaks(text, s, brk, Side::After);
     }
-    std::size_t at = scan::Find(text, pattern);
-    if (at == scan::npos) return;
-    const scan::Repeats copies(s);
-    scan::Compactor c{text.data(), at, at};
-    while (at != scan::npos) {
-        c.KeepUntil(at + brk.size());
-        c.read += copies.After(c.p, c.read, text.size());
-        at = scan::Find(text, pattern, c.read);
-    }
-    c.KeepUntil(text.size());
-    text.resize(c.write);
 }
 
 void CollapseCrLfRuns(std::string& text) {
-    constexpr std::string_view kTwoPairs = "\r\n\r\n";
-    std::size_t at = scan::Find(text, kTwoPairs);
-    if (at == scan::npos) return;
-    const scan::Repeats pairs(kCrLf);
-    scan::Compactor c{text.data(), at, at};
-    while (at != scan::npos) {
-        // Keep the first pair of the run, drop the pairs that follow it.
-        c.KeepUntil(at + 2);
-        c.read += pairs.After(c.p, c.read, text.size());
-        at = scan::Find(text, kTwoPairs, c.read);
-    }
-    c.KeepUntil(text.size());
-    text.resize(c.write);
+    // The pattern overlaps itself, but deleting any pair of a run of pairs leaves a run of
+    // pairs, and no pair forms anew: every order ends with the first pair of each run alone.
+    DeleteCopiesAtBreaks(text, kCrLf, kCrLf, Side::After);
 }
 
 void DeleteBreaks(std::string& text, std::string_view brk) {
