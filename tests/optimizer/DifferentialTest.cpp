@@ -32,12 +32,15 @@ using test::Escaped;
 constexpr std::string_view kLineBytes = "ab \t\r\n";
 constexpr std::string_view kLineBytesWithNul{"ab \t\r\n\0", 7};
 constexpr std::string_view kRuleBytes = "ab\r\n";
-constexpr std::size_t kMaxTextLength = 40;
+constexpr std::size_t kShortTexts = 40;
+// Long enough for the scanners' block-wise paths, which need several 16-byte blocks.
+constexpr std::size_t kLongTexts = 400;
 
 // mt19937_64 output is the same on every platform; the standard distributions are not.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
+    explicit Random(std::uint64_t seed, std::size_t maxTextLength = kShortTexts)
+        : engine_(seed), maxTextLength_(maxTextLength) {}
 
     std::size_t Below(std::size_t n) { return static_cast<std::size_t>(engine_() % n); }
     bool Percent(std::size_t p) { return Below(100) < p; }
@@ -59,9 +62,9 @@ public:
     // given extra pieces), so that the patterns under test occur often.
     std::string Text(std::string_view alphabet, const std::vector<std::string>& pieces = {}) {
         if (Percent(40)) {
-            return Bytes(alphabet, 0, kMaxTextLength);
+            return Bytes(alphabet, 0, maxTextLength_);
         }
-        const std::size_t length = Below(kMaxTextLength + 1);
+        const std::size_t length = Below(maxTextLength_ + 1);
         std::string out;
         while (out.size() < length) {
             const std::size_t roll = Below(10);
@@ -80,6 +83,7 @@ public:
 
 private:
     std::mt19937_64 engine_;
+    std::size_t maxTextLength_;
 };
 
 // Drops single bytes from `input` as long as `fails` still holds for what is left.
@@ -190,8 +194,9 @@ void Simplify(std::string& text, OptimizeOptions& options) {
     });
 }
 
-void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet) {
-    Random random(seed);
+void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet,
+                     std::size_t maxTextLength = kShortTexts) {
+    Random random(seed, maxTextLength);
     for (int i = 0; i < cases; ++i) {
         const OptimizeOptions options = RandomOptions(random, alphabet);
         const std::string text =
@@ -221,6 +226,10 @@ TEST(Differential, OptimizeTextPassesWithNulBytes) {
     ComparePipeline(0x5EED0002, 30000, kLineBytesWithNul);
 }
 
+TEST(Differential, OptimizeTextPassesOnLongerTexts) {
+    ComparePipeline(0x5EED0009, 4000, kLineBytes, kLongTexts);
+}
+
 // A single rule: the engine's function and the rule old -> new it must equal.
 struct Rule {
     std::string name;
@@ -229,10 +238,12 @@ struct Rule {
     std::string newText;
 };
 
+// Runs `cases` short texts, then a tenth as many long ones.
 void CompareRules(std::uint64_t seed, int cases, std::string_view alphabet,
                   const std::function<Rule(Random&)>& draw) {
     Random random(seed);
-    for (int i = 0; i < cases; ++i) {
+    for (int i = 0; i < cases + cases / 10; ++i) {
+        if (i == cases) random = Random(seed, kLongTexts);
         const Rule rule = draw(random);
         const std::string text = random.Text(alphabet, {rule.oldText, rule.newText});
         const auto fails = [&rule](const std::string& t) {
