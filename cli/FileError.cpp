@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/SystemErrorText.h"
+
 namespace venkora {
 
 namespace {
@@ -24,39 +26,11 @@ FileError::FileError(std::string_view name, Action action, int errnum)
     } else {
         message_ += action == Action::Read ? "kann nicht gelesen werden: "
                                            : "kann nicht geschrieben werden: ";
-        message_ += Reason(errnum);
+        message_ += SystemErrorText(errnum);
     }
 }
 
 FileError::FileError(std::string_view name, std::string_view problem)
     : message_(Subject(name, Action::Read) + ": " + std::string(problem)) {}
-
-std::string FileError::Reason(int errnum) {
-    switch (errnum) {
-        case ENOENT: return "Datei nicht gefunden";
-        case EACCES:
-        case EPERM: return "keine Berechtigung";
-        case EISDIR: return "ist ein Verzeichnis";
-        case ENOTDIR: return "ein Teil des Pfades ist kein Verzeichnis";
-        case ENOSPC: return "kein Platz mehr auf dem Datenträger";
-        case EDQUOT: return "Speicherkontingent erschöpft";
-        case EROFS: return "Dateisystem ist schreibgeschützt";
-        case EFBIG: return "Datei zu groß";
-        case EIO: return "Ein-/Ausgabefehler";
-        case ENAMETOOLONG: return "Dateiname zu lang";
-        case ELOOP: return "zu viele symbolische Verknüpfungen";
-        case EMFILE:
-        case ENFILE: return "zu viele offene Dateien";
-        case ENOMEM: return "nicht genug Arbeitsspeicher";
-        case EPIPE: return "der Empfänger hat die Verbindung geschlossen";
-        case EBADF: return "Datenstrom ist nicht geöffnet";
-        case ETXTBSY: return "Datei wird gerade ausgeführt";
-        case EBUSY: return "Gerät oder Datei ist belegt";
-        case EAGAIN: return "vorübergehend nicht verfügbar";
-        case ENXIO: return "Gerät nicht vorhanden";
-        case ESTALE: return "Netzwerkdatei ist nicht mehr gültig";
-        default: return "Systemfehler Nummer " + std::to_string(errnum);
-    }
-}
 
 }  // namespace venkora

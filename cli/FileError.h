@@ -21,9 +21,6 @@ public:
     // "„NAME“: ist ein Verzeichnis", without the program name.
     const std::string& Message() const { return message_; }
 
-    // German words for an errno value; unknown values give their number.
-    static std::string Reason(int errnum);
-
 private:
     std::string message_;
 };
