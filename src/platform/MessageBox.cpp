@@ -1,0 +1,29 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace venkora {
+
+namespace {
+
+MessageBoxSeam& Seam() {
+    static MessageBoxSeam seam;
+    return seam;
+}
+
+}  // namespace
+
+void ShowMessageBox(const QString& text, QWidget* parent) {
+    if (Seam()) {
+        Seam()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Venkora"), text, QMessageBox::Ok,
+                    parent ? parent : QApplication::activeWindow());
+    box.exec();
+}
+
+void SetMessageBoxSeam(MessageBoxSeam seam) { Seam() = std::move(seam); }
+
+}  // namespace venkora

@@ -1,0 +1,19 @@
+#pragma once
+// The program's message box: a German text, caption "Venkora", an OK button only. Tests replace
+// the box with a recorder so that nothing blocks.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace venkora {
+
+void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
+
+// Replaces the box by `seam`, which receives the text instead (for tests); an empty function
+// shows real boxes again.
+using MessageBoxSeam = std::function<void(const QString& text)>;
+void SetMessageBoxSeam(MessageBoxSeam seam);
+
+}  // namespace venkora
