@@ -1,0 +1,474 @@
+#include "editview/CEditViewPlus.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include <langinfo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include "platform/Archive.h"
+#include "platform/ArchiveException.h"
+#include "platform/CDocument.h"
+#include "platform/CommandIds.h"
+#include "platform/MemoryException.h"
+#include "platform/MessageBox.h"
+#include "platform/UserException.h"
+
+namespace venkora {
+
+namespace {
+
+// Readable stand-ins for the Windows-1252 bytes 0x80-0x9F, which single-byte display cannot
+// draw (undefined bytes show their value).
+constexpr const char* kWindows1252Names[32] = {
+    "EUR", "x81", ",",  "f",   ",,", "...", "+",  "++", "^",  "%o", "S^", "<",  "OE", "x8D",
+    "Z^",  "x8F", "x90", "'",  "'",  "\"",  "\"", "*",  "-",  "--", "~",  "TM", "s^", ">",
+    "oe",  "x9D", "z^", "Y:"};
+
+// Keys that a plain text field does not have, or that the frame's accelerators own.
+constexpr QsciCommand::Command kForeignCommands[] = {
+    QsciCommand::Undo,          QsciCommand::Redo,
+    QsciCommand::SelectionCut,  QsciCommand::SelectionCopy,
+    QsciCommand::Paste,         QsciCommand::SelectAll,
+    QsciCommand::LineCut,       QsciCommand::LineCopy,
+    QsciCommand::LineDelete,    QsciCommand::LineTranspose,
+    QsciCommand::LineDuplicate, QsciCommand::SelectionDuplicate,
+    QsciCommand::SelectionLowerCase, QsciCommand::SelectionUpperCase,
+    QsciCommand::ZoomIn,        QsciCommand::ZoomOut,
+    QsciCommand::EditToggleOvertype, QsciCommand::MoveSelectedLinesUp,
+    QsciCommand::MoveSelectedLinesDown, QsciCommand::ReverseLines,
+    QsciCommand::DeleteLineLeft, QsciCommand::DeleteLineRight,
+    QsciCommand::Formfeed,
+};
+
+// Line ends of pasted text become CR LF: CR LF stays, a lone CR or LF grows into a pair.
+QString WithCrLf(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            out += QStringLiteral("\r\n");
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// An enabling rule's answer for an action of the context menu.
+class ActionCmdUI : public CmdUI {
+public:
+    ActionCmdUI(unsigned id, QAction& action) : CmdUI(id), action_(action) {}
+    void Enable(bool on) override { action_.setEnabled(on); }
+    void SetCheck(int state) override { action_.setChecked(state != 0); }
+
+private:
+    QAction& action_;
+};
+
+}  // namespace
+
+CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
+    setEolMode(EolWindows);
+    setEolVisibility(false);
+    setIndentationsUseTabs(true);
+    setAutoIndent(false);
+    setMarginWidth(1, 0);
+    SendScintilla(SCI_SETTABINDENTS, 0UL);
+    SendScintilla(SCI_SETBACKSPACEUNINDENTS, 0UL);
+    SendScintilla(SCI_SETPASTECONVERTENDINGS, 0UL);  // fromMimeData converts, within the limit
+    SendScintilla(SCI_SETMULTIPLESELECTION, 0UL);
+    SendScintilla(SCI_SETMOUSESELECTIONRECTANGULARSWITCH, 0UL);
+    RemoveForeignKeyBindings();
+    SetCodePage(CodePage::ForNewDocument(LocaleIsUtf8()));
+    ApplyTabStops();
+    connect(this, &QsciScintilla::textChanged, this, &CEditViewPlus::OnTextChange);
+}
+
+CEditViewPlus::~CEditViewPlus() = default;
+
+void CEditViewPlus::RemoveForeignKeyBindings() {
+    QsciCommandSet* commands = standardCommands();
+    for (QsciCommand::Command id : kForeignCommands) {
+        if (QsciCommand* command = commands->find(id)) {
+            command->setKey(0);
+            command->setAlternateKey(0);
+        }
+    }
+}
+
+bool CEditViewPlus::LocaleIsUtf8() {
+    const char* codeset = nl_langinfo(CODESET);
+    return codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
+}
+
+void CEditViewPlus::SetCodePage(const CodePage& codePage) {
+    codePage_ = codePage;
+    const bool windows1252 = codePage.kind() == CodePage::Kind::Windows1252;
+    SendScintilla(SCI_SETCODEPAGE, windows1252 ? 0UL : static_cast<unsigned long>(SC_CP_UTF8));
+    for (unsigned byte = 0x80; byte <= 0x9F; ++byte) {
+        const char encoded[2] = {static_cast<char>(byte), '\0'};
+        if (windows1252) {
+            SendScintilla(SCI_SETREPRESENTATION, encoded, kWindows1252Names[byte - 0x80]);
+        } else {
+            SendScintilla(SCI_CLEARREPRESENTATION, encoded, "");
+        }
+    }
+}
+
+// --- Selection and text -------------------------------------------------------------------
+
+std::pair<std::size_t, std::size_t> CEditViewPlus::GetSelectionRange() const {
+    return {static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART)),
+            static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND))};
+}
+
+void CEditViewPlus::SetSelection(std::size_t start, std::ptrdiff_t end) {
+    const std::size_t length = GetTextLength();
+    const std::size_t to = end < 0 ? length : std::min(static_cast<std::size_t>(end), length);
+    SendScintilla(SCI_SETANCHOR, static_cast<unsigned long>(std::min(start, length)));
+    SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(to));
+}
+
+bool CEditViewPlus::ReplaceSelection(std::string_view text, bool canUndo) {
+    const auto [start, end] = GetSelectionRange();
+    const std::size_t room = kTextLimit - (GetTextLength() - (end - start));
+    const std::string_view inserted = text.substr(0, CutPoint(text, room));
+    if (canUndo) SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), static_cast<long>(end));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(inserted.size()), inserted.data());
+    if (canUndo) {
+        SendScintilla(SCI_ENDUNDOACTION);
+    } else {
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+    }
+    SetSelection(start + inserted.size(), static_cast<std::ptrdiff_t>(start + inserted.size()));
+    return inserted.size() == text.size();
+}
+
+const char* CEditViewPlus::LockText() {
+    if (lockCount_++ == 0) setReadOnly(true);
+    return static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+}
+
+void CEditViewPlus::UnlockText() {
+    if (lockCount_ > 0 && --lockCount_ == 0) setReadOnly(false);
+}
+
+std::size_t CEditViewPlus::GetTextLength() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+}
+
+std::string CEditViewPlus::GetSelectedText() const {
+    const auto [start, end] = GetSelectionRange();
+    if (start == end) return {};
+    const auto* bytes = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start),
+                      static_cast<long>(end - start)));
+    const void* cr = std::memchr(bytes, '\r', end - start);
+    const std::size_t length =
+        cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes) : end - start;
+    return std::string(bytes, length);
+}
+
+bool CEditViewPlus::CanUndo() const { return SendScintilla(SCI_CANUNDO) != 0; }
+
+void CEditViewPlus::ClearText() { SetTextBytes({}); }
+
+void CEditViewPlus::SetTextBytes(std::string_view bytes) {
+    suppressChangeNotification_ = true;
+    const bool wasReadOnly = isReadOnly();
+    setReadOnly(false);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.data());
+    setReadOnly(wasReadOnly);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_GOTOPOS, 0UL);
+    suppressChangeNotification_ = false;
+}
+
+void CEditViewPlus::OnTextChange() {
+    if (!suppressChangeNotification_ && document_) document_->SetModifiedFlag(true);
+}
+
+// --- Tab stops and font -------------------------------------------------------------------
+
+void CEditViewPlus::SetTabStopWidth(int dialogUnits) {
+    tabStopWidth_ = dialogUnits;
+    ApplyTabStops();
+    viewport()->update();
+}
+
+void CEditViewPlus::SetViewFont(const QFont& font) {
+    setFont(font);
+    ApplyTabStops();
+}
+
+void CEditViewPlus::ApplyTabStops() {
+    // Scintilla counts tab stops in widths of a space; a dialog unit is a quarter of the font's
+    // average character width.
+    const QFontMetricsF metrics(font());
+    const double pixels = tabStopWidth_ * metrics.averageCharWidth() / 4.0;
+    const double space = metrics.horizontalAdvance(QLatin1Char(' '));
+    const long columns = space > 0 ? std::lround(pixels / space) : tabStopWidth_ / 4;
+    SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1L, columns)));
+}
+
+// --- Raw load and save --------------------------------------------------------------------
+
+void CEditViewPlus::SerializeRawText(Archive& archive) {
+    if (!archive.IsLoading()) {
+        WriteTextToArchive(archive);
+        return;
+    }
+    const std::uint64_t length = archive.FileLength();
+    if (length > kTextLimit) {
+        ShowMessageBox(tr("Die Datei ist zu groß, um geöffnet zu werden.\n"
+                          "Venkora bearbeitet Dateien bis höchstens 1.048.575 Bytes."),
+                       this);
+        throw UserException();
+    }
+    ReadTextFromArchive(archive, static_cast<std::size_t>(length));
+}
+
+void CEditViewPlus::SerializeWithLength(Archive& archive) {
+    if (archive.IsLoading()) {
+        const std::uint32_t length = archive.ReadUInt32();
+        if (length > kTextLimit) throw ArchiveException(ArchiveException::Kind::BadIndex);
+        ReadTextFromArchive(archive, length);
+    } else {
+        archive.WriteUInt32(static_cast<std::uint32_t>(GetTextLength()));
+        WriteTextToArchive(archive);
+    }
+}
+
+void CEditViewPlus::ReadTextFromArchive(Archive& archive, std::size_t n) {
+    std::string bytes;
+    try {
+        bytes.resize(n);
+    } catch (const std::bad_alloc&) {
+        throw MemoryException();
+    }
+    if (archive.Read(bytes.data(), n) != n) throw ArchiveException(ArchiveException::Kind::EndOfFile);
+    SetCodePage(CodePage::ForLoadedText(bytes, LocaleIsUtf8()));
+    SetTextBytes(bytes);
+    if (GetTextLength() != n) throw MemoryException();
+}
+
+void CEditViewPlus::WriteTextToArchive(Archive& archive) {
+    const char* text = LockText();
+    try {
+        archive.Write(text, GetTextLength());
+    } catch (...) {
+        UnlockText();
+        throw;
+    }
+    UnlockText();
+}
+
+// --- Typing and the clipboard -------------------------------------------------------------
+
+std::size_t CEditViewPlus::CutPoint(std::string_view text, std::size_t room) const {
+    if (text.size() <= room) return text.size();
+    std::size_t cut = codePage_.BoundaryAtOrBefore(text, room);
+    if (cut > 0 && text[cut - 1] == '\r' && text[cut] == '\n') --cut;  // a line break stays whole
+    return cut;
+}
+
+bool CEditViewPlus::Fits(std::size_t insertedBytes) const {
+    const auto [start, end] = GetSelectionRange();
+    return GetTextLength() - (end - start) + insertedBytes <= kTextLimit;
+}
+
+std::optional<std::string> CEditViewPlus::TypedBytes(const QKeyEvent& event) const {
+    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.modifiers() & commandKeys) return std::nullopt;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return std::string("\r\n");
+    if (event.key() == Qt::Key_Tab) return std::string("\t");
+    const QString text = event.text();
+    if (text.isEmpty()) return std::nullopt;
+    for (QChar c : text) {
+        if (!c.isPrint() && !c.isSurrogate()) return std::nullopt;
+    }
+    return codePage_.Encode(text.toStdString()).value_or(std::string());
+}
+
+void CEditViewPlus::InsertTyped(const std::string& bytes) {
+    SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), bytes.c_str());
+}
+
+void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
+    const std::optional<std::string> bytes = TypedBytes(*event);
+    if (!bytes || isReadOnly()) {
+        QsciScintilla::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (bytes->empty() || !Fits(bytes->size())) {
+        QApplication::beep();
+        return;
+    }
+    // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab replaces the
+    // selection rather than indenting lines, and Windows-1252 characters outside Latin-1 are
+    // inserted here.
+    const bool scintillaTypesIt =
+        event->key() != Qt::Key_Tab &&
+        (codePage_.kind() == CodePage::Kind::Utf8 || event->text().toLatin1().toStdString() == *bytes);
+    if (scintillaTypesIt) {
+        QsciScintilla::keyPressEvent(event);
+    } else {
+        InsertTyped(*bytes);
+    }
+}
+
+void CEditViewPlus::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty() || isReadOnly()) {
+        QsciScintilla::inputMethodEvent(event);
+        return;
+    }
+    const std::optional<std::string> bytes = codePage_.Encode(commit.toStdString());
+    const bool scintillaTypesIt =
+        bytes && (codePage_.kind() == CodePage::Kind::Utf8 || commit.toLatin1().toStdString() == *bytes);
+    if (bytes && Fits(bytes->size()) && scintillaTypesIt) {
+        QsciScintilla::inputMethodEvent(event);
+        return;
+    }
+    // Hand on the composition without the committed text, which is inserted here or refused.
+    QInputMethodEvent rest(event->preeditString(), event->attributes());
+    QsciScintilla::inputMethodEvent(&rest);
+    if (bytes && Fits(bytes->size())) {
+        InsertTyped(*bytes);
+    } else {
+        QApplication::beep();
+    }
+}
+
+void CEditViewPlus::dropEvent(QDropEvent* event) {
+    // A move inside the view takes its text away again, so the selection's bytes are free.
+    const auto [start, end] = GetSelectionRange();
+    const bool moveWithin = event->source() == this && event->dropAction() == Qt::MoveAction;
+    insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
+    QsciScintilla::dropEvent(event);
+    insertAllowance_.reset();
+}
+
+QByteArray CEditViewPlus::fromMimeData(const QMimeData* source, bool& rectangular) const {
+    rectangular = false;
+    const std::optional<std::string> encoded = codePage_.Encode(WithCrLf(source->text()).toStdString());
+    if (!encoded) {
+        QApplication::beep();
+        return {};
+    }
+    const std::size_t allowance = insertAllowance_.value_or(kTextLimit - GetTextLength());
+    const std::size_t fits = CutPoint(*encoded, allowance);
+    if (fits < encoded->size()) QApplication::beep();
+    return QByteArray(encoded->data(), static_cast<qsizetype>(fits));
+}
+
+QMimeData* CEditViewPlus::toMimeData(const QByteArray& text, bool rectangular) const {
+    QMimeData* mime = QsciScintilla::toMimeData(text, rectangular);
+    mime->setText(QString::fromStdString(
+        codePage_.Decode(std::string_view(text.constData(), static_cast<std::size_t>(text.size())))));
+    return mime;
+}
+
+void CEditViewPlus::contextMenuEvent(QContextMenuEvent* event) {
+    // The commands of a plain text field, with their enabling rules.
+    static constexpr std::pair<unsigned, const char*> kItems[] = {
+        {kIdEditUndo, "&Rückgängig"}, {0, nullptr},
+        {kIdEditCut, "&Ausschneiden"}, {kIdEditCopy, "&Kopieren"}, {kIdEditPaste, "&Einfügen"},
+        {kIdEditClear, "&Löschen"}, {0, nullptr},
+        {kIdEditSelectAll, "Alles &markieren"},
+    };
+    QMenu menu(this);
+    for (const auto& [id, text] : kItems) {
+        if (!text) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf8(text));
+        ActionCmdUI ui(id, *action);
+        RunUpdateRule(ui);
+        const unsigned command = id;
+        connect(action, &QAction::triggered, this, [this, command] { RunHandler(command); });
+    }
+    menu.exec(event->globalPos());
+}
+
+// --- Edit commands ------------------------------------------------------------------------
+
+const CommandTarget::Map& CEditViewPlus::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CEditViewPlus::OnEditUndo>(kIdEditUndo),
+        OnUpdate<&CEditViewPlus::OnUpdateEditUndo>(kIdEditUndo),
+        OnCommand<&CEditViewPlus::OnEditCut>(kIdEditCut),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedSelection>(kIdEditCut),
+        OnCommand<&CEditViewPlus::OnEditCopy>(kIdEditCopy),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedSelection>(kIdEditCopy),
+        OnCommand<&CEditViewPlus::OnEditPaste>(kIdEditPaste),
+        OnUpdate<&CEditViewPlus::OnUpdateEditPaste>(kIdEditPaste),
+        OnCommand<&CEditViewPlus::OnEditClear>(kIdEditClear),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedSelection>(kIdEditClear),
+        OnCommand<&CEditViewPlus::OnEditSelectAll>(kIdEditSelectAll),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdEditSelectAll),
+    };
+    static const Map map{&CommandTarget::CommandMap(), kEntries};
+    return map;
+}
+
+void CEditViewPlus::OnEditUndo() { SendScintilla(SCI_UNDO); }
+
+void CEditViewPlus::OnUpdateEditUndo(CmdUI& ui) { ui.Enable(CanUndo()); }
+
+void CEditViewPlus::OnEditCut() { SendScintilla(SCI_CUT); }
+
+void CEditViewPlus::OnEditCopy() { SendScintilla(SCI_COPY); }
+
+void CEditViewPlus::OnEditPaste() {
+    // Pasting replaces the selection, whose bytes are free for the pasted text.
+    const auto [start, end] = GetSelectionRange();
+    insertAllowance_ = kTextLimit - GetTextLength() + (end - start);
+    SendScintilla(SCI_PASTE);
+    insertAllowance_.reset();
+}
+
+void CEditViewPlus::OnUpdateEditPaste(CmdUI& ui) {
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    ui.Enable(clipboard != nullptr && clipboard->hasText());
+}
+
+void CEditViewPlus::OnEditClear() { SendScintilla(SCI_CLEAR); }
+
+void CEditViewPlus::OnUpdateNeedSelection(CmdUI& ui) {
+    const auto [start, end] = GetSelectionRange();
+    ui.Enable(start != end);
+}
+
+void CEditViewPlus::OnEditSelectAll() {
+    SetSelection(0, -1);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void CEditViewPlus::OnUpdateNeedText(CmdUI& ui) { ui.Enable(GetTextLength() > 0); }
+
+}  // namespace venkora

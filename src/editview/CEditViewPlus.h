@@ -1,0 +1,124 @@
+#pragma once
+// The edit view: the whole client area is one QScintilla edit control holding the document's
+// text as bytes. Around the control it offers byte-offset access to the text and the selection,
+// the text limit, tab stops in dialog units, raw loading and saving, the edit commands with
+// their enabling rules, and it marks its document modified on every change of the text.
+
+#include <Qsci/qsciscintilla.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/CodePage.h"
+#include "platform/CommandTarget.h"
+
+namespace venkora {
+
+class Archive;
+class CDocument;
+
+class CEditViewPlus : public QsciScintilla, public CommandTarget {
+    Q_OBJECT
+
+public:
+    // The most bytes the text may hold.
+    static constexpr std::size_t kTextLimit = 0xFFFFF;
+    // One tab stop at construction, in dialog units (8 average characters).
+    static constexpr int kDefaultTabStopWidth = 32;
+
+    explicit CEditViewPlus(QWidget* parent = nullptr);
+    ~CEditViewPlus() override;
+
+    // The document this view shows; marked modified on every change of the text.
+    void SetDocument(CDocument* document) { document_ = document; }
+    CDocument* GetDocument() const { return document_; }
+
+    // The code page decides display, typing and clipboard conversion; the bytes stay as they
+    // are.
+    const CodePage& codePage() const { return codePage_; }
+    void SetCodePage(const CodePage& codePage);
+    static bool LocaleIsUtf8();
+
+    // The selection as byte offsets, start <= end.
+    std::pair<std::size_t, std::size_t> GetSelectionRange() const;
+    // Selects [start, end); an end of -1 means up to the end of the text. The caret goes to
+    // `end`; nothing is scrolled.
+    void SetSelection(std::size_t start, std::ptrdiff_t end);
+    // Replaces the selection by `text`; afterwards the caret stands behind the inserted text.
+    // With `canUndo` the replacement is one undo step of its own, else no undo reaches back
+    // past it. Text that would take the whole past the limit is cut at a character boundary;
+    // returns false when it had to be cut.
+    bool ReplaceSelection(std::string_view text, bool canUndo);
+    // The whole text as one contiguous byte array (NUL-terminated; NUL bytes inside are text),
+    // valid and unchanged until UnlockText. The control refuses changes while locked.
+    const char* LockText();
+    void UnlockText();
+    std::size_t GetTextLength() const;
+    // The bytes from the selection start up to the first CR in the selection, or up to its end.
+    std::string GetSelectedText() const;
+    // One tab stop every `dialogUnits` quarters of the font's average character width.
+    void SetTabStopWidth(int dialogUnits);
+    int GetTabStopWidth() const { return tabStopWidth_; }
+    // Sets the display font; the tab stops follow it.
+    void SetViewFont(const QFont& font);
+    // Empties the text and the undo history without marking the document modified.
+    virtual void ClearText();
+    bool CanUndo() const;
+
+    // Raw load and save: the file is the text, byte for byte.
+    void SerializeRawText(Archive& archive);
+    // The same behind a 4-byte length.
+    void SerializeWithLength(Archive& archive);
+    // Reads exactly `n` bytes and makes them the text, choosing the code page for them.
+    void ReadTextFromArchive(Archive& archive, std::size_t n);
+    void WriteTextToArchive(Archive& archive);
+
+    static const Map& CommandMap();
+    const Map& GetCommandMap() const override { return CommandMap(); }
+
+    void OnEditUndo();
+    void OnUpdateEditUndo(CmdUI& ui);
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnUpdateEditPaste(CmdUI& ui);
+    void OnEditClear();
+    void OnUpdateNeedSelection(CmdUI& ui);
+    void OnEditSelectAll();
+    void OnUpdateNeedText(CmdUI& ui);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+
+private:
+    void OnTextChange();
+    // Makes `bytes` the text without marking the document modified; no undo reaches back.
+    void SetTextBytes(std::string_view bytes);
+    // The bytes a key press would insert: nullopt when it inserts nothing, an empty string
+    // when it would insert a character the code page lacks.
+    std::optional<std::string> TypedBytes(const QKeyEvent& event) const;
+    bool Fits(std::size_t insertedBytes) const;
+    // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.
+    std::size_t CutPoint(std::string_view text, std::size_t room) const;
+    void InsertTyped(const std::string& bytes);
+    void ApplyTabStops();
+    void RemoveForeignKeyBindings();
+
+    CDocument* document_ = nullptr;
+    CodePage codePage_;
+    int tabStopWidth_ = kDefaultTabStopWidth;
+    int lockCount_ = 0;
+    bool suppressChangeNotification_ = false;
+    // How many bytes the next clipboard or drop insertion may bring; set by the entry points.
+    mutable std::optional<std::size_t> insertAllowance_;
+};
+
+}  // namespace venkora

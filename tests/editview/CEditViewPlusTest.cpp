@@ -1,0 +1,213 @@
+// The edit view's byte-offset operations, typing, the text limit, tab stops, the code page and
+// the modified flag, on a real QScintilla control.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QMimeData>
+#include <QtTest/QTest>
+
+#include <string>
+
+#include "EditViewFixture.h"
+#include "platform/CodePage.h"
+
+namespace venkora::test {
+namespace {
+
+using namespace std::string_literals;
+
+class CEditViewPlusTest : public EditViewFixture {};
+
+TEST_F(CEditViewPlusTest, SelectedTextStopsAtTheFirstCr) {
+    Load("ab\r\ncd");
+    struct Row {
+        std::size_t start;
+        std::ptrdiff_t end;
+        std::string expected;
+    };
+    for (const Row& row : {Row{0, 6, "ab"}, Row{4, 6, "cd"}, Row{2, 6, ""}, Row{3, 6, "\ncd"},
+                           Row{0, -1, "ab"}, Row{5, 5, ""}}) {
+        view->SetSelection(row.start, row.end);
+        EXPECT_EQ(view->GetSelectedText(), row.expected) << row.start << ".." << row.end;
+    }
+    view->SetSelection(1, 4);
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{1}, std::size_t{4}));
+}
+
+TEST_F(CEditViewPlusTest, LengthAndLockedTextKeepEveryByte) {
+    EXPECT_EQ(view->GetTextLength(), 0u);
+    const std::string bytes = "a\0b\r\n\xff\x80"s;
+    Load(bytes);
+    EXPECT_EQ(view->GetTextLength(), bytes.size());
+    EXPECT_EQ(Text(), bytes);
+    view->SetSelection(0, -1);
+    EXPECT_EQ(view->GetSelectedText(), "a\0b"s);  // an interior NUL is text, the CR ends it
+}
+
+TEST_F(CEditViewPlusTest, LockedTextRefusesChangesUntilUnlocked) {
+    Load("abc");
+    const char* first = view->LockText();
+    QTest::keyClicks(view.get(), "xyz");
+    const char* second = view->LockText();
+    EXPECT_EQ(std::string(second, 3), "abc");
+    EXPECT_EQ(first, second);
+    view->UnlockText();
+    view->UnlockText();
+    view->SetSelection(3, 3);
+    QTest::keyClicks(view.get(), "d");
+    EXPECT_EQ(Text(), "abcd");
+}
+
+TEST_F(CEditViewPlusTest, ReplaceSelectionLeavesTheCaretBehindTheText) {
+    Load("Hallo Welt");
+    view->SetSelection(6, 10);
+    EXPECT_TRUE(view->ReplaceSelection("Venkora\0!"s, true));
+    EXPECT_EQ(Text(), "Hallo Venkora\0!"s);
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{15}, std::size_t{15}));
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(CEditViewPlusTest, ReplacementAfterTypingIsItsOwnUndoStep) {
+    Load("ab");
+    view->SetSelection(2, 2);
+    QTest::keyClicks(view.get(), "cd");
+    ASSERT_EQ(Text(), "abcd");
+    view->SetSelection(0, -1);
+    view->ReplaceSelection("XY", true);
+    ASSERT_TRUE(view->CanUndo());
+    view->OnEditUndo();
+    EXPECT_EQ(Text(), "abcd");
+    view->OnEditUndo();
+    EXPECT_EQ(Text(), "ab");
+}
+
+TEST_F(CEditViewPlusTest, ReplacementWithoutUndoCannotBeUndone) {
+    Load("ab");
+    view->SetSelection(2, 2);
+    QTest::keyClicks(view.get(), "c");
+    view->SetSelection(0, 1);
+    view->ReplaceSelection("z", false);
+    EXPECT_EQ(Text(), "zbc");
+    EXPECT_FALSE(view->CanUndo());
+}
+
+TEST_F(CEditViewPlusTest, EnterInsertsCrLfAndTabReplacesTheSelection) {
+    Load("a\r\nb\r\nc");
+    view->SetSelection(0, -1);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    EXPECT_EQ(Text(), "\t");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(Text(), "\t\r\n");
+}
+
+TEST_F(CEditViewPlusTest, TheLimitHoldsForTypingReplacingAndPasting) {
+    Load(std::string(CEditViewPlus::kTextLimit - 1, 'x'));
+    view->SetSelection(0, 0);
+    QTest::keyClicks(view.get(), "ab");  // one fits, the second is refused
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit);
+    EXPECT_EQ(Text().substr(0, 2), "ax");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit);
+
+    // A selection frees its bytes; the rest is cut at a character boundary (ä is two bytes).
+    view->SetSelection(0, 3);
+    EXPECT_FALSE(view->ReplaceSelection("12\xc3\xa4", true));
+    EXPECT_EQ(Text().substr(0, 3), "12x");
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit - 1);
+
+    view->SetSelection(0, 0);
+    QApplication::clipboard()->setText(QStringLiteral("äö"));
+    view->OnEditPaste();
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit - 1);  // ä does not fit whole
+
+    view->SetSelection(0, 2);
+    QApplication::clipboard()->setText(QStringLiteral("ä\nb"));  // LF grows into CR LF
+    view->OnEditPaste();  // 3 bytes free: a line break is not cut in half
+    EXPECT_EQ(Text().substr(0, 3), "\xc3\xa4x");
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit - 1);
+}
+
+TEST_F(CEditViewPlusTest, PastedLineEndsBecomeCrLf) {
+    QApplication::clipboard()->setText(QStringLiteral("a\nb\rc\r\nd"));
+    view->OnEditPaste();
+    EXPECT_EQ(Text(), "a\r\nb\r\nc\r\nd");
+}
+
+TEST_F(CEditViewPlusTest, Windows1252TextIsTypedCopiedAndPastedThroughItsTable) {
+    Load("Gr\xfc\xdf \x80");  // not UTF-8: a Windows-1252 document
+    ASSERT_EQ(view->codePage().kind(), CodePage::Kind::Windows1252);
+    view->SetSelection(0, -1);
+    view->OnEditCopy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Grüß €"));
+
+    view->SetSelection(6, 6);
+    Type(QStringLiteral("€„ä"));
+    EXPECT_EQ(Text(), "Gr\xfc\xdf \x80\x80\x84\xe4");
+    Type(QStringLiteral("ł"));  // not in the code page: refused
+    EXPECT_EQ(Text(), "Gr\xfc\xdf \x80\x80\x84\xe4");
+
+    QApplication::clipboard()->setText(QStringLiteral("“–”"));
+    view->OnEditPaste();
+    EXPECT_EQ(Text().substr(9), "\x93\x96\x94");
+}
+
+TEST_F(CEditViewPlusTest, Utf8IsChosenForValidUtf8) {
+    Load("Grüß €");
+    EXPECT_EQ(view->codePage().kind(), CodePage::Kind::Utf8);
+    view->SetSelection(0, -1);
+    view->OnEditCopy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Grüß €"));
+}
+
+TEST_F(CEditViewPlusTest, ChangesMarkTheDocumentButLoadingAndClearingDoNot) {
+    Load("abc");
+    EXPECT_FALSE(document.IsModified());
+    QTest::keyClicks(view.get(), "x");
+    EXPECT_TRUE(document.IsModified());
+
+    document.SetModifiedFlag(false);
+    view->ClearText();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(view->GetTextLength(), 0u);
+    EXPECT_FALSE(view->CanUndo());
+
+    Load("abc");
+    view->SetSelection(0, 1);
+    view->OnEditClear();
+    document.SetModifiedFlag(false);
+    view->OnEditUndo();
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(Text(), "abc");
+}
+
+TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
+    Load("one two\r\nthree");
+    view->SetSelection(0, 3);
+    for (const QKeyCombination key :
+         {Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete,
+          Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U,
+          Qt::ALT | Qt::Key_Backspace}) {
+        QTest::keyClick(view.get(), key.key(), key.keyboardModifiers());
+    }
+    EXPECT_EQ(Text(), "one two\r\nthree");
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{3}));
+    QTest::keyClick(view.get(), Qt::Key_Right, Qt::ShiftModifier);  // ordinary keys stay
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{4}));
+}
+
+TEST_F(CEditViewPlusTest, TabStopsAreDialogUnitsOfTheFont) {
+    view->SetViewFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);  // 32 units
+    view->SetTabStopWidth(16);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    QFont larger = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    larger.setPointSize(larger.pointSize() * 3);
+    view->SetViewFont(larger);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    view->SetTabStopWidth(1);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 1);  // never 0
+}
+
+}  // namespace
+}  // namespace venkora::test

@@ -1,0 +1,87 @@
+// The edit commands through the command table of the view, with their enabling rules asked the
+// way menus and the toolbar ask them.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
+#include <QtTest/QTest>
+
+#include <string>
+
+#include "EditViewFixture.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandRouter.h"
+
+namespace venkora::test {
+namespace {
+
+class EditCommandsTest : public EditViewFixture {
+protected:
+    EditCommandsTest() { router.SetChain({view.get(), &document}); }
+
+    bool Enabled(unsigned id) const { return router.IsEnabled(id); }
+
+    CommandRouter router;
+};
+
+TEST_F(EditCommandsTest, SelectionCommandsNeedASelection) {
+    Load("Text ohne Markierung");
+    view->SetSelection(3, 3);
+    for (unsigned id : {kIdEditCut, kIdEditCopy, kIdEditClear}) {
+        EXPECT_FALSE(Enabled(id)) << id;
+        EXPECT_FALSE(router.Execute(id)) << id;
+    }
+    EXPECT_EQ(Text(), "Text ohne Markierung");
+    view->SetSelection(0, 4);
+    for (unsigned id : {kIdEditCut, kIdEditCopy, kIdEditClear}) EXPECT_TRUE(Enabled(id)) << id;
+}
+
+TEST_F(EditCommandsTest, SelectAllNeedsText) {
+    EXPECT_FALSE(Enabled(kIdEditSelectAll));
+    Load("abc");
+    EXPECT_TRUE(router.Execute(kIdEditSelectAll));
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{3}));
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(EditCommandsTest, PasteFollowsTheClipboard) {
+    QApplication::clipboard()->setText(QStringLiteral("eingefügt"));
+    EXPECT_TRUE(Enabled(kIdEditPaste));  // also with an empty text
+    auto* picture = new QMimeData;
+    picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QApplication::clipboard()->setMimeData(picture);
+    EXPECT_FALSE(Enabled(kIdEditPaste));
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(Enabled(kIdEditPaste));
+}
+
+TEST_F(EditCommandsTest, EveryChangeCanBeUndone) {
+    Load("abc");
+    EXPECT_FALSE(Enabled(kIdEditUndo));
+    QTest::keyClicks(view.get(), "x");
+    EXPECT_TRUE(Enabled(kIdEditUndo));
+
+    const auto undoneAfter = [this](unsigned id) {
+        Load("abc");
+        view->SetSelection(0, 1);
+        EXPECT_TRUE(router.Execute(id)) << id;
+        EXPECT_TRUE(Enabled(kIdEditUndo)) << id;
+        EXPECT_TRUE(router.Execute(kIdEditUndo));
+        return Text();
+    };
+    QApplication::clipboard()->setText(QStringLiteral("Z"));
+    EXPECT_EQ(undoneAfter(kIdEditPaste), "abc");
+    EXPECT_EQ(undoneAfter(kIdEditCut), "abc");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a"));
+    EXPECT_EQ(undoneAfter(kIdEditClear), "abc");
+}
+
+TEST_F(EditCommandsTest, CommandsNobodyHandlesAreDisabled) {
+    for (unsigned id : {kIdFilePrint, kIdEditFind, kIdEditRedo}) {
+        EXPECT_FALSE(Enabled(id)) << id;
+    }
+}
+
+}  // namespace
+}  // namespace venkora::test
