@@ -26,6 +26,7 @@
 #include "platform/CommandIds.h"
 #include "platform/MemoryException.h"
 #include "platform/MessageBox.h"
+#include "platform/StringTable.h"
 #include "platform/UserException.h"
 
 namespace venkora {
@@ -242,8 +243,8 @@ void CEditViewPlus::SerializeRawText(Archive& archive) {
     }
     const std::uint64_t length = archive.FileLength();
     if (length > kTextLimit) {
-        ShowMessageBox(tr("Die Datei ist zu groß, um geöffnet zu werden.\n"
-                          "Venkora bearbeitet Dateien bis höchstens 1.048.575 Bytes."),
+        const std::string_view message = StringTable::Find(kIdsFileTooLarge).value_or("");
+        ShowMessageBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
                        this);
         throw UserException();
     }

@@ -34,6 +34,9 @@ constexpr auto kEntries = std::to_array<Entry>({
     {kIdSelectAllText, kIdSelectAllText, "Markiert den gesamten Text\nAlles markieren"},
     {kIdsAppTitle, kIdsAppTitle, "Venkora"},
     {kIdsIdleMessage, kIdsIdleMessage, "Bereit"},
+    {kIdsFileTooLarge, kIdsFileTooLarge,
+     "Die Datei ist zu groß, um geöffnet zu werden.\n"
+     "Venkora bearbeitet Dateien bis höchstens 1.048.575 Bytes."},
     {kIdFileNew, kIdFileNew, "Erstellt ein neues Dokument.\nNeu"},
     {kIdFileOpen, kIdFileOpen, "Öffnet ein bestehendes Dokument.\nÖffnen"},
     {kIdFileClose, kIdFileClose, "Schließt das aktive Dokument.\nSchließen"},

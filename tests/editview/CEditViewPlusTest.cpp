@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QtTest/QTest>
 
@@ -150,6 +151,27 @@ TEST_F(CEditViewPlusTest, Windows1252TextIsTypedCopiedAndPastedThroughItsTable) 
     QApplication::clipboard()->setText(QStringLiteral("“–”"));
     view->OnEditPaste();
     EXPECT_EQ(Text().substr(9), "\x93\x96\x94");
+}
+
+TEST_F(CEditViewPlusTest, InputMethodCommitsFollowTheCodePageAndTheLimit) {
+    Load("\x80");  // Windows-1252
+    view->SetSelection(1, 1);
+    const auto commit = [this](const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(view.get(), &event);
+    };
+    commit(QStringLiteral("€ä"));
+    EXPECT_EQ(Text(), "\x80\x80\xe4");
+    commit(QStringLiteral("日本"));  // not in the code page
+    EXPECT_EQ(Text(), "\x80\x80\xe4");
+
+    Load(std::string(CEditViewPlus::kTextLimit - 1, 'x'));
+    view->SetSelection(0, 0);
+    commit(QStringLiteral("ab"));  // two bytes, one free
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit - 1);
+    commit(QStringLiteral("a"));
+    EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit);
 }
 
 TEST_F(CEditViewPlusTest, Utf8IsChosenForValidUtf8) {
