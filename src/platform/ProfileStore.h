@@ -1,0 +1,30 @@
+#pragma once
+// The user's settings between runs: named sections of integer and string values. Sections and
+// keys are compared without regard to case. A missing, unreadable or malformed value yields the
+// caller's default; a failed write is ignored. Integers are 32 bits wide: what is stored as
+// 4294967283 reads back as -13 where the owner takes it as signed.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace venkora {
+
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+
+    virtual std::uint32_t GetInt(std::string_view section, std::string_view key,
+                                 std::uint32_t defaultValue) const = 0;
+    virtual std::string GetString(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue = {}) const = 0;
+    virtual void WriteInt(std::string_view section, std::string_view key, std::uint32_t value) = 0;
+    virtual void WriteString(std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
+    // Opaque binary entries under a name (the bar layout).
+    virtual std::string GetBinary(std::string_view section, std::string_view key) const = 0;
+    virtual void WriteBinary(std::string_view section, std::string_view key,
+                             std::string_view bytes) = 0;
+};
+
+}  // namespace venkora

@@ -1,0 +1,79 @@
+#include "platform/WindowPlacement.h"
+
+#include <array>
+#include <limits>
+
+namespace venkora {
+
+namespace {
+
+// The next number from `pos` on as strtol (`isSigned`) or strtoul read it in base 10, as its
+// low 32 bits; nullopt when no digit follows the blanks and the sign.
+std::optional<std::uint32_t> ReadNumber(std::string_view text, std::size_t& pos, bool isSigned) {
+    const auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (pos < text.size() && isSpace(text[pos])) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    if (pos == text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
+    std::uint64_t magnitude = 0;
+    bool overflow = false;
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        const auto digit = static_cast<std::uint64_t>(text[pos] - '0');
+        if (magnitude > (kMax - digit) / 10) overflow = true;
+        magnitude = magnitude * 10 + digit;
+    }
+    std::uint64_t value = 0;
+    if (isSigned) {
+        // strtol: held at INT64_MIN and INT64_MAX.
+        constexpr std::uint64_t kMinMagnitude = std::uint64_t{1} << 63;
+        if (negative) {
+            value = overflow || magnitude > kMinMagnitude ? kMinMagnitude : 0 - magnitude;
+        } else {
+            value = overflow || magnitude >= kMinMagnitude ? kMinMagnitude - 1 : magnitude;
+        }
+    } else {
+        // strtoul: held at UINT64_MAX whatever the sign, otherwise negated modulo 2^64.
+        value = overflow ? kMax : negative ? 0 - magnitude : magnitude;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
+std::string WindowPlacement::Format() const {
+    std::string text = std::to_string(flags) + ',' + std::to_string(showCmd);
+    for (std::int32_t number : {minPosition.x, minPosition.y, maxPosition.x, maxPosition.y,
+                                normalPosition.left, normalPosition.top, normalPosition.right,
+                                normalPosition.bottom}) {
+        text.append(",").append(std::to_string(number));
+    }
+    return text;
+}
+
+std::optional<WindowPlacement> WindowPlacement::Parse(std::string_view text) {
+    std::array<std::uint32_t, 10> numbers{};
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0) {
+            if (pos == text.size() || text[pos] != ',') return std::nullopt;
+            ++pos;
+        }
+        const auto number = ReadNumber(text, pos, i >= 2);
+        if (!number) return std::nullopt;
+        numbers[i] = *number;
+    }
+    const auto s = [&numbers](std::size_t i) { return static_cast<std::int32_t>(numbers[i]); };
+    WindowPlacement placement;
+    placement.flags = numbers[0];
+    placement.showCmd = numbers[1];
+    placement.minPosition = {s(2), s(3)};
+    placement.maxPosition = {s(4), s(5)};
+    placement.normalPosition = {s(6), s(7), s(8), s(9)};
+    return placement;
+}
+
+}  // namespace venkora

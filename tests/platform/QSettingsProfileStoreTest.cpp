@@ -1,0 +1,163 @@
+// The settings file through QSettings: what it writes reads back the same through QtIniReader,
+// both find names without regard to case, and bad values, corrupt and unreadable files give
+// the defaults.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "IniSamples.h"
+#include "platform/QSettingsProfileStore.h"
+#include "platform/QtIniReader.h"
+
+namespace venkora {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::string_view kMissing = "<fehlt>";
+
+class QSettingsProfileStoreTest : public ::testing::Test {
+protected:
+    // A new file name for each call: QSettings keeps files it has read in a cache per name.
+    QString NewPath() { return dir_.filePath(QString("s%1.conf").arg(++files_)); }
+
+    QString WriteFile(const std::string& bytes) {
+        const QString path = NewPath();
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+
+    static MemoryProfileStore ReadBack(const QString& path) {
+        MemoryProfileStore store;
+        EXPECT_EQ(QtIniReader::ReadFile(path.toStdString(), store), 0);
+        return store;
+    }
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+};
+
+TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameThroughQtIniReader) {
+    std::string allBytes;
+    for (int b = 0; b < 256; ++b) allBytes += static_cast<char>(b);
+    struct Value {
+        std::string section;
+        std::string key;
+        std::string text;
+    };
+    const Value strings[] = {
+        {"OptimierenDlg", "Benutzerdef Zeichen", "ab; \"x\"\t=\xC3\xBC"},
+        {"OptimierenDlg", "Leer", ""},
+        {"OptimierenDlg", "R\xC3\xA4nder", " a, b "},
+        {"OptimierenDlg", "Zeilen", "a\r\nb\\c\x01" "1\x7F"},
+        {"OptimierenDlg", "Klammeraffe", "@ByteArray(x)"},
+        {"OptimierenDlg", "Nul", "a\0b"s},
+        {"Gr\xC3\xBC\xC3\x9F" "e [1]", "\xCE\xA9=%; #x", "\xE2\x82\xAC\xF0\x9F\x98\x80"},
+        {"Recent File List", "File1", "/home/\xC3\xBC/a b.txt"},
+    };
+    const QString path = NewPath();
+    QSettingsProfileStore store(path);
+    for (const Value& v : strings) store.WriteString(v.section, v.key, v.text);
+    store.WriteInt("OptimierenDlg", "Nur Leerzeilen", 1);
+    store.WriteInt("OptimierenDlg", "H\xC3\xB6he", static_cast<std::uint32_t>(-13));
+    store.WriteBinary("Leiste", "Lage", allBytes);
+
+    const MemoryProfileStore read = ReadBack(path);
+    for (const Value& v : strings) {
+        SCOPED_TRACE(v.key);
+        EXPECT_EQ(store.GetString(v.section, v.key, kMissing), v.text);
+        EXPECT_EQ(read.GetString(v.section, v.key, kMissing), v.text);
+    }
+    EXPECT_EQ(read.GetString("OptimierenDlg", "H\xC3\xB6he"), "4294967283");
+    for (const ProfileStore* s : {static_cast<const ProfileStore*>(&store),
+                                  static_cast<const ProfileStore*>(&read)}) {
+        EXPECT_EQ(static_cast<std::int32_t>(s->GetInt("OptimierenDlg", "H\xC3\xB6he", 0)), -13);
+        EXPECT_EQ(s->GetInt("OptimierenDlg", "Nur Leerzeilen", 0), 1u);
+        EXPECT_EQ(s->GetBinary("Leiste", "Lage"), allBytes);
+    }
+    const QByteArray file = [&] {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }();
+    EXPECT_TRUE(file.contains("\nNur%20Leerzeilen=1\n")) << file.toStdString();
+    EXPECT_TRUE(file.contains("\nH%F6he=4294967283\n")) << file.toStdString();
+}
+
+TEST_F(QSettingsProfileStoreTest, EachHandWrittenSampleReadsAsQtIniReaderReadsIt) {
+    for (const IniSample& sample : kIniSamples) {
+        SCOPED_TRACE(testing::PrintToString(std::string(sample.file)));
+        const QSettingsProfileStore store(WriteFile(std::string(sample.file)));
+        EXPECT_EQ(store.GetString(sample.section, sample.key, kMissing),
+                  sample.value.value_or(kMissing));
+    }
+}
+
+TEST_F(QSettingsProfileStoreTest, NamesAreFoundWithoutRegardToCaseAndKeepTheirSpelling) {
+    const QString path = WriteFile("[OptimierenDlg]\nNur%20Leerzeilen=1\nH%F6he=5\n");
+    QSettingsProfileStore store(path);
+    EXPECT_EQ(store.GetInt("optimierendlg", "NUR LEERZEILEN", 0), 1u);
+    EXPECT_EQ(store.GetInt("OPTIMIERENDLG", "H\xC3\x96HE", 0), 5u);
+    store.WriteInt("OPTIMIERENDLG", "nur leerzeilen", 0);
+    store.WriteString("optimierendlg", "Neu", "n");
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.startsWith("[OptimierenDlg]\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nNur%20Leerzeilen=0\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nNeu=n\n")) << text.toStdString();
+    EXPECT_EQ(text.count('['), 1) << text.toStdString();
+    EXPECT_FALSE(text.contains("nur") || text.contains("NUR")) << text.toStdString();
+    EXPECT_EQ(ReadBack(path).GetInt("OPTIMIERENDLG", "NUR LEERZEILEN", 7), 0u);
+}
+
+TEST_F(QSettingsProfileStoreTest, UnusableIntegersGiveTheDefaultInBothStores) {
+    const QString path =
+        WriteFile("[S]\nText=abc\nZuGross=4294967296\nLeer=\nListe=1, 2\nBytes=@ByteArray(1)\n");
+    const QSettingsProfileStore store(path);
+    const MemoryProfileStore read = ReadBack(path);
+    for (const char* key : {"Text", "ZuGross", "Leer", "Liste", "Bytes", "Fehlt"}) {
+        SCOPED_TRACE(key);
+        EXPECT_EQ(store.GetInt("S", key, 42), 42u);
+        EXPECT_EQ(read.GetInt("S", key, 42), 42u);
+    }
+}
+
+TEST_F(QSettingsProfileStoreTest, CorruptOrUnreadableFilesGiveDefaults) {
+    std::mt19937 random(20240611);
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise += static_cast<char>(random() & 0xFF);
+    const QString corrupt = WriteFile(noise);
+    const QString folder = dir_.filePath("ordner.conf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    QString locked;
+    if (geteuid() != 0) {
+        locked = WriteFile("[S]\nZahl=1\nText=a\n");
+        ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    }
+    for (const QString& path : {corrupt, folder, locked}) {
+        if (path.isEmpty()) continue;
+        SCOPED_TRACE(path.toStdString());
+        QSettingsProfileStore store(path);
+        EXPECT_EQ(store.GetInt("S", "Zahl", 42), 42u);
+        EXPECT_EQ(store.GetString("S", "Text", kMissing), kMissing);
+        store.WriteInt("S", "Zahl", 3);  // must not throw or crash, whether it lands or not
+        MemoryProfileStore read;
+        QtIniReader::ReadFile(path.toStdString(), read);
+        EXPECT_EQ(read.GetString("S", "Text", kMissing), kMissing);
+    }
+}
+
+}  // namespace
+}  // namespace venkora
