@@ -36,20 +36,6 @@ std::optional<std::uint64_t> ParseDigits(std::string_view text, std::uint64_t ma
     return value;
 }
 
-// A decimal number in the 32-bit range, signed or unsigned, as the 32 bits it is stored as:
-// "-13" and "4294967283" give the same value.
-std::optional<std::uint32_t> ParseStoredInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    const auto magnitude = ParseDigits(text, negative ? 0x80000000u : 0xFFFFFFFFu);
-    if (!magnitude) return std::nullopt;
-    return negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(*magnitude))
-                    : static_cast<std::uint32_t>(*magnitude);
-}
-
 // anfang | ende | beide as the two side switches (start, end).
 Problem ParseSides(std::string_view option, std::string_view value, std::int32_t& start,
                    std::int32_t& end) {
@@ -81,7 +67,7 @@ Problem ApplySet(OptimizeOptions& options, std::string_view assignment) {
         key->SetString(options, std::string(value));
         return std::nullopt;
     }
-    const auto stored = ParseStoredInteger(value);
+    const auto stored = MemoryProfileStore::ParseInteger(value);
     if (!stored) {
         return Quoted(std::string("--set ").append(key->name)) +
                " erwartet eine ganze Zahl im 32-Bit-Bereich, nicht " + Quoted(value);
@@ -163,6 +149,18 @@ bool ApplySwitch(BatchOptions& batch, std::string_view name) {
     return true;
 }
 
+// --gespeichert: every stored switch from the section of the optimize dialog, a missing or
+// unusable value giving the switch's default.
+void ApplySaved(OptimizeOptions& options, const ProfileStore& store) {
+    for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
+        if (key.kind == OptimizeOptionKey::Kind::String) {
+            key.SetString(options, store.GetString(kOptimizeSection, key.name));
+        } else {
+            key.SetInteger(options, store.GetInt(kOptimizeSection, key.name, key.defaultInteger));
+        }
+    }
+}
+
 Problem CheckMode(const BatchOptions& batch) {
     if (!batch.inPlace) return std::nullopt;
     if (batch.check) return std::string("„--vor-ort“ und „--pruefen“ schließen einander aus");
@@ -176,9 +174,10 @@ Problem CheckMode(const BatchOptions& batch) {
 }  // namespace
 
 std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
-    std::span<const std::string_view> arguments) {
+    std::span<const std::string_view> arguments, const SettingsSource& savedSettings) {
     BatchOptions batch;
     batch.optimize.bereich = 1;
+    std::optional<MemoryProfileStore> saved;
     bool bendefSidesChosen = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -212,6 +211,14 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
         const std::string_view name = body.substr(0, equals);
         const bool takesValue =
             std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
+        if (name == "gespeichert") {
+            if (equals != std::string_view::npos) {
+                return UsageError{OptionName(name) + " nimmt keinen Wert an"};
+            }
+            if (!saved) saved = savedSettings();
+            ApplySaved(batch.optimize, *saved);
+            continue;
+        }
         if (!takesValue) {
             if (!ApplySwitch(batch, name)) {
                 return UsageError{"unbekannte Option " + OptionName(name)};
@@ -268,6 +275,10 @@ std::string BatchOptions::HelpText() {
         "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
         "\n"
         "Gespeicherte Einstellungen:\n"
+        "  --gespeichert       übernimmt alle Einstellungen des Dialogs „Optimieren“ aus\n"
+        "                      der Einstellungsdatei des Editors, talberg/Venkora.conf in\n"
+        "                      $XDG_CONFIG_HOME oder ~/.config; was dort fehlt, erhält\n"
+        "                      seine Vorgabe\n"
         "  --set SCHLÜSSEL=WERT\n"
         "                      setzt eine Einstellung unter ihrem Namen im Abschnitt\n"
         "                      „OptimierenDlg“, z. B. --set \"Nur Leerzeilen=1\" oder\n"

@@ -3,6 +3,7 @@
 // list of files. Parsing is pure: it touches no file and prints nothing, so main decides what
 // to show and the unit tests see every outcome.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "optimizer/OptimizeOptions.h"
+#include "platform/MemoryProfileStore.h"
 
 namespace venkora {
 
@@ -22,9 +24,13 @@ struct BatchOptions {
         std::string message;
     };
 
-    // Reads the arguments behind the program name. Options take effect in the order given.
+    // The editor's stored settings, asked for once at the first --gespeichert.
+    using SettingsSource = std::function<MemoryProfileStore()>;
+
+    // Reads the arguments behind the program name. Options take effect in the order given;
+    // --gespeichert sets all stored switches from `savedSettings` where it stands.
     static std::variant<BatchOptions, UsageError> Parse(
-        std::span<const std::string_view> arguments);
+        std::span<const std::string_view> arguments, const SettingsSource& savedSettings);
 
     // The German text of --help, ending in a newline.
     static std::string HelpText();

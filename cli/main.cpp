@@ -2,8 +2,10 @@
 
 #include <signal.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "BatchRunner.h"
 #include "FileDescriptor.h"
 #include "FileError.h"
+#include "SavedSettings.h"
 
 int main(int argc, char** argv) {
     using venkora::BatchOptions;
@@ -20,9 +23,16 @@ int main(int argc, char** argv) {
     signal(SIGXFSZ, SIG_IGN);
 
     const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
-    const auto parsed = BatchOptions::Parse(arguments);
     const auto out = venkora::FileDescriptor::Borrow(1);
     const auto err = venkora::FileDescriptor::Borrow(2);
+    const auto savedSettings = [&err] {
+        using venkora::SavedSettings;
+        SavedSettings::Loaded loaded = SavedSettings::Load(
+            SavedSettings::PathFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+        if (loaded.warning) err.WriteAll("venkora-optimieren: " + *loaded.warning + "\n");
+        return std::move(loaded.store);
+    };
+    const auto parsed = BatchOptions::Parse(arguments, savedSettings);
     if (const auto* usage = std::get_if<BatchOptions::UsageError>(&parsed)) {
         err.WriteAll("venkora-optimieren: " + usage->message +
                      "\nAufruf: venkora-optimieren --help\n");

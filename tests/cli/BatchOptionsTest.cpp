@@ -1,5 +1,5 @@
-// Command-line parsing of venkora-optimieren: option order, --set, number ranges, modes and
-// the usage errors.
+// Command-line parsing of venkora-optimieren: option order, --set, --gespeichert, number
+// ranges, modes and the usage errors.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 
 #include "BatchOptions.h"
 #include "optimizer/OptimizeOptionKey.h"
+#include "platform/MemoryProfileStore.h"
 
 namespace venkora {
 namespace {
@@ -19,7 +20,10 @@ using Result = std::variant<BatchOptions, BatchOptions::UsageError>;
 
 Result ParseArgs(std::initializer_list<std::string_view> arguments) {
     const std::vector<std::string_view> list(arguments);
-    return BatchOptions::Parse(list);
+    return BatchOptions::Parse(list, [] {
+        ADD_FAILURE() << "settings read without --gespeichert";
+        return MemoryProfileStore();
+    });
 }
 
 BatchOptions Parsed(std::initializer_list<std::string_view> arguments) {
@@ -156,6 +160,72 @@ TEST(BatchOptions, SetRejectsBadAssignments) {
         SCOPED_TRACE(c.assignment);
         EXPECT_NE(UsageErrorOf({"--set", c.assignment}).find(c.named), std::string::npos);
     }
+}
+
+// Parses with a settings source that holds `store` and counts how often it is asked.
+struct SavedParse {
+    Result result;
+    int reads = 0;
+};
+
+SavedParse ParseWithSaved(std::initializer_list<std::string_view> arguments,
+                          const MemoryProfileStore& store) {
+    SavedParse parse;
+    const std::vector<std::string_view> list(arguments);
+    parse.result = BatchOptions::Parse(list, [&] {
+        ++parse.reads;
+        return store;
+    });
+    return parse;
+}
+
+TEST(BatchOptions, SavedSettingsApplyWhereTheOptionStands) {
+    MemoryProfileStore store;
+    store.WriteString("optimierendlg", "LEERZ", "1");
+    store.WriteString("OptimierenDlg", "LeerzEnde", "1");
+    store.WriteString("OptimierenDlg", "Nur Leerzeilen", "4294967283");
+    store.WriteString("OptimierenDlg", "Benutzerdef Zeichen", "#\xC3\xA4");
+    store.WriteString("OptimierenDlg", "Tab", "ja");  // no number: the default
+    store.WriteString("Anderswo", "Zeilenumbruch", "1");
+
+    // Before: overridden by every stored switch, by the defaults where nothing is stored.
+    const SavedParse before = ParseWithSaved(
+        {"--tabulatoren=beide", "--breite=7", "--zeilenumbrueche=alle", "--gespeichert"}, store);
+    ASSERT_TRUE(std::holds_alternative<BatchOptions>(before.result));
+    const OptimizeOptions& o = std::get<BatchOptions>(before.result).optimize;
+    EXPECT_EQ(o.leerz, 1);
+    EXPECT_EQ(o.leerzAnf, 0);
+    EXPECT_EQ(o.leerzEnde, 1);
+    EXPECT_EQ(o.nurLeerzeilen, -13);
+    EXPECT_EQ(o.bendefZeichen, "#\xC3\xA4");
+    EXPECT_EQ(o.bendef, 0);
+    EXPECT_EQ(o.tab, 0);
+    EXPECT_EQ(o.tabAnf, 0);
+    EXPECT_EQ(o.zeilenumbruch, 0);
+    EXPECT_EQ(o.tabbreite, 2);
+    EXPECT_EQ(o.bereich, 1);
+
+    // After: later options win; the file is read once however often the option is given.
+    const SavedParse after =
+        ParseWithSaved({"--gespeichert", "--breite=7", "--leerzeichen=anfang", "--gespeichert",
+                        "--set", "Leerz=0"},
+                       store);
+    ASSERT_TRUE(std::holds_alternative<BatchOptions>(after.result));
+    EXPECT_EQ(std::get<BatchOptions>(after.result).optimize.tabbreite, 2);
+    EXPECT_EQ(std::get<BatchOptions>(after.result).optimize.leerzEnde, 1);
+    EXPECT_EQ(std::get<BatchOptions>(after.result).optimize.leerz, 0);
+    EXPECT_EQ(after.reads, 1);
+
+    // Nothing stored at all: every switch at its default.
+    const SavedParse empty = ParseWithSaved({"--set", "Tab=1", "--gespeichert"}, {});
+    ASSERT_TRUE(std::holds_alternative<BatchOptions>(empty.result));
+    EXPECT_EQ(std::get<BatchOptions>(empty.result).optimize, WholeText());
+
+    const SavedParse withValue = ParseWithSaved({"--gespeichert=ja"}, store);
+    ASSERT_TRUE(std::holds_alternative<BatchOptions::UsageError>(withValue.result));
+    EXPECT_EQ(std::get<BatchOptions::UsageError>(withValue.result).message,
+              "„--gespeichert“ nimmt keinen Wert an");
+    EXPECT_EQ(withValue.reads, 0);
 }
 
 TEST(BatchOptions, WidthIsAWholeNumberUpTo255) {

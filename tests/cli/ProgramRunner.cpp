@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -38,6 +39,18 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    // The environment is made before the fork: the child may only call async-signal-safe
+    // functions, and setenv is none.
+    std::vector<std::string> variables;
+    for (char** entry = environ; *entry; ++entry) {
+        const char* equals = std::strchr(*entry, '=');
+        const std::string name(*entry, equals ? static_cast<std::size_t>(equals - *entry) : 0);
+        if (!environment_.contains(name)) variables.emplace_back(*entry);
+    }
+    for (const auto& [name, value] : environment_) variables.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& variable : variables) envp.push_back(variable.data());
+    envp.push_back(nullptr);
 
     int in[2];
     int out[2];
@@ -63,7 +76,7 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
             const rlimit limit{*fileSizeLimit_, *fileSizeLimit_};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        execv(program_.c_str(), argv.data());
+        execve(program_.c_str(), argv.data(), envp.data());
         _exit(127);
     }
     CloseFd(in[0]);

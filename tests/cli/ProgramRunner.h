@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ public:
     void SetStdoutFile(std::string path) { stdoutFile_ = std::move(path); }
     // The child gets this limit on file sizes (RLIMIT_FSIZE), with SIGXFSZ at its default.
     void SetFileSizeLimit(rlim_t bytes) { fileSizeLimit_ = bytes; }
+    // The child's environment is the test's own with this variable set to `value`.
+    void SetEnvironment(const std::string& name, std::string value) {
+        environment_[name] = std::move(value);
+    }
 
     Result Run(const std::vector<std::string>& arguments, std::string_view input = {}) const;
 
@@ -32,4 +37,5 @@ private:
     std::string program_;
     std::optional<std::string> stdoutFile_;
     std::optional<rlim_t> fileSizeLimit_;
+    std::map<std::string, std::string> environment_;
 };

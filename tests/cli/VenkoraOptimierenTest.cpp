@@ -1,5 +1,5 @@
 // venkora-optimieren as a whole program: standard streams, rewriting in place, checking,
-// failing files, usage errors and the status texts.
+// failing files, usage errors, the status texts and the editor's saved settings.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -251,11 +251,63 @@ TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
     EXPECT_EQ(Run(options, "b").err, "") << "quiet without -v";
 }
 
+TEST_F(VenkoraOptimieren, SavedSettingsComeFromTheEditorsSettingsFile) {
+    // XDG_CONFIG_HOME wins over HOME; when it is empty, HOME/.config counts.
+    for (const char* folder : {"xdg", "xdg/talberg", "home", "home/.config",
+                               "home/.config/talberg", "leer"}) {
+        ASSERT_EQ(mkdir((dir_.Path() + "/" + folder).c_str(), 0755), 0) << folder;
+    }
+    dir_.Write("xdg/talberg/Venkora.conf",
+               "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nNur%20Leerzeilen=1\nZeilenumbruch=1\n");
+    dir_.Write("home/.config/talberg/Venkora.conf",
+               "; vom Editor\r\n[optimierendlg]\r\nTAB=1\r\ntabende=1\r\n");
+    struct Case {
+        std::string xdg;
+        std::vector<std::string> arguments;
+        std::string expected;
+    };
+    const std::string text = "a\t \r\n\r\n\r\nb \t\r\n";
+    const Case cases[] = {
+        {dir_.Path() + "/xdg", {"--gespeichert"}, "a\t\r\nb \t\r\n"},
+        {dir_.Path() + "/xdg", {"--zeilenumbrueche=alle", "--gespeichert"}, "a\t\r\nb \t\r\n"},
+        {dir_.Path() + "/xdg", {"--gespeichert", "--zeilenumbrueche=alle"}, "a\tb \t"},
+        {"", {"--gespeichert"}, "a\t \r\n\r\n\r\nb \r\n"},
+        {dir_.Path() + "/leer", {"--gespeichert", "--leerzeichen=beide"},
+         "a\t\r\n\r\n\r\nb \t\r\n"},
+        {dir_.Path() + "/xdg", {}, text},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xdg + " " + testing::PrintToString(c.arguments));
+        runner_.SetEnvironment("XDG_CONFIG_HOME", c.xdg);
+        runner_.SetEnvironment("HOME", dir_.Path() + "/home");
+        const auto result = Run(c.arguments, text);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, c.expected);
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST_F(VenkoraOptimieren, UnreadableSettingsFileWarnsAndKeepsTheDefaults) {
+    const std::string folder = dir_.Path() + "/talberg/Venkora.conf";
+    ASSERT_EQ(mkdir((dir_.Path() + "/talberg").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    runner_.SetEnvironment("XDG_CONFIG_HOME", dir_.Path());
+    const auto result = Run({"--set", "Tab=1", "--gespeichert", "--leerzeichen=ende"}, "a \t \r\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "a \t\r\n");
+    EXPECT_EQ(result.err, "venkora-optimieren: Warnung: Die gespeicherten Einstellungen in „" +
+                              folder +
+                              "“ können nicht gelesen werden (ist ein Verzeichnis); es gelten die "
+                              "Vorgaben.\n");
+    EXPECT_EQ(Run({"--leerzeichen=ende"}, "a \r\n").err, "") << "read only with --gespeichert";
+}
+
 TEST_F(VenkoraOptimieren, HelpAndVersion) {
     const auto help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.starts_with("Aufruf: venkora-optimieren [OPTIONEN] [DATEI ...]\n"));
     EXPECT_NE(help.out.find("--vor-ort"), std::string::npos);
+    EXPECT_NE(help.out.find("--gespeichert"), std::string::npos);
     EXPECT_EQ(help.err, "");
 
     const auto version = Run({"--version"});
