@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QUrl>
 
 #include <langinfo.h>
 
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/ActionCmdUI.h"
 #include "platform/Archive.h"
 #include "platform/ArchiveException.h"
 #include "platform/CDocument.h"
@@ -73,17 +75,6 @@ QString WithCrLf(const QString& text) {
     }
     return out;
 }
-
-// An enabling rule's answer for an action of the context menu.
-class ActionCmdUI : public CmdUI {
-public:
-    ActionCmdUI(unsigned id, QAction& action) : CmdUI(id), action_(action) {}
-    void Enable(bool on) override { action_.setEnabled(on); }
-    void SetCheck(int state) override { action_.setChecked(state != 0); }
-
-private:
-    QAction& action_;
-};
 
 }  // namespace
 
@@ -371,6 +362,13 @@ void CEditViewPlus::dropEvent(QDropEvent* event) {
     insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
     QsciScintilla::dropEvent(event);
     insertAllowance_.reset();
+}
+
+bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
+    for (const QUrl& url : source->urls()) {
+        if (url.isLocalFile()) return false;
+    }
+    return source->hasText();
 }
 
 QByteArray CEditViewPlus::fromMimeData(const QMimeData* source, bool& rectangular) const {

@@ -1,18 +1,71 @@
 #pragma once
-// The document base: the data behind the one view, with its modified flag. The view marks it
-// modified on every change of the text; opening, saving and starting anew clear the flag.
+// The document base: the data behind the one view, its path name, title and modified flag, and
+// the document's part of the file commands (save, save as, the save question). The view marks
+// it modified on every change of the text; new, open and save clear the flag.
+
+#include <QString>
+
+#include <functional>
 
 #include "platform/CommandTarget.h"
 
+class QWidget;
+
 namespace venkora {
+
+class Archive;
 
 class CDocument : public CommandTarget {
 public:
+    // The title of a document that has no file yet.
+    static inline const QString kUntitled = QStringLiteral("Unbenannt");
+
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
+    const QString& GetPathName() const { return pathName_; }
+    const QString& GetTitle() const { return title_; }
+    // The file the document is kept in; the title becomes its name.
+    void SetPathName(const QString& path);
+
+    // Empties the path; the title becomes the untitled name; not modified.
+    virtual bool OnNewDocument();
+    // Loads the file; on failure reports why and leaves the text and the flag as they were.
+    virtual bool OnOpenDocument(const QString& path);
+    // Stores into the file, keeping the old file whole if anything fails (reported).
+    virtual bool OnSaveDocument(const QString& path);
+    // Loads from or stores into the archive; the base holds no data.
+    virtual void Serialize(Archive&) {}
+
+    // Asks whether to save a modified document: true when the caller may go on (saved or not
+    // wanted), false when the user cancelled or the save failed.
+    bool SaveModified();
+    // Saves under `path`, or asks for a name when it is empty; true when saved.
+    bool DoSave(const QString& path);
+
+    void OnFileSave();
+    void OnFileSaveAs();
+    static const Map& CommandMap();
+    const Map& GetCommandMap() const override { return CommandMap(); }
+
+    // Where dialogs of the document appear; the frame sets itself.
+    void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // Told when the title changes (the frame's window title follows it).
+    void SetTitleChangedHandler(std::function<void()> handler) { titleChanged_ = std::move(handler); }
+    // Told of each file opened or saved under a name (the recent-file list).
+    void SetFileUsedHandler(std::function<void(const QString&)> handler) {
+        fileUsed_ = std::move(handler);
+    }
+
 private:
+    void SetTitle(const QString& title);
+
+    QString pathName_;
+    QString title_ = kUntitled;
     bool modified_ = false;
+    QWidget* dialogParent_ = nullptr;
+    std::function<void()> titleChanged_;
+    std::function<void(const QString&)> fileUsed_;
 };
 
 }  // namespace venkora

@@ -1,0 +1,66 @@
+#include "app/CQuendelApp.h"
+
+#include <QString>
+
+#include "app/CQuendelDoc.h"
+#include "app/CQuendelView.h"
+#include "frame/CMainFrame.h"
+#include "platform/CSingleDocTemplate.h"
+#include "platform/MessageBox.h"
+
+namespace venkora {
+
+CQuendelApp::CQuendelApp(std::vector<std::string> arguments) {
+    std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    commandLine_ = CommandLineInfo::Parse(views);
+}
+
+bool CQuendelApp::InitInstance() {
+    SetRegistryKey();
+    LoadStdProfileSettings();
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        [] { return std::make_unique<CQuendelDoc>(); },
+        [this](CDocument& document) -> std::unique_ptr<CFrameWnd> {
+            auto frame = std::make_unique<CMainFrame>(profile());
+            auto* view = new CQuendelView(frame.get());
+            auto& doc = static_cast<CQuendelDoc&>(document);
+            doc.SetView(view);
+            view->SetDocument(&doc);
+            frame->SetView(view, view, &doc);
+            return frame;
+        }));
+    if (!ProcessShellCommand()) return false;
+    mainFrame()->RestoreWindowPlacement(5);
+    mainFrame()->GetActiveView()->setFocus();
+    return true;
+}
+
+bool CQuendelApp::ProcessShellCommand() {
+    using Command = CommandLineInfo::ShellCommand;
+    switch (commandLine_.shellCommand) {
+        case Command::FileNew:
+            return OpenDocumentFile(nullptr) != nullptr;
+        case Command::FileOpen: {
+            const QString path = QString::fromStdString(commandLine_.fileName);
+            return OpenDocumentFile(&path) != nullptr;
+        }
+        case Command::FilePrint:
+        case Command::FilePrintTo:
+            ShowMessageBox(QStringLiteral("Drucken von der Befehlszeile aus ist in dieser Version "
+                                          "noch nicht möglich."));
+            return false;
+    }
+    return false;
+}
+
+int CQuendelApp::ExitInstance() { return CWinApp::ExitInstance(); }
+
+CMainFrame* CQuendelApp::mainFrame() const { return static_cast<CMainFrame*>(GetMainWnd()); }
+
+CQuendelDoc* CQuendelApp::document() const {
+    return docTemplate() ? static_cast<CQuendelDoc*>(docTemplate()->document()) : nullptr;
+}
+
+CQuendelView* CQuendelApp::view() const { return document() ? document()->GetView() : nullptr; }
+
+}  // namespace venkora

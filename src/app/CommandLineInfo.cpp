@@ -1,0 +1,45 @@
+#include "app/CommandLineInfo.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace venkora {
+
+namespace {
+
+bool SwitchIs(std::string_view argument, std::string_view name) {
+    return argument.size() == name.size() + 1 &&
+           std::equal(name.begin(), name.end(), argument.begin() + 1, [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+}  // namespace
+
+CommandLineInfo CommandLineInfo::Parse(std::span<const std::string_view> arguments) {
+    CommandLineInfo info;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument.size() > 1 && argument.front() == '-') {
+            if (SwitchIs(argument, "embedding")) {
+                info.runEmbedded = true;
+            } else if (SwitchIs(argument, "automation")) {
+                info.runAutomated = true;
+            } else if (SwitchIs(argument, "p")) {
+                info.shellCommand = ShellCommand::FilePrint;
+            } else if (SwitchIs(argument, "pt")) {
+                info.shellCommand = ShellCommand::FilePrintTo;
+                if (i + 1 < arguments.size()) info.printerName = arguments[++i];
+            }
+            continue;
+        }
+        if (info.fileName.empty()) {
+            info.fileName = argument;
+            if (info.shellCommand == ShellCommand::FileNew) info.shellCommand = ShellCommand::FileOpen;
+        }
+    }
+    return info;
+}
+
+}  // namespace venkora

@@ -1,0 +1,204 @@
+#include "frame/CMainFrame.h"
+
+#include <QDragEnterEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <array>
+
+#include "frame/LockKeyState.h"
+#include "platform/CommandIds.h"
+#include "platform/ProfileStore.h"
+#include "platform/StringTable.h"
+
+namespace venkora {
+
+namespace {
+
+using Item = CFrameWnd::MenuItem;
+
+constexpr Item kFileMenu[] = {
+    {kIdFileNew, "&Neu\tStrg+N"},
+    {kIdFileOpen, "Ö&ffnen...\tStrg+O"},
+    {kIdFileSave, "S&peichern\tStrg+S"},
+    {kIdFileSaveAs, "Speichern &unter..."},
+    {0, nullptr},
+    {kIdFilePrint, "&Drucken...\tStrg+P"},
+    {kIdFilePrintPreview, "Sei&tenansicht"},
+    {kIdFilePrintSetup, "Drucker&einrichtung..."},
+    {0, nullptr},
+    {kIdFileMruFirst, "Letzte Datei"},
+    {0, nullptr},
+    {kIdAppExit, "&Beenden"},
+};
+constexpr Item kEditMenu[] = {
+    {kIdEditUndo, "&Rückgängig\tStrg+Z"},
+    {0, nullptr},
+    {kIdOptimize, "&Optimieren..."},
+    {0, nullptr},
+    {kIdEditCut, "&Ausschneiden\tStrg+X"},
+    {kIdEditCopy, "&Kopieren\tStrg+C"},
+    {kIdEditPaste, "E&infügen\tStrg+V"},
+    {0, nullptr},
+    {kIdSelectAllText, "Alles &markieren"},
+};
+constexpr Item kViewMenu[] = {
+    {kIdToggleWordWrap, "&Zeilenumbruch"},
+    {0, nullptr},
+    {kIdViewToolbar, "&Symbolleiste"},
+    {kIdViewStatusBar, "S&tatusleiste"},
+    {0, nullptr},
+    {kIdTabLength, "Tab &Länge..."},
+    {kIdDisplayFont, "S&chriftart..."},
+};
+constexpr Item kHelpMenu[] = {
+    {kIdAppAbout, "Inf&o über Venkora..."},
+};
+constexpr CFrameWnd::Popup kMenuBar[] = {
+    {"&Datei", kFileMenu},
+    {"&Bearbeiten", kEditMenu},
+    {"&Ansicht", kViewMenu},
+    {"&?", kHelpMenu},
+};
+
+// F6 and Shift+F6 (next and previous pane) have no pane to go to and are left out.
+constexpr CFrameWnd::Accelerator kAccelerators[] = {
+    {Qt::CTRL | Qt::Key_N, kIdFileNew},       {Qt::CTRL | Qt::Key_O, kIdFileOpen},
+    {Qt::CTRL | Qt::Key_S, kIdFileSave},      {Qt::CTRL | Qt::Key_P, kIdFilePrint},
+    {Qt::CTRL | Qt::Key_Z, kIdEditUndo},      {Qt::CTRL | Qt::Key_X, kIdEditCut},
+    {Qt::CTRL | Qt::Key_C, kIdEditCopy},      {Qt::CTRL | Qt::Key_V, kIdEditPaste},
+    {Qt::ALT | Qt::Key_Backspace, kIdEditUndo}, {Qt::SHIFT | Qt::Key_Delete, kIdEditCut},
+    {Qt::CTRL | Qt::Key_Insert, kIdEditCopy}, {Qt::SHIFT | Qt::Key_Insert, kIdEditPaste},
+};
+
+constexpr unsigned kToolBar[] = {
+    kIdFileNew, kIdFileOpen, kIdFileSave, 0, kIdEditUndo, 0, kIdEditCut, kIdEditCopy,
+    kIdEditPaste, 0, kIdOptimize, 0, kIdFilePrint, 0, kIdAppAbout,
+};
+
+constexpr std::pair<unsigned, const char*> kIcons[] = {
+    {kIdFileNew, ":/icons/new.svg"},       {kIdFileOpen, ":/icons/open.svg"},
+    {kIdFileSave, ":/icons/save.svg"},     {kIdEditUndo, ":/icons/undo.svg"},
+    {kIdEditCut, ":/icons/cut.svg"},       {kIdEditCopy, ":/icons/copy.svg"},
+    {kIdEditPaste, ":/icons/paste.svg"},   {kIdOptimize, ":/icons/optimize.svg"},
+    {kIdFilePrint, ":/icons/print.svg"},   {kIdAppAbout, ":/icons/about.svg"},
+};
+
+constexpr unsigned kIndicatorIds[3] = {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScroll};
+
+// Placement values as stored: the restore-to-maximized flag and the three ways of showing.
+constexpr std::uint32_t kRestoreToMaximized = 2;
+constexpr std::uint32_t kShowNormal = 1;
+constexpr std::uint32_t kShowMinimized = 2;
+constexpr std::uint32_t kShowMaximized = 3;
+
+constexpr std::string_view kSettings = "Einstellungen";
+constexpr std::string_view kPlacementKey = "FensterPos";
+constexpr std::string_view kBarSection = "StatusBars";
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(ProfileStore& profile) : profile_(profile) {
+    BuildMenuBar(kMenuBar);
+    AddAccelerators(kAccelerators);
+    for (const auto& [id, file] : kIcons) {
+        if (QAction* action = ActionFor(id)) action->setIcon(QIcon(QString::fromUtf8(file)));
+    }
+    QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), kToolBar);
+    for (const auto& [id, file] : kIcons) {
+        if (QAction* action = ActionFor(id); action && action->icon().isNull()) {
+            action->setIcon(QIcon(QString::fromUtf8(file)));
+        }
+    }
+    toolBar->setIconSize(QSize(16, 16));
+    statusBar()->setObjectName(QStringLiteral("Statusleiste"));
+    for (int i = 0; i < 3; ++i) {
+        const QString text = Text(StringTable::Prompt(kIndicatorIds[i]));
+        indicators_[i] = new QLabel(this);
+        indicators_[i]->setObjectName(text);
+        indicators_[i]->setMinimumWidth(indicators_[i]->fontMetrics().horizontalAdvance(text) + 8);
+        indicators_[i]->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(indicators_[i]);
+    }
+    setAcceptDrops(false);
+    LoadBarState();
+    connect(&lockPoll_, &QTimer::timeout, this, &CMainFrame::OnIdleUpdate);
+    lockPoll_.start(500);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
+
+void CMainFrame::OnIdleUpdate() {
+    const std::optional<LockKeyState> locks = LockKeyState::Read();
+    const bool on[3] = {locks && locks->capsLock, locks && locks->numLock, locks && locks->scrollLock};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = on[i] ? Text(StringTable::Prompt(kIndicatorIds[i])) : QString();
+        if (indicators_[i]->text() != text) indicators_[i]->setText(text);
+    }
+}
+
+// --- Placement and bar layout -------------------------------------------------------------
+
+std::optional<WindowPlacement> CMainFrame::ReadWindowPlacement() const {
+    const std::string stored = profile_.GetString(kSettings, kPlacementKey);
+    if (stored.empty()) return std::nullopt;
+    return WindowPlacement::Parse(stored);
+}
+
+void CMainFrame::WriteWindowPlacement(const WindowPlacement& placement) {
+    profile_.WriteString(kSettings, kPlacementKey, placement.Format());
+}
+
+WindowPlacement CMainFrame::CurrentPlacement() const {
+    WindowPlacement placement;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    placement.flags = isMaximized() ? kRestoreToMaximized : 0;
+    placement.showCmd = isMinimized()   ? kShowMinimized
+                        : isMaximized() ? kShowMaximized
+                                        : kShowNormal;
+    placement.minPosition = {-1, -1};
+    placement.maxPosition = {-1, -1};
+    placement.normalPosition = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    return placement;
+}
+
+void CMainFrame::RestoreWindowPlacement(int showCommand) {
+    const std::optional<WindowPlacement> placement = ReadWindowPlacement();
+    if (!placement) {
+        if (showCommand != 0) show();
+        return;
+    }
+    const WindowPlacement::Rect& r = placement->normalPosition;
+    setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
+    switch (placement->showCmd) {
+        case kShowMinimized: showMinimized(); break;
+        case kShowMaximized: showMaximized(); break;
+        default: showNormal(); break;
+    }
+}
+
+void CMainFrame::SaveBarState() {
+    const QByteArray state = saveState();
+    profile_.WriteBinary(kBarSection, "Symbolleiste", std::string_view(state.constData(), static_cast<std::size_t>(state.size())));
+    profile_.WriteInt(kBarSection, "Statusleiste", statusBar()->isHidden() ? 0u : 1u);
+}
+
+void CMainFrame::LoadBarState() {
+    const std::string state = profile_.GetBinary(kBarSection, "Symbolleiste");
+    if (!state.empty()) restoreState(QByteArray(state.data(), static_cast<qsizetype>(state.size())));
+    statusBar()->setHidden(profile_.GetInt(kBarSection, "Statusleiste", 1) == 0);
+}
+
+bool CMainFrame::OnClose() {
+    SaveBarState();
+    WriteWindowPlacement(CurrentPlacement());
+    return CFrameWnd::OnClose();
+}
+
+}  // namespace venkora

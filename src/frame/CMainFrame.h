@@ -1,0 +1,50 @@
+#pragma once
+// The program's main window: menu bar, accelerators, toolbar and status line with the lock
+// indicators; it keeps its placement in "Einstellungen"/"FensterPos" and the layout of its bars
+// under "StatusBars", both written at every close request.
+
+#include <QTimer>
+
+#include <optional>
+
+#include "platform/CFrameWnd.h"
+#include "platform/WindowPlacement.h"
+
+class QLabel;
+
+namespace venkora {
+
+class ProfileStore;
+
+class CMainFrame : public CFrameWnd {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(ProfileStore& profile);
+
+    // Shows the window with the stored placement, or with `showCommand` (5 = show normally)
+    // when none is stored.
+    void RestoreWindowPlacement(int showCommand);
+    std::optional<WindowPlacement> ReadWindowPlacement() const;
+    void WriteWindowPlacement(const WindowPlacement& placement);
+    // The placement of the window as it is now.
+    WindowPlacement CurrentPlacement() const;
+
+    // The lock indicators: "UF", "NUM", "RF" while Caps, Num and Scroll Lock are on.
+    QLabel* indicator(int index) const { return indicators_[index]; }
+
+protected:
+    bool OnClose() override;
+    void OnIdleUpdate() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+
+private:
+    void SaveBarState();
+    void LoadBarState();
+
+    ProfileStore& profile_;
+    QLabel* indicators_[3] = {};
+    QTimer lockPoll_;
+};
+
+}  // namespace venkora

@@ -1,0 +1,292 @@
+#include "platform/CFrameWnd.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+
+#include "platform/ActionCmdUI.h"
+#include "platform/CDocument.h"
+#include "platform/CWinApp.h"
+#include "platform/CommandIds.h"
+#include "platform/RecentFileList.h"
+#include "platform/StringTable.h"
+
+namespace venkora {
+
+namespace {
+
+constexpr const char* kCommandId = "venkoraCommandId";
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString IdleText() { return Text(StringTable::Prompt(kIdsIdleMessage)); }
+
+unsigned CommandIdOf(const QAction* action) {
+    return action->property(kCommandId).toUInt();
+}
+
+// A recent file as a menu entry: "&1 ~/Briefe/brief.txt", ampersands doubled.
+QString RecentEntryText(int index, const QString& path) {
+    QString shown = QDir::toNativeSeparators(path);
+    const QString home = QDir::homePath();
+    if (shown.startsWith(home + QLatin1Char('/'))) shown = QLatin1Char('~') + shown.mid(home.size());
+    if (shown.size() > 60) shown = shown.left(20) + QStringLiteral("...") + shown.right(37);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+}  // namespace
+
+CFrameWnd::CFrameWnd() {
+    messagePane_ = new QLabel(IdleText(), this);
+    messagePane_->setObjectName(QStringLiteral("messagePane"));
+    statusBar()->addWidget(messagePane_, 1);
+    qApp->installEventFilter(this);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CFrameWnd::ScheduleIdleUpdate);
+}
+
+CFrameWnd::~CFrameWnd() { qApp->removeEventFilter(this); }
+
+void CFrameWnd::SetView(QWidget* view, CommandTarget* viewTarget, CDocument* document) {
+    view_ = view;
+    viewTarget_ = viewTarget;
+    document_ = document;
+    setCentralWidget(view);
+    document->SetDialogParent(this);
+    document->SetTitleChangedHandler([this] { OnUpdateFrameTitle(); });
+    UpdateChain();
+    OnUpdateFrameTitle();
+}
+
+void CFrameWnd::SetApplication(CWinApp* app) {
+    app_ = app;
+    UpdateChain();
+}
+
+void CFrameWnd::UpdateChain() {
+    std::vector<CommandTarget*> chain;
+    if (viewTarget_) chain.push_back(viewTarget_);
+    if (document_) chain.push_back(document_);
+    chain.push_back(this);
+    if (app_) chain.push_back(app_);
+    router_.SetChain(std::move(chain));
+}
+
+QAction* CFrameWnd::ActionFor(unsigned id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* CFrameWnd::MakeAction(unsigned id, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setProperty(kCommandId, id);
+    action->setStatusTip(Text(StringTable::Prompt(id)));
+    const std::string_view tooltip = StringTable::Tooltip(id);
+    if (!tooltip.empty()) action->setToolTip(Text(tooltip));
+    connect(action, &QAction::triggered, this, [this, id] {
+        router_.Execute(id);
+        ScheduleIdleUpdate();
+    });
+    return action;
+}
+
+void CFrameWnd::BuildMenuBar(std::span<const Popup> popups) {
+    for (const Popup& popup : popups) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.title));
+        for (const MenuItem& item : popup.items) {
+            if (item.id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = MakeAction(item.id, QString::fromUtf8(item.text));
+            actions_.emplace(item.id, action);
+            menu->addAction(action);
+        }
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            OnInitMenu(menu);
+            UpdateMenu(menu);
+        });
+        connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(IdleText()); });
+    }
+}
+
+void CFrameWnd::AddAccelerators(std::span<const Accelerator> accelerators) {
+    for (const Accelerator& accelerator : accelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const unsigned id = accelerator.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] {
+            router_.Execute(id);
+            ScheduleIdleUpdate();
+        });
+    }
+}
+
+QToolBar* CFrameWnd::BuildToolBar(const QString& objectName, std::span<const unsigned> ids) {
+    toolBar_ = new QToolBar(QStringLiteral("Symbolleiste"), this);
+    toolBar_->setObjectName(objectName);
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (unsigned id : ids) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* action = ActionFor(id);
+        if (!action) {
+            action = MakeAction(id, Text(StringTable::Tooltip(id)));
+            actions_.emplace(id, action);
+        }
+        toolBar_->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    return toolBar_;
+}
+
+void CFrameWnd::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (const unsigned id = CommandIdOf(action)) {
+            ActionCmdUI ui(id, *action);
+            router_.Update(ui);
+        }
+    }
+}
+
+void CFrameWnd::UpdateIdle() {
+    idleUpdatePending_ = false;
+    if (toolBar_) {
+        for (QAction* action : toolBar_->actions()) {
+            if (const unsigned id = CommandIdOf(action)) {
+                ActionCmdUI ui(id, *action);
+                router_.Update(ui);
+            }
+        }
+    }
+    OnIdleUpdate();
+}
+
+void CFrameWnd::ScheduleIdleUpdate() {
+    if (idleUpdatePending_) return;
+    idleUpdatePending_ = true;
+    QTimer::singleShot(0, this, &CFrameWnd::UpdateIdle);
+}
+
+void CFrameWnd::OnInitMenu(QMenu* menu) { FillRecentFiles(menu); }
+
+void CFrameWnd::FillRecentFiles(QMenu* menu) {
+    // The recent files take the place of the entry "Letzte Datei", or the place of the
+    // entries shown last time.
+    const QList<QAction*> actions = menu->actions();
+    QAction* first = nullptr;
+    QAction* following = nullptr;
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const unsigned id = CommandIdOf(actions[i]);
+        if (id >= kIdFileMruFirst && id <= kIdFileMruLast) {
+            if (!first) first = actions[i];
+            following = i + 1 < actions.size() ? actions[i + 1] : nullptr;
+        }
+    }
+    if (!first || !app_) return;
+    for (QAction* action : actions) {
+        const unsigned id = CommandIdOf(action);
+        if (id >= kIdFileMruFirst && id <= kIdFileMruLast) {
+            menu->removeAction(action);
+            if (action != ActionFor(kIdFileMruFirst)) action->deleteLater();
+        }
+    }
+    const std::vector<std::string>& entries = app_->recentFiles().entries();
+    if (entries.empty()) {
+        QAction* placeholder = ActionFor(kIdFileMruFirst);
+        placeholder->setText(QStringLiteral("Letzte Datei"));
+        menu->insertAction(following, placeholder);
+        return;
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const unsigned id = kIdFileMruFirst + static_cast<unsigned>(i);
+        QAction* action =
+            i == 0 ? ActionFor(kIdFileMruFirst) : MakeAction(id, QString());
+        action->setText(RecentEntryText(static_cast<int>(i), QString::fromStdString(entries[i])));
+        menu->insertAction(following, action);
+    }
+}
+
+void CFrameWnd::SetMessageText(const QString& text) {
+    messagePane_->setText(text);
+    messagePane_->repaint();
+}
+
+QString CFrameWnd::MessageText() const { return messagePane_->text(); }
+
+void CFrameWnd::OnUpdateFrameTitle() {
+    if (!document_) return;
+    setWindowTitle(document_->GetTitle() + QStringLiteral(" - ") + Text(StringTable::Prompt(kIdsAppTitle)));
+}
+
+bool CFrameWnd::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        SetMessageText(tip.isEmpty() ? IdleText() : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool CFrameWnd::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonRelease:
+        case QEvent::FocusIn:
+        case QEvent::WindowActivate:
+        case QEvent::Drop:
+            ScheduleIdleUpdate();
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool CFrameWnd::OnClose() { return !document_ || document_->SaveModified(); }
+
+void CFrameWnd::closeEvent(QCloseEvent* event) {
+    if (OnClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CFrameWnd::OnViewToolbar() {
+    if (toolBar_) toolBar_->setHidden(!toolBar_->isHidden());
+}
+
+void CFrameWnd::OnUpdateViewToolbar(CmdUI& ui) { ui.SetCheck(toolBar_ && !toolBar_->isHidden()); }
+
+void CFrameWnd::OnViewStatusBar() { statusBar()->setHidden(!statusBar()->isHidden()); }
+
+void CFrameWnd::OnUpdateViewStatusBar(CmdUI& ui) { ui.SetCheck(!statusBar()->isHidden()); }
+
+const CommandTarget::Map& CFrameWnd::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CFrameWnd::OnViewToolbar>(kIdViewToolbar),
+        OnUpdate<&CFrameWnd::OnUpdateViewToolbar>(kIdViewToolbar),
+        OnCommand<&CFrameWnd::OnViewStatusBar>(kIdViewStatusBar),
+        OnUpdate<&CFrameWnd::OnUpdateViewStatusBar>(kIdViewStatusBar),
+    };
+    static const Map map{&CommandTarget::CommandMap(), kEntries};
+    return map;
+}
+
+}  // namespace venkora

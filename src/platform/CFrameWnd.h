@@ -1,0 +1,105 @@
+#pragma once
+// The main window base: menus, accelerators and toolbar actions that carry command ids, the
+// routing of those commands along view, document, frame and application, the enabling rules
+// asked when a menu opens and when the program falls idle, the message pane of the status line
+// with its prompts, and the window title that follows the document.
+
+#include <QMainWindow>
+
+#include <map>
+#include <span>
+
+#include "platform/CommandRouter.h"
+#include "platform/CommandTarget.h"
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace venkora {
+
+class CDocument;
+class CWinApp;
+
+class CFrameWnd : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+
+public:
+    // One menu entry: a command id and its text ("&Neu\tStrg+N"); id 0 is a separator.
+    struct MenuItem {
+        unsigned id;
+        const char* text;
+    };
+    struct Popup {
+        const char* title;
+        std::span<const MenuItem> items;
+    };
+    struct Accelerator {
+        QKeyCombination keys;
+        unsigned id;
+    };
+
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    // The view that fills the window (with its command target) and its document.
+    void SetView(QWidget* view, CommandTarget* viewTarget, CDocument* document);
+    QWidget* GetActiveView() const { return view_; }
+    CDocument* GetActiveDocument() const { return document_; }
+    void SetApplication(CWinApp* app);
+
+    CommandRouter& router() { return router_; }
+    // The action that stands for a command in the menus and the toolbar.
+    QAction* ActionFor(unsigned id) const;
+
+    // Shows `text` in the message pane at once, until the next prompt or idle text.
+    void SetMessageText(const QString& text);
+    QString MessageText() const;
+    // Asks the enabling rules of the toolbar and the status panes.
+    void UpdateIdle();
+    // Asks the enabling rules of the items of `menu`.
+    void UpdateMenu(QMenu* menu);
+    void OnUpdateFrameTitle();
+
+    void OnViewToolbar();
+    void OnUpdateViewToolbar(CmdUI& ui);
+    void OnViewStatusBar();
+    void OnUpdateViewStatusBar(CmdUI& ui);
+    static const Map& CommandMap();
+    const Map& GetCommandMap() const override { return CommandMap(); }
+
+protected:
+    void BuildMenuBar(std::span<const Popup> popups);
+    void AddAccelerators(std::span<const Accelerator> accelerators);
+    // A toolbar of the given actions (id 0 = separator).
+    QToolBar* BuildToolBar(const QString& objectName, std::span<const unsigned> ids);
+    // Called before the status panes of derived frames are asked (on idle).
+    virtual void OnIdleUpdate() {}
+    // Called on every close request; the base asks the document about unsaved changes.
+    virtual bool OnClose();
+    // Called when the menu `menu` is about to open (derived frames add items at run time).
+    virtual void OnInitMenu(QMenu* menu);
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    QToolBar* toolBar_ = nullptr;
+
+private:
+    QAction* MakeAction(unsigned id, const QString& text);
+    void ScheduleIdleUpdate();
+    void UpdateChain();
+    void FillRecentFiles(QMenu* menu);
+
+    CommandRouter router_;
+    QWidget* view_ = nullptr;
+    CommandTarget* viewTarget_ = nullptr;
+    CDocument* document_ = nullptr;
+    CWinApp* app_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    std::map<unsigned, QAction*> actions_;
+    bool idleUpdatePending_ = false;
+};
+
+}  // namespace venkora

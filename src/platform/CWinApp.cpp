@@ -1,0 +1,88 @@
+#include "platform/CWinApp.h"
+
+#include "platform/CDocument.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CSingleDocTemplate.h"
+#include "platform/CommandIds.h"
+#include "platform/QSettingsProfileStore.h"
+#include "platform/UserPrompts.h"
+
+namespace venkora {
+
+CWinApp::CWinApp() = default;
+
+CWinApp::~CWinApp() = default;
+
+int CWinApp::ExitInstance() {
+    if (profile_) recentFiles_.Save(*profile_);
+    return exitCode_;
+}
+
+void CWinApp::SetRegistryKey() {
+    if (!profile_) profile_ = std::make_unique<QSettingsProfileStore>();
+}
+
+void CWinApp::SetProfileStore(std::unique_ptr<ProfileStore> store) { profile_ = std::move(store); }
+
+void CWinApp::LoadStdProfileSettings() { recentFiles_.Load(*profile_); }
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
+    template_ = std::move(docTemplate);
+}
+
+CFrameWnd* CWinApp::GetMainWnd() const { return template_ ? template_->frame() : nullptr; }
+
+CDocument* CWinApp::OpenDocumentFile(const QString* path) {
+    const bool firstUse = template_->document() == nullptr;
+    CDocument* document = template_->OpenDocumentFile(path);
+    if (document && firstUse) {
+        document->SetFileUsedHandler(
+            [this](const QString& file) { recentFiles_.Add(file.toStdString()); });
+        GetMainWnd()->SetApplication(this);
+    }
+    if (document && path) recentFiles_.Add(document->GetPathName().toStdString());
+    return document;
+}
+
+void CWinApp::OnFileNew() { OpenDocumentFile(nullptr); }
+
+void CWinApp::OnFileOpen() {
+    const std::optional<QString> path = AskOpenFileName(GetMainWnd());
+    if (path) OpenDocumentFile(&*path);
+}
+
+void CWinApp::OnAppExit() {
+    if (CFrameWnd* frame = GetMainWnd()) frame->close();
+}
+
+void CWinApp::OpenRecentFile(std::size_t index) {
+    const std::vector<std::string>& entries = recentFiles_.entries();
+    if (index >= entries.size()) return;
+    const QString path = QString::fromStdString(entries[index]);
+    // A file that no longer opens (reported by the document) leaves the list.
+    if (!OpenDocumentFile(&path) && !template_->WasCancelled()) recentFiles_.Remove(path.toStdString());
+}
+
+void CWinApp::OnUpdateRecentFileMenu(CmdUI& ui) {
+    ui.Enable(ui.id() - kIdFileMruFirst < recentFiles_.entries().size());
+}
+
+const CommandTarget::Map& CWinApp::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CWinApp::OnFileNew>(kIdFileNew),
+        OnCommand<&CWinApp::OnFileOpen>(kIdFileOpen),
+        OnCommand<&CWinApp::OnAppExit>(kIdAppExit),
+        OnCommand<&CWinApp::OnFileMru1>(kIdFileMruFirst),
+        OnCommand<&CWinApp::OnFileMru2>(kIdFileMruFirst + 1),
+        OnCommand<&CWinApp::OnFileMru3>(kIdFileMruFirst + 2),
+        OnCommand<&CWinApp::OnFileMru4>(kIdFileMruFirst + 3),
+        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst),
+        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 1),
+        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 2),
+        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 3),
+    };
+    static const Map map{&CommandTarget::CommandMap(), kEntries};
+    return map;
+}
+
+}  // namespace venkora

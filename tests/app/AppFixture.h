@@ -1,0 +1,103 @@
+#pragma once
+// The whole application in the test process: started with a settings store in memory, the
+// user's answers to dialogs given by the test, message boxes recorded.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/CQuendelApp.h"
+#include "app/CQuendelDoc.h"
+#include "app/CQuendelView.h"
+#include "frame/CMainFrame.h"
+#include "platform/MemoryProfileStore.h"
+#include "platform/MessageBox.h"
+#include "platform/UserPrompts.h"
+
+namespace venkora::test {
+
+class AppFixture : public testing::Test {
+protected:
+    AppFixture() {
+        SetMessageBoxSeam([this](const QString& text) { messages << text; });
+        UserPromptSeams seams;
+        seams.openFileName = [this]() -> std::optional<QString> { return Next(openAnswers); };
+        seams.saveFileName = [this](const QString&) -> std::optional<QString> {
+            return Next(saveAsAnswers);
+        };
+        seams.saveChanges = [this](const QString& title) {
+            questions << title;
+            const SaveAnswer answer = saveAnswers.empty() ? SaveAnswer::Cancel : saveAnswers.front();
+            if (!saveAnswers.empty()) saveAnswers.pop_front();
+            return answer;
+        };
+        SetUserPromptSeams(std::move(seams));
+    }
+    ~AppFixture() override {
+        app.reset();
+        SetMessageBoxSeam({});
+        SetUserPromptSeams({});
+    }
+
+    // Starts the application with `arguments` and the settings in `profile`.
+    bool Start(std::vector<std::string> arguments = {}) {
+        app = std::make_unique<CQuendelApp>(std::move(arguments));
+        auto store = std::make_unique<MemoryProfileStore>();
+        *store = profile;
+        app->SetProfileStore(std::move(store));
+        return app->InitInstance();
+    }
+    // Ends the run as the program does and keeps the settings for the next start.
+    void Stop() {
+        if (app->mainFrame()) app->mainFrame()->close();
+        app->ExitInstance();
+        profile = static_cast<MemoryProfileStore&>(app->profile());
+    }
+
+    CMainFrame& frame() { return *app->mainFrame(); }
+    CQuendelDoc& doc() { return *app->document(); }
+    CQuendelView& view() { return *app->view(); }
+    bool Execute(unsigned id) { return frame().router().Execute(id); }
+
+    std::string Text() {
+        const char* text = view().LockText();
+        std::string copy(text, view().GetTextLength());
+        view().UnlockText();
+        return copy;
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    static void WriteFile(const QString& path, const std::string& bytes) {
+        std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+    }
+    static std::string ReadFile(const QString& path) {
+        std::ifstream in(path.toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    MemoryProfileStore profile;
+    std::unique_ptr<CQuendelApp> app;
+    QTemporaryDir dir;
+    QStringList messages;
+    QStringList questions;
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAsAnswers;
+
+private:
+    static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace venkora::test

@@ -1,0 +1,148 @@
+// New, open, save and save as on the one document, the save question, the window title and the
+// recent-file list, through the commands as the menus and keys issue them.
+
+#include <QtTest/QTest>
+
+#include "AppFixture.h"
+#include "platform/CommandIds.h"
+
+namespace venkora::test {
+namespace {
+
+using namespace std::string_literals;
+
+class DocumentFlowTest : public AppFixture {};
+
+TEST_F(DocumentFlowTest, StartsWithAnUntitledUnmodifiedDocument) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Unbenannt - Venkora"));
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(view().GetTextLength(), 0u);
+}
+
+TEST_F(DocumentFlowTest, OpensTheFileNamedOnTheCommandLine) {
+    WriteFile(Path("brief.txt"), "Sehr geehrte\r\nDamen\0"s);
+    ASSERT_TRUE(Start({Path("brief.txt").toStdString()}));
+    EXPECT_EQ(Text(), "Sehr geehrte\r\nDamen\0"s);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("brief.txt - Venkora"));
+    EXPECT_FALSE(doc().IsModified());
+}
+
+TEST_F(DocumentFlowTest, AMissingFileOnTheCommandLineEndsTheStart) {
+    EXPECT_FALSE(Start({Path("fehlt.txt").toStdString()}));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden")));
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("Datei nicht gefunden")));
+    EXPECT_EQ(app->mainFrame(), nullptr);
+}
+
+TEST_F(DocumentFlowTest, NewAsksOnlyAboutAModifiedText) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("Entwurf", true);
+    ASSERT_TRUE(doc().IsModified());
+
+    saveAnswers = {SaveAnswer::Cancel};
+    Execute(kIdFileNew);
+    EXPECT_EQ(Text(), "Entwurf");  // cancelled: the text stays
+    EXPECT_EQ(questions, QStringList{QStringLiteral("Unbenannt")});
+
+    saveAnswers = {SaveAnswer::No};
+    Execute(kIdFileNew);
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(doc().IsModified());
+
+    questions.clear();
+    Execute(kIdFileNew);  // not modified: no question
+    EXPECT_TRUE(questions.isEmpty());
+}
+
+TEST_F(DocumentFlowTest, AnsweringYesSavesFirst) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("Notiz", true);
+    saveAnswers = {SaveAnswer::Yes};
+    saveAsAnswers = {Path("notiz.txt")};
+    Execute(kIdFileNew);
+    EXPECT_EQ(ReadFile(Path("notiz.txt")), "Notiz");
+    EXPECT_EQ(Text(), "");
+
+    // Yes, but the save dialog is cancelled: nothing happens.
+    view().ReplaceSelection("Noch eine", true);
+    saveAnswers = {SaveAnswer::Yes};
+    saveAsAnswers = {std::nullopt};
+    Execute(kIdFileNew);
+    EXPECT_EQ(Text(), "Noch eine");
+}
+
+TEST_F(DocumentFlowTest, OpenSaveAndSaveAsKeepEveryByte) {
+    const std::string bytes = "eins\ntwo\rdrei\r\n\x80\xff\0"s;
+    WriteFile(Path("quelle.txt"), bytes);
+    ASSERT_TRUE(Start());
+    openAnswers = {Path("quelle.txt")};
+    Execute(kIdFileOpen);
+    EXPECT_EQ(Text(), bytes);
+
+    saveAsAnswers = {Path("kopie")};  // no extension is appended
+    Execute(kIdFileSaveAs);
+    EXPECT_EQ(ReadFile(Path("kopie")), bytes);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("kopie - Venkora"));
+
+    view().SetSelection(0, 0);
+    view().ReplaceSelection("+", true);
+    ASSERT_TRUE(doc().IsModified());
+    Execute(kIdFileSave);
+    EXPECT_EQ(ReadFile(Path("kopie")), "+" + bytes);
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(ReadFile(Path("quelle.txt")), bytes);
+}
+
+TEST_F(DocumentFlowTest, AFailedOpenLeavesTextAndFlag) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("ungespeichert", true);
+    saveAnswers = {SaveAnswer::No};
+    openAnswers = {dir.path()};  // a folder
+    Execute(kIdFileOpen);
+    EXPECT_EQ(Text(), "ungespeichert");
+    EXPECT_TRUE(doc().IsModified());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("ist ein Verzeichnis")));
+}
+
+TEST_F(DocumentFlowTest, TheRecentListKeepsFourNewestFirstAndDropsVanishedFiles) {
+    ASSERT_TRUE(Start());
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) {
+        WriteFile(Path(name), name);
+        openAnswers = {Path(name)};
+        Execute(kIdFileOpen);
+    }
+    openAnswers = {Path("c.txt")};
+    Execute(kIdFileOpen);
+    const std::vector<std::string> expected = {Path("c.txt").toStdString(), Path("e.txt").toStdString(),
+                                               Path("d.txt").toStdString(), Path("b.txt").toStdString()};
+    EXPECT_EQ(app->recentFiles().entries(), expected);
+
+    EXPECT_TRUE(Execute(kIdFileMruFirst + 2));  // d.txt
+    EXPECT_EQ(Text(), "d.txt");
+    QFile::remove(Path("b.txt"));
+    Execute(kIdFileMruFirst + 3);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(app->recentFiles().entries().size(), 3u);
+    EXPECT_EQ(Text(), "d.txt");
+
+    Stop();
+    ASSERT_TRUE(Start());  // the list survives the run
+    EXPECT_EQ(app->recentFiles().entries().size(), 3u);
+    EXPECT_EQ(app->recentFiles().entries().front(), Path("d.txt").toStdString());
+}
+
+TEST_F(DocumentFlowTest, OptimizeStaysEnabledAfterNewOpenAndSave) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(frame().router().IsEnabled(kIdOptimize));
+    WriteFile(Path("x.txt"), "x");
+    openAnswers = {Path("x.txt")};
+    Execute(kIdFileOpen);
+    Execute(kIdFileSave);
+    EXPECT_TRUE(frame().router().IsEnabled(kIdOptimize));
+}
+
+}  // namespace
+}  // namespace venkora::test

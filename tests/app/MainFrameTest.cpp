@@ -1,0 +1,182 @@
+// The main window: its menus, toolbar and accelerators as the tables give them, the enabling
+// rules and check marks, the message pane, and the placement and bar layout kept between runs.
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QtTest/QTest>
+
+#include "AppFixture.h"
+#include "platform/CommandIds.h"
+#include "platform/WindowPlacement.h"
+
+namespace venkora::test {
+namespace {
+
+class MainFrameTest : public AppFixture {
+protected:
+    // "text=id" per entry, "-" per separator.
+    static QStringList Entries(const QList<QAction*>& actions) {
+        QStringList entries;
+        for (QAction* action : actions) {
+            entries << (action->isSeparator()
+                            ? QStringLiteral("-")
+                            : action->text() + QLatin1Char('=') +
+                                  QString::number(action->property("venkoraCommandId").toUInt()));
+        }
+        return entries;
+    }
+    QMenu* Menu(int index) { return frame().menuBar()->actions().at(index)->menu(); }
+    void Open(QMenu* menu) { QMetaObject::invokeMethod(menu, "aboutToShow"); }
+};
+
+TEST_F(MainFrameTest, MenusFollowTheTable) {
+    ASSERT_TRUE(Start());
+    QStringList titles;
+    for (QAction* action : frame().menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
+    EXPECT_EQ(Entries(Menu(0)->actions()),
+              (QStringList{"&Neu\tStrg+N=57600", "Ö&ffnen...\tStrg+O=57601", "S&peichern\tStrg+S=57603",
+                           "Speichern &unter...=57604", "-", "&Drucken...\tStrg+P=57607",
+                           "Sei&tenansicht=57609", "Drucker&einrichtung...=57606", "-",
+                           "Letzte Datei=57616", "-", "&Beenden=57665"}));
+    EXPECT_EQ(Entries(Menu(1)->actions()),
+              (QStringList{"&Rückgängig\tStrg+Z=57643", "-", "&Optimieren...=32772", "-",
+                           "&Ausschneiden\tStrg+X=57635", "&Kopieren\tStrg+C=57634",
+                           "E&infügen\tStrg+V=57637", "-", "Alles &markieren=32776"}));
+    EXPECT_EQ(Entries(Menu(2)->actions()),
+              (QStringList{"&Zeilenumbruch=32773", "-", "&Symbolleiste=59392", "S&tatusleiste=59393", "-",
+                           "Tab &Länge...=32774", "S&chriftart...=32775"}));
+    EXPECT_EQ(Entries(Menu(3)->actions()), (QStringList{"Inf&o über Venkora...=57664"}));
+}
+
+TEST_F(MainFrameTest, ToolbarFollowsTheTable) {
+    ASSERT_TRUE(Start());
+    auto* toolBar = frame().findChild<QToolBar*>();
+    ASSERT_NE(toolBar, nullptr);
+    QStringList ids;
+    for (QAction* action : toolBar->actions()) {
+        ids << (action->isSeparator() ? QStringLiteral("-")
+                                      : QString::number(action->property("venkoraCommandId").toUInt()) +
+                                            QLatin1Char(':') + action->toolTip());
+    }
+    EXPECT_EQ(ids, (QStringList{"57600:Neu", "57601:Öffnen", "57603:Speichern", "-", "57643:Rückgängig", "-",
+                                "57635:Ausschneiden", "57634:Kopieren", "57637:Einfügen", "-",
+                                "32772:Optimieren", "-", "57607:Drucken", "-", "57664:Info"}));
+    for (QAction* action : toolBar->actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
+    EXPECT_TRUE(toolBar->isMovable());
+    EXPECT_EQ(toolBar->allowedAreas(), Qt::AllToolBarAreas);
+}
+
+TEST_F(MainFrameTest, MenusAskTheRulesWhenTheyOpen) {
+    ASSERT_TRUE(Start());
+    Open(Menu(0));
+    EXPECT_FALSE(frame().ActionFor(kIdFilePrint)->isEnabled());  // nothing handles printing yet
+    EXPECT_FALSE(frame().ActionFor(kIdFileMruFirst)->isEnabled());  // no recent files
+    EXPECT_TRUE(frame().ActionFor(kIdFileNew)->isEnabled());
+    Open(Menu(1));
+    EXPECT_FALSE(frame().ActionFor(kIdEditCut)->isEnabled());
+    EXPECT_TRUE(frame().ActionFor(kIdOptimize)->isEnabled());
+    view().ReplaceSelection("abc", true);
+    view().SetSelection(0, 2);
+    Open(Menu(1));
+    EXPECT_TRUE(frame().ActionFor(kIdEditCut)->isEnabled());
+    EXPECT_TRUE(frame().ActionFor(kIdEditUndo)->isEnabled());
+
+    Open(Menu(2));
+    EXPECT_TRUE(frame().ActionFor(kIdViewToolbar)->isChecked());
+    Execute(kIdViewToolbar);
+    Open(Menu(2));
+    EXPECT_FALSE(frame().ActionFor(kIdViewToolbar)->isChecked());
+    EXPECT_TRUE(frame().findChild<QToolBar*>()->isHidden());
+}
+
+TEST_F(MainFrameTest, DisabledCommandsCannotBeIssuedByKey) {
+    ASSERT_TRUE(Start());
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    view().ReplaceSelection("abc", true);
+    view().SetSelection(1, 1);
+    QTest::keyClick(&view(), Qt::Key_X, Qt::ControlModifier);  // nothing selected: cut disabled
+    EXPECT_EQ(Text(), "abc");
+    view().SetSelection(0, 1);
+    QTest::keyClick(&view(), Qt::Key_Delete, Qt::ShiftModifier);  // the frame's alternate for cut
+    EXPECT_EQ(Text(), "bc");
+    QTest::keyClick(&view(), Qt::Key_Backspace, Qt::AltModifier);  // undo
+    EXPECT_EQ(Text(), "abc");
+}
+
+TEST_F(MainFrameTest, PromptsThenBereit) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
+    QStatusTipEvent prompt(frame().ActionFor(kIdFileOpen)->statusTip());
+    QApplication::sendEvent(&frame(), &prompt);
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("Öffnet ein bestehendes Dokument."));
+    QStatusTipEvent leave{QString()};
+    QApplication::sendEvent(&frame(), &leave);
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
+    frame().SetMessageText(QStringLiteral("Lösche Leerzeichen..."));
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("Lösche Leerzeichen..."));
+}
+
+TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(frame().ReadWindowPlacement().has_value());  // first run
+    frame().setGeometry(120, 80, 640, 480);
+    Stop();
+    std::optional<WindowPlacement> stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->flags, 0u);
+    EXPECT_EQ(stored->showCmd, 1u);
+
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(frame().geometry(), QRect(120, 80, 640, 480));
+    frame().showMaximized();
+    Stop();
+    stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->flags, 2u);
+    EXPECT_EQ(stored->showCmd, 3u);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(frame().isMaximized());
+    EXPECT_EQ(frame().normalGeometry(), QRect(120, 80, 640, 480));
+
+    frame().showMinimized();
+    Stop();
+    stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->showCmd, 2u);
+}
+
+TEST_F(MainFrameTest, BarsComeBackAsTheyWereLeft) {
+    ASSERT_TRUE(Start());
+    Execute(kIdViewStatusBar);
+    frame().addToolBar(Qt::LeftToolBarArea, frame().findChild<QToolBar*>());
+    Stop();
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(frame().statusBar()->isHidden());
+    EXPECT_EQ(frame().toolBarArea(frame().findChild<QToolBar*>()), Qt::LeftToolBarArea);
+    Execute(kIdViewToolbar);
+    Stop();
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(frame().findChild<QToolBar*>()->isHidden());
+}
+
+TEST_F(MainFrameTest, EveryCloseRequestWritesPlacementAndBarsEvenWhenCancelled) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("ungesichert", true);
+    saveAnswers = {SaveAnswer::Cancel};
+    EXPECT_FALSE(frame().close());
+    EXPECT_FALSE(app->profile().GetString("Einstellungen", "FensterPos").empty());
+    EXPECT_FALSE(app->profile().GetBinary("StatusBars", "Symbolleiste").empty());
+    EXPECT_EQ(Text(), "ungesichert");
+}
+
+}  // namespace
+}  // namespace venkora::test
