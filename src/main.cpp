@@ -30,11 +30,14 @@ int main(int argc, char** argv) {
         arguments.push_back(argument.toStdString());
     }
     venkora::CQuendelApp app(std::move(arguments));
+    // A termination signal closes the window as its close box does, once the event loop runs.
+    const venkora::TerminationRequest termination([&app] {
+        if (app.mainFrame()) app.mainFrame()->close();
+    });
     if (!app.InitInstance()) {
         app.SetExitCode(1);
         return app.ExitInstance();
     }
-    const venkora::TerminationRequest termination([&app] { app.mainFrame()->close(); });
     QApplication::exec();
     return app.ExitInstance();
 }
