@@ -90,13 +90,14 @@ public:
     void OnEditSelectAll();
     void OnUpdateNeedText(CmdUI& ui);
 
+    // Text only: files dragged onto the view are not opened and their names not inserted.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    // Text only: files dragged onto the view are not opened and their names not inserted.
-    bool canInsertFromMimeData(const QMimeData* source) const override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
     QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 

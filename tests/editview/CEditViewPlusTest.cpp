@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QUrl>
 #include <QtTest/QTest>
 
 #include <string>
@@ -133,6 +134,16 @@ TEST_F(CEditViewPlusTest, PastedLineEndsBecomeCrLf) {
     QApplication::clipboard()->setText(QStringLiteral("a\nb\rc\r\nd"));
     view->OnEditPaste();
     EXPECT_EQ(Text(), "a\r\nb\r\nc\r\nd");
+}
+
+TEST_F(CEditViewPlusTest, DroppedFilesAreNotTakenAsText) {
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(QStringLiteral("/home/anna/brief.txt"))});
+    file.setText(QStringLiteral("/home/anna/brief.txt"));
+    EXPECT_FALSE(view->canInsertFromMimeData(&file));
+    QMimeData text;
+    text.setText(QStringLiteral("Text"));
+    EXPECT_TRUE(view->canInsertFromMimeData(&text));
 }
 
 TEST_F(CEditViewPlusTest, Windows1252TextIsTypedCopiedAndPastedThroughItsTable) {
