@@ -1,0 +1,87 @@
+#include "platform/CDialog.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+
+#include "platform/MessageBox.h"
+
+namespace venkora {
+
+namespace {
+
+// value × numerator / denominator rounded to the nearest integer (halves away from zero).
+int MulDiv(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+}  // namespace
+
+CDialog::CDialog(const QString& caption, int width, int height)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    // The layout is computed once; a parent with another font must not change it later.
+    setFont(QApplication::font(this));
+    const QFontMetrics metrics(font());
+    lettersWidth_ = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    charHeight_ = metrics.height();
+    setWindowTitle(caption);
+    setFixedSize(MapDialogRect(0, 0, width, height).size());
+}
+
+int CDialog::DoModal(QWidget* parent) {
+    setParent(parent, windowFlags());
+    OnInitDialog();
+    const int result = RunModalLoop();
+    setParent(nullptr, windowFlags());
+    return result;
+}
+
+bool CDialog::OnOK() {
+    if (!DoDataExchange(true)) return false;
+    accept();
+    return true;
+}
+
+void CDialog::OnInitDialog() {
+    DoDataExchange(false);
+    for (QWidget* control = nextInFocusChain(); control != this; control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}
+
+QRect CDialog::MapDialogRect(int x, int y, int width, int height) const {
+    // A horizontal unit is a quarter of lettersWidth_ / 52.
+    const int left = MulDiv(x, lettersWidth_, 52 * 4);
+    const int top = MulDiv(y, charHeight_, 8);
+    return QRect(left, top, MulDiv(x + width, lettersWidth_, 52 * 4) - left,
+                 MulDiv(y + height, charHeight_, 8) - top);
+}
+
+std::optional<std::uint32_t> CDialog::ReadUnsigned(QLineEdit* edit, std::uint32_t min,
+                                                   std::uint32_t max) {
+    const QString text = edit->text().trimmed();
+    std::uint64_t value = 0;
+    bool valid = !text.isEmpty();
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9' || value > max) {
+            valid = false;
+            break;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
+    }
+    if (valid && value >= min && value <= max) return static_cast<std::uint32_t>(value);
+    ShowMessageBox(QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max),
+                   this);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    return std::nullopt;
+}
+
+}  // namespace venkora

@@ -1,0 +1,68 @@
+#pragma once
+// The base of the program's modal dialogs. A dialog is laid out like a dialog template: a fixed
+// client size and control rectangles in dialog units of the application font, a quarter of the
+// average width of the letters A-Z and a-z across and an eighth of the character height down.
+// (The font's own average character width runs narrower than the captions' text and would cut
+// them off.) Each showing lends the dialog a parent window, initialises it, runs the modal loop
+// and takes the parent back, so the owner may keep the dialog longer than that window lives.
+// The fields a dialog edits are exchanged with its controls by DoDataExchange, which may refuse
+// a typed value.
+
+#include <QDialog>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QLineEdit;
+
+namespace venkora {
+
+class CDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows the dialog modally over `parent` (may be null): OnInitDialog, then the modal loop.
+    // QDialog::Accepted or QDialog::Rejected.
+    int DoModal(QWidget* parent);
+
+    // OK: transfers the controls into the fields and closes with QDialog::Accepted; false, with
+    // the dialog still open, when the transfer refused a value.
+    virtual bool OnOK();
+    // Cancel, the Escape key and the close box: closes with QDialog::Rejected, fields untouched.
+    void OnCancel() { reject(); }
+
+protected:
+    // A parentless dialog with caption `caption`, `width` × `height` dialog units.
+    CDialog(const QString& caption, int width, int height);
+
+    // Fields into controls (`save` false) or controls into fields (`save` true) in the dialog's
+    // own order; false when a control holds a value its field refuses (already reported).
+    virtual bool DoDataExchange(bool save) = 0;
+    // Before each showing: fields into controls, and the focus to the first tab stop.
+    virtual void OnInitDialog();
+    // The modal loop; the dialogs' test seams replace it.
+    virtual int RunModalLoop() { return exec(); }
+
+    // Pixels of a template rectangle, each edge rounded on its own.
+    QRect MapDialogRect(int x, int y, int width, int height) const;
+    // Places a child control at its template rectangle and names it after its id (0: no id).
+    template <class Control>
+    Control* Place(Control* control, int id, int x, int y, int width, int height) {
+        control->setGeometry(MapDialogRect(x, y, width, height));
+        if (id != 0) control->setObjectName(QString::number(id));
+        return control;
+    }
+
+    // The whole unsigned decimal number in `edit` (blanks around it allowed) when it lies in
+    // [min, max]. Otherwise "Bitte geben Sie eine ganze Zahl zwischen MIN und MAX ein." is
+    // shown, `edit` gets the focus with its text selected, and the result is nullopt.
+    std::optional<std::uint32_t> ReadUnsigned(QLineEdit* edit, std::uint32_t min, std::uint32_t max);
+
+private:
+    int lettersWidth_;  // width of the 52 letters A-Z, a-z in the dialog font, in pixels
+    int charHeight_;    // character height of the dialog font, in pixels
+};
+
+}  // namespace venkora
