@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/CQuendelApp.h"
+#include "app/ScriptedCommands.h"
 #include "app/TerminationRequest.h"
 #include "frame/CMainFrame.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         app.SetExitCode(1);
         return app.ExitInstance();
     }
+    venkora::ScriptedCommands::Schedule(*app.mainFrame());
     QApplication::exec();
     return app.ExitInstance();
 }

@@ -4,6 +4,7 @@
 
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
+#include "app/ViewSettings.h"
 #include "frame/CMainFrame.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/MessageBox.h"
@@ -22,7 +23,11 @@ bool CQuendelApp::InitInstance() {
         [] { return std::make_unique<CQuendelDoc>(); },
         [this](CDocument& document) -> std::unique_ptr<CFrameWnd> {
             auto frame = std::make_unique<CMainFrame>(profile());
-            auto* view = new CQuendelView(frame.get());
+            ViewSettings& settings = ViewSettings::Instance();
+            settings.ReadWordWrap(profile());
+            auto* view = new CQuendelView(profile(), frame.get());
+            settings.ReadTabWidthAndFont(profile());
+            view->OnCreate();
             auto& doc = static_cast<CQuendelDoc&>(document);
             doc.SetView(view);
             view->SetDocument(&doc);
@@ -53,7 +58,10 @@ bool CQuendelApp::ProcessShellCommand() {
     return false;
 }
 
-int CQuendelApp::ExitInstance() { return CWinApp::ExitInstance(); }
+int CQuendelApp::ExitInstance() {
+    ViewSettings::Instance().SaveViewSettings(profile());
+    return CWinApp::ExitInstance();
+}
 
 CMainFrame* CQuendelApp::mainFrame() const { return static_cast<CMainFrame*>(GetMainWnd()); }
 

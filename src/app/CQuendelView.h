@@ -1,14 +1,43 @@
 #pragma once
-// The main view: the edit view that fills the main window. Its own commands (optimize, word
-// wrap, tab length, font, select all) are added on top of the edit view's.
+// The main view: the edit view that fills the main window, with the program's own commands:
+// optimize (with the one optimize dialog, which lives as long as the view), word wrap, tab
+// length, display font and select all. Its settings live in ViewSettings.
 
 #include "editview/CEditViewPlus.h"
+#include "optimizer/COptimierenDlg.h"
 
 namespace venkora {
 
+class ProfileStore;
+
 class CQuendelView : public CEditViewPlus {
 public:
-    using CEditViewPlus::CEditViewPlus;
+    CQuendelView(ProfileStore& profile, QWidget* parent = nullptr);
+
+    // Applies the view settings read for this run: word wrap, tab width, font.
+    void OnCreate();
+
+    bool IsWordWrapOn() const;
+    // Switches word wrap in place; false when it already is as asked. The text, font, tab
+    // stops, limit and focus stay; the selection, the scroll position and the undo history go;
+    // the document's modified flag is not touched.
+    bool RecreateEditControl(bool wrap);
+
+    void OnOptimize();
+    void OnToggleWordWrap();
+    void OnUpdateToggleWordWrap(CmdUI& ui);
+    void OnTabLength();
+    void OnDisplayFont();
+    void OnSelectAllText();
+    static const Map& CommandMap();
+    const Map& GetCommandMap() const override { return CommandMap(); }
+
+    COptimierenDlg& optimizeDialog() { return optimizeDialog_; }
+
+private:
+    void ShowStatus(const QString& text);
+
+    COptimierenDlg optimizeDialog_;
 };
 
 }  // namespace venkora

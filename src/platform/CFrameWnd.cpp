@@ -225,6 +225,7 @@ void CFrameWnd::FillRecentFiles(QMenu* menu) {
 void CFrameWnd::SetMessageText(const QString& text) {
     messagePane_->setText(text);
     messagePane_->repaint();
+    emit messageTextChanged(text);
 }
 
 QString CFrameWnd::MessageText() const { return messagePane_->text(); }

@@ -68,6 +68,10 @@ public:
     static const Map& CommandMap();
     const Map& GetCommandMap() const override { return CommandMap(); }
 
+signals:
+    // The message pane shows `text` now.
+    void messageTextChanged(const QString& text);
+
 protected:
     void BuildMenuBar(std::span<const Popup> popups);
     void AddAccelerators(std::span<const Accelerator> accelerators);

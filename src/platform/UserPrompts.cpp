@@ -1,6 +1,7 @@
 #include "platform/UserPrompts.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -46,6 +47,14 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
     if (box.clickedButton() == yes) return SaveAnswer::Yes;
     if (box.clickedButton() == no) return SaveAnswer::No;
     return SaveAnswer::Cancel;
+}
+
+std::optional<QFont> AskFont(QWidget* parent, const QFont& current) {
+    if (Seams().font) return Seams().font(current);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, current, parent, QStringLiteral("Schriftart"));
+    if (!ok) return std::nullopt;
+    return chosen;
 }
 
 void SetUserPromptSeams(UserPromptSeams seams) { Seams() = std::move(seams); }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -66,6 +68,14 @@ protected:
     CQuendelDoc& doc() { return *app->document(); }
     CQuendelView& view() { return *app->view(); }
     bool Execute(unsigned id) { return frame().router().Execute(id); }
+
+    // Types `text` into the view character by character.
+    void Type(const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(&view(), &press);
+        }
+    }
 
     std::string Text() {
         const char* text = view().LockText();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <signal.h>
@@ -73,6 +74,52 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     EXPECT_NE(settings.find("brief.txt"), std::string::npos) << settings;
     EXPECT_NE(settings.find("[StatusBars]"), std::string::npos) << settings;
     EXPECT_EQ(ReadFile(file), "Hallo\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string file = home.filePath(QStringLiteral("protokoll.txt")).toStdString();
+    const std::string copy = home.filePath(QStringLiteral("kopie.txt")).toStdString();
+    const std::string text = ReadFile(VENKORA_SAMPLE);
+    ASSERT_FALSE(text.empty());
+    std::ofstream(file, std::ios::binary) << text;
+    std::ofstream(copy, std::ios::binary) << text;
+    QDir().mkpath(QString::fromStdString(config + "/talberg"));
+    std::ofstream(config + "/talberg/Venkora.conf")
+        << "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
+           "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n";
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        setenv("VENKORA_TEST_COMMANDS", "32772,57603,57665", 1);  // optimize, save, exit
+        execl(VENKORA_PROGRAM, VENKORA_PROGRAM, file.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const int status = WaitFor(child, 30);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    const pid_t tool = fork();
+    ASSERT_GE(tool, 0);
+    if (tool == 0) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        execl(VENKORA_OPTIMIEREN, VENKORA_OPTIMIEREN, "--gespeichert", "-i", copy.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const int toolStatus = WaitFor(tool, 30);
+    ASSERT_TRUE(WIFEXITED(toolStatus));
+    EXPECT_EQ(WEXITSTATUS(toolStatus), 0);
+    EXPECT_NE(ReadFile(file), text);
+    EXPECT_EQ(ReadFile(file), ReadFile(copy));
 }
 
 }  // namespace

@@ -1,0 +1,142 @@
+#include "app/CQuendelView.h"
+
+#include <QApplication>
+#include <QDialog>
+
+#include "app/CSetTabStops.h"
+#include "app/FontMapping.h"
+#include "app/ViewSettings.h"
+#include "optimizer/TextPasses.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CommandIds.h"
+#include "platform/MessageBox.h"
+#include "platform/StringTable.h"
+#include "platform/UserPrompts.h"
+
+namespace venkora {
+
+namespace {
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+CQuendelView::CQuendelView(ProfileStore& profile, QWidget* parent)
+    : CEditViewPlus(parent), optimizeDialog_(profile) {}
+
+void CQuendelView::OnCreate() {
+    const ViewSettings& settings = ViewSettings::Instance();
+    SetTabStopWidth(settings.tabWidth());
+    // A font that cannot be made leaves the default font in the edit area.
+    if (settings.font().height != 0 && CanMake(settings.font())) SetViewFont(ToQFont(settings.font()));
+    if (settings.wordWrap() != 0) RecreateEditControl(true);
+}
+
+void CQuendelView::ShowStatus(const QString& text) {
+    if (auto* frame = qobject_cast<CFrameWnd*>(window())) frame->SetMessageText(text);
+}
+
+// --- Optimize -----------------------------------------------------------------------------
+
+void CQuendelView::OnOptimize() {
+    OptimizeOptions& options = optimizeDialog_.options();
+    {
+        const auto [start, end] = GetSelectionRange();
+        options.bereich = start == end ? 1 : 0;
+    }
+    if (optimizeDialog_.DoModal(window()) != QDialog::Accepted) return;
+    if (options.bereich == 1) {
+        SetSelection(0, -1);
+    } else {
+        const auto [start, end] = GetSelectionRange();
+        if (start == end) {
+            ShowMessageBox(QStringLiteral("Bitte wählen Sie einen Bereich, den Sie optimieren wollen."), window());
+            return;
+        }
+    }
+    const auto [start, end] = GetSelectionRange();
+    std::string working(LockText() + start, end - start);
+    UnlockText();
+
+    // The user-defined string is typed text; it is matched as the document's bytes. A string
+    // the code page cannot hold matches nothing.
+    OptimizeOptions run = options;
+    if (!run.bendefZeichen.empty()) run.bendefZeichen = codePage().Encode(run.bendefZeichen).value_or("");
+    OptimizeTextPasses(working, run, [this](std::string_view status) { ShowStatus(Text(status)); });
+
+    const QString idle = Text(StringTable::Prompt(kIdsIdleMessage));
+    if (GetTextLength() - (end - start) + working.size() > kTextLimit) {
+        ShowMessageBox(QStringLiteral("Das optimierte Ergebnis wäre länger als 1.048.575 Bytes und passt "
+                                      "nicht in das Dokument. Der Text bleibt unverändert."),
+                       window());
+        ShowStatus(idle);
+        return;
+    }
+    SetSelection(start, static_cast<std::ptrdiff_t>(end));
+    ReplaceSelection(working, true);
+    if (options.bereich == 0) SetSelection(start, static_cast<std::ptrdiff_t>(start + working.size()));
+    ShowStatus(idle);
+}
+
+// --- Word wrap, tab length, font, select all ----------------------------------------------
+
+bool CQuendelView::IsWordWrapOn() const { return wrapMode() != WrapNone; }
+
+bool CQuendelView::RecreateEditControl(bool wrap) {
+    if (wrap == IsWordWrapOn()) return false;
+    setWrapMode(wrap ? WrapWord : WrapNone);
+    SendScintilla(SCI_SETHSCROLLBAR, wrap ? 0UL : 1UL);
+    SetSelection(0, 0);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, 0UL);
+    SendScintilla(SCI_SETXOFFSET, 0UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    return true;
+}
+
+void CQuendelView::OnToggleWordWrap() {
+    RecreateEditControl(!IsWordWrapOn());
+    ViewSettings::Instance().SetWordWrap(IsWordWrapOn() ? 1 : 0);
+}
+
+void CQuendelView::OnUpdateToggleWordWrap(CmdUI& ui) { ui.SetCheck(IsWordWrapOn() ? 1 : 0); }
+
+void CQuendelView::OnTabLength() {
+    CSetTabStops dialog;
+    dialog.tabLength = static_cast<std::uint32_t>(GetTabStopWidth() / 4);
+    if (dialog.DoModal(window()) != QDialog::Accepted) return;
+    SetTabStopWidth(static_cast<int>(dialog.tabLength * 4));
+    ViewSettings::Instance().SetTabWidth(GetTabStopWidth());
+}
+
+void CQuendelView::OnDisplayFont() {
+    const std::optional<QFont> chosen = AskFont(window(), font());
+    if (!chosen) return;
+    const FontRecord record = FromQFont(*chosen);
+    if (!CanMake(record)) return;  // the font record stays as it was
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetViewFont(*chosen);
+    ViewSettings::Instance().SetFont(record);
+    QApplication::restoreOverrideCursor();
+}
+
+void CQuendelView::OnSelectAllText() {
+    SetSelection(0, -1);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+const CommandTarget::Map& CQuendelView::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CQuendelView::OnOptimize>(kIdOptimize),
+        OnCommand<&CQuendelView::OnToggleWordWrap>(kIdToggleWordWrap),
+        OnUpdate<&CQuendelView::OnUpdateToggleWordWrap>(kIdToggleWordWrap),
+        OnCommand<&CQuendelView::OnTabLength>(kIdTabLength),
+        OnCommand<&CQuendelView::OnDisplayFont>(kIdDisplayFont),
+        OnCommand<&CQuendelView::OnSelectAllText>(kIdSelectAllText),
+    };
+    static const Map map{&CEditViewPlus::CommandMap(), kEntries};
+    return map;
+}
+
+}  // namespace venkora
