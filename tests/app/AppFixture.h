@@ -98,14 +98,16 @@ protected:
     QStringList messages;
     QStringList questions;
     std::deque<SaveAnswer> saveAnswers;
-    std::deque<std::optional<QString>> openAnswers;
-    std::deque<std::optional<QString>> saveAsAnswers;
+    // File names the dialogs answer, one per showing; an empty name (or none left) cancels.
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAsAnswers;
 
 private:
-    static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
+    static std::optional<QString> Next(std::deque<QString>& answers) {
         if (answers.empty()) return std::nullopt;
-        std::optional<QString> answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
+        if (answer.isEmpty()) return std::nullopt;
         return answer;
     }
 };

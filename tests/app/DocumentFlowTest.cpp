@@ -68,7 +68,7 @@ TEST_F(DocumentFlowTest, AnsweringYesSavesFirst) {
     // Yes, but the save dialog is cancelled: nothing happens.
     view().ReplaceSelection("Noch eine", true);
     saveAnswers = {SaveAnswer::Yes};
-    saveAsAnswers = {std::nullopt};
+    saveAsAnswers = {QString()};
     Execute(kIdFileNew);
     EXPECT_EQ(Text(), "Noch eine");
 }

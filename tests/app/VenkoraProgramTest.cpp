@@ -73,6 +73,10 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
     EXPECT_NE(settings.find("brief.txt"), std::string::npos) << settings;
     EXPECT_NE(settings.find("[StatusBars]"), std::string::npos) << settings;
+    // Nothing of the view settings changed, so none of them is written.
+    EXPECT_EQ(settings.find("TabStops"), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("Zeilenumbruch"), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("[Schriftart]"), std::string::npos) << settings;
     EXPECT_EQ(ReadFile(file), "Hallo\r\n");
 }
 

@@ -1,0 +1,87 @@
+// The optimize command end to end on a 1 MiB document: the dialog confirmed (through its test
+// seam, without showing it), the range gathered, the passes run with their status texts shown,
+// the text replaced as one undoable edit and reselected.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/CQuendelApp.h"
+#include "app/CQuendelDoc.h"
+#include "app/CQuendelView.h"
+#include "frame/CMainFrame.h"
+#include "optimizer/COptimierenDlg.h"
+#include "platform/Archive.h"
+#include "platform/CommandIds.h"
+#include "platform/MemoryProfileStore.h"
+
+namespace {
+
+using namespace venkora;
+
+// 1 MiB of lines with trailing blanks, tabs and empty lines, CR LF line ends.
+std::string SampleText() {
+    const std::string lines[] = {"Der Kassenstand beträgt 1.284,50 €.   \r\n", "\r\n",
+                                 "\tDie Prüfung ergab keine Beanstandungen.\t \r\n", "  \r\n"};
+    std::string text;
+    for (std::size_t i = 0; text.size() + 64 < CEditViewPlus::kTextLimit; ++i) text += lines[i % 4];
+    return text;
+}
+
+void Load(CEditViewPlus& view, const std::string& bytes) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    Archive archive(buffer, Archive::Mode::Load);
+    view.SerializeRawText(archive);
+}
+
+void BM_OptimizeCommand(benchmark::State& state) {
+    CQuendelApp app({});
+    app.SetProfileStore(std::make_unique<MemoryProfileStore>());
+    app.InitInstance();
+    COptimierenDlg::SetModalSeam([](COptimierenDlg& dialog) {
+        OptimizeOptions& o = dialog.options();
+        const int range = o.bereich;
+        o = OptimizeOptions{};
+        o.bereich = range;
+        o.leerz = o.leerzAnf = o.leerzEnde = 1;
+        o.tab = o.tabAnf = o.tabEnde = 1;
+        o.zeilenumbruch = 1;
+        o.nurLeerzeilen = 1;
+        o.tabZuLeerz = 1;
+        o.tabbreite = 4;
+        return static_cast<int>(QDialog::Accepted);
+    });
+    const std::string text = SampleText();
+    CQuendelView& view = *app.view();
+    std::size_t result = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Load(view, text);
+        view.SetSelection(0, -1);
+        state.ResumeTiming();
+        app.mainFrame()->router().Execute(kIdOptimize);
+        result = view.GetSelectionRange().second;
+    }
+    state.counters["result_bytes"] = static_cast<double>(result);
+    COptimierenDlg::SetModalSeam({});
+    app.document()->SetModifiedFlag(false);  // no save question at the end
+    app.mainFrame()->close();
+}
+BENCHMARK(BM_OptimizeCommand)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication qtApp(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,96 @@
+// The main view's own commands: word wrap switched in place, the tab length dialog, the font
+// dialog and select all, with what they leave in the view settings for the exit.
+
+#include "AppFixture.h"
+#include "app/CSetTabStops.h"
+#include "app/ViewSettings.h"
+#include "platform/ActionCmdUI.h"
+#include "platform/CommandIds.h"
+
+namespace venkora::test {
+namespace {
+
+class MainViewCommandsTest : public AppFixture {
+protected:
+    ~MainViewCommandsTest() override { CSetTabStops::SetModalSeam({}); }
+};
+
+TEST_F(MainViewCommandsTest, WordWrapKeepsTextFlagAndFontButDropsSelectionAndUndo) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("ein langer Text\r\nzweite Zeile", true);
+    const QFont font = view().font();
+    view().SetSelection(2, 6);
+    ASSERT_TRUE(doc().IsModified());
+    Execute(kIdToggleWordWrap);
+    EXPECT_TRUE(view().IsWordWrapOn());
+    EXPECT_EQ(Text(), "ein langer Text\r\nzweite Zeile");
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(view().font(), font);
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{0}));
+    EXPECT_FALSE(view().CanUndo());
+    EXPECT_EQ(ViewSettings::Instance().wordWrap(), 1);
+
+    saveAnswers = {SaveAnswer::No};
+    Stop();
+    EXPECT_EQ(profile.GetInt("Einstellungen", "Zeilenumbruch", 0), 1u);
+    ASSERT_TRUE(Start());  // comes back on, with its check mark
+    EXPECT_TRUE(view().IsWordWrapOn());
+    ActionCmdUI ui(kIdToggleWordWrap, *frame().ActionFor(kIdToggleWordWrap));
+    frame().router().Update(ui);
+    EXPECT_TRUE(frame().ActionFor(kIdToggleWordWrap)->isChecked());
+}
+
+TEST_F(MainViewCommandsTest, TabLengthIsShownInCharactersAndStoredInDialogUnits) {
+    profile.WriteInt("Einstellungen", "TabStops", 30);
+    ASSERT_TRUE(Start());
+    unsigned shown = 0;
+    CSetTabStops::SetModalSeam([&shown](CSetTabStops& dialog) {
+        shown = dialog.tabLength;
+        return dialog.OnOK() ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);
+    });
+    Execute(kIdTabLength);
+    EXPECT_EQ(shown, 7u);
+    EXPECT_EQ(view().GetTabStopWidth(), 28);
+    Stop();
+    EXPECT_EQ(profile.GetInt("Einstellungen", "TabStops", 0), 28u);
+}
+
+TEST_F(MainViewCommandsTest, NothingChangedWritesNoViewSetting) {
+    ASSERT_TRUE(Start());
+    Execute(kIdToggleWordWrap);
+    Execute(kIdToggleWordWrap);  // and back
+    Stop();
+    EXPECT_EQ(profile.GetInt("Einstellungen", "Zeilenumbruch", 77), 77u);
+    EXPECT_EQ(profile.GetInt("Einstellungen", "TabStops", 77), 77u);
+    EXPECT_EQ(profile.GetInt("Schriftart", "Höhe", 77), 77u);
+}
+
+TEST_F(MainViewCommandsTest, AChosenFontIsShownAndSavedAtExit) {
+    ASSERT_TRUE(Start());
+    UserPromptSeams seams;
+    seams.font = [](const QFont& current) -> std::optional<QFont> {
+        QFont chosen = current;
+        chosen.setPixelSize(20);
+        chosen.setBold(true);
+        return chosen;
+    };
+    SetUserPromptSeams(seams);
+    Execute(kIdDisplayFont);
+    EXPECT_EQ(view().font().pixelSize(), 20);
+    Stop();
+    EXPECT_EQ(static_cast<std::int32_t>(profile.GetInt("Schriftart", "Höhe", 0)), -20);
+    EXPECT_EQ(profile.GetInt("Schriftart", "Dicke", 0), 700u);
+}
+
+TEST_F(MainViewCommandsTest, SelectAllTextIsAlwaysEnabled) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(frame().router().IsEnabled(kIdSelectAllText));
+    Execute(kIdSelectAllText);  // empty text: nothing selected, nothing reported
+    EXPECT_TRUE(messages.isEmpty());
+    view().ReplaceSelection("abc", true);
+    Execute(kIdSelectAllText);
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{3}));
+}
+
+}  // namespace
+}  // namespace venkora::test
