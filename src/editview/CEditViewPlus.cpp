@@ -211,7 +211,13 @@ void CEditViewPlus::SetTabStopWidth(int dialogUnits) {
 }
 
 void CEditViewPlus::SetViewFont(const QFont& font) {
-    setFont(font);
+    // Scintilla sizes its fonts in points; a font sized in pixels is given the same size in
+    // points of this screen.
+    QFont sized = font;
+    if (sized.pointSizeF() <= 0 && sized.pixelSize() > 0) {
+        sized.setPointSizeF(sized.pixelSize() * 72.0 / logicalDpiY());
+    }
+    setFont(sized);
     ApplyTabStops();
 }
 

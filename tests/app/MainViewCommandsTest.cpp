@@ -1,6 +1,8 @@
 // The main view's own commands: word wrap switched in place, the tab length dialog, the font
 // dialog and select all, with what they leave in the view settings for the exit.
 
+#include <QFontInfo>
+
 #include "AppFixture.h"
 #include "app/CSetTabStops.h"
 #include "app/ViewSettings.h"
@@ -40,6 +42,16 @@ TEST_F(MainViewCommandsTest, WordWrapKeepsTextFlagAndFontButDropsSelectionAndUnd
     EXPECT_TRUE(frame().ActionFor(kIdToggleWordWrap)->isChecked());
 }
 
+TEST_F(MainViewCommandsTest, TheDefaultFontIsAThirteenPixelMonospaceFont) {
+    ASSERT_TRUE(Start());
+    const QFontInfo shown(view().font());
+    EXPECT_EQ(shown.pixelSize(), 13);
+    EXPECT_TRUE(shown.fixedPitch()) << shown.family().toStdString();
+    // The edit area draws lines of that font, not of a font of size zero.
+    EXPECT_GE(view().SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL), 13);
+    EXPECT_EQ(view().SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);
+}
+
 TEST_F(MainViewCommandsTest, TabLengthIsShownInCharactersAndStoredInDialogUnits) {
     profile.WriteInt("Einstellungen", "TabStops", 30);
     ASSERT_TRUE(Start());
@@ -76,7 +88,7 @@ TEST_F(MainViewCommandsTest, AChosenFontIsShownAndSavedAtExit) {
     };
     SetUserPromptSeams(seams);
     Execute(kIdDisplayFont);
-    EXPECT_EQ(view().font().pixelSize(), 20);
+    EXPECT_EQ(QFontInfo(view().font()).pixelSize(), 20);
     Stop();
     EXPECT_EQ(static_cast<std::int32_t>(profile.GetInt("Schriftart", "Höhe", 0)), -20);
     EXPECT_EQ(profile.GetInt("Schriftart", "Dicke", 0), 700u);
