@@ -9,7 +9,7 @@ packages=(
   libqt6svg6                        # SVG icons of the toolbar and the program
   libqscintilla2-qt6-dev            # the edit component
   qt6-translations-l10n             # German texts of Qt's standard dialogs
-  libxcb1-dev                       # keyboard lock indicators on X11
+  libxcb-xkb-dev                    # keyboard lock indicators on X11
   libgtest-dev libbenchmark-dev     # tests and benchmarks
   fonts-dejavu-core                 # a real font for offscreen test runs
   poppler-utils                     # PDF checks of printed output
