@@ -22,7 +22,6 @@ public:
     bool InitInstance() override;
     int ExitInstance() override;
 
-    const CommandLineInfo& commandLine() const { return commandLine_; }
     CMainFrame* mainFrame() const;
     CQuendelDoc* document() const;
     CQuendelView* view() const;

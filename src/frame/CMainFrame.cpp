@@ -107,15 +107,8 @@ QString Text(std::string_view utf8) {
 CMainFrame::CMainFrame(ProfileStore& profile) : profile_(profile) {
     BuildMenuBar(kMenuBar);
     AddAccelerators(kAccelerators);
-    for (const auto& [id, file] : kIcons) {
-        if (QAction* action = ActionFor(id)) action->setIcon(QIcon(QString::fromUtf8(file)));
-    }
     QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), kToolBar);
-    for (const auto& [id, file] : kIcons) {
-        if (QAction* action = ActionFor(id); action && action->icon().isNull()) {
-            action->setIcon(QIcon(QString::fromUtf8(file)));
-        }
-    }
+    for (const auto& [id, file] : kIcons) ActionFor(id)->setIcon(QIcon(QString::fromUtf8(file)));
     toolBar->setIconSize(QSize(16, 16));
     statusBar()->setObjectName(QStringLiteral("Statusleiste"));
     for (int i = 0; i < 3; ++i) {

@@ -45,7 +45,6 @@ public:
     // The view that fills the window (with its command target) and its document.
     void SetView(QWidget* view, CommandTarget* viewTarget, CDocument* document);
     QWidget* GetActiveView() const { return view_; }
-    CDocument* GetActiveDocument() const { return document_; }
     void SetApplication(CWinApp* app);
 
     CommandRouter& router() { return router_; }
