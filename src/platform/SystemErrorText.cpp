@@ -26,6 +26,8 @@ std::string SystemErrorText(int errnum) {
         case ETXTBSY: return "Datei wird gerade ausgeführt";
         case EBUSY: return "Gerät oder Datei ist belegt";
         case EAGAIN: return "vorübergehend nicht verfügbar";
+        case EEXIST: return "Datei besteht bereits";
+        case ENOLCK: return "die Datei lässt sich nicht sperren";
         case ENXIO: return "Gerät nicht vorhanden";
         case ESTALE: return "Netzwerkdatei ist nicht mehr gültig";
         default: return "Systemfehler Nummer " + std::to_string(errnum);

@@ -11,7 +11,7 @@
 #include <vector>
 
 TemporaryDirectory::TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "venkora-cli-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "venkora-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

@@ -79,6 +79,7 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
         execve(program_.c_str(), argv.data(), envp.data());
         _exit(127);
     }
+    if (started_) started_(pid);
     CloseFd(in[0]);
     CloseFd(out[1]);
     CloseFd(err[1]);

@@ -1,4 +1,4 @@
-#include "FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

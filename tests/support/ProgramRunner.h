@@ -6,6 +6,9 @@
 
 #include <sys/resource.h>
 
+#include <sys/types.h>
+
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,6 +34,10 @@ public:
         environment_[name] = std::move(value);
     }
 
+    // Called with the child's process id as soon as it runs (e.g. to signal it from another
+    // thread while Run waits).
+    void SetStartedHandler(std::function<void(pid_t)> handler) { started_ = std::move(handler); }
+
     Result Run(const std::vector<std::string>& arguments, std::string_view input = {}) const;
 
 private:
@@ -38,4 +45,5 @@ private:
     std::optional<std::string> stdoutFile_;
     std::optional<rlim_t> fileSizeLimit_;
     std::map<std::string, std::string> environment_;
+    std::function<void(pid_t)> started_;
 };
