@@ -1,13 +1,18 @@
 #include "platform/Archive.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+
+#include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
+#include <optional>
+#include <string>
+#include <variant>
 
 #include "platform/ArchiveException.h"
+#include "platform/FileReplacement.h"
+#include "platform/RegularFile.h"
 #include "platform/SystemErrorText.h"
 
 namespace venkora {
@@ -18,15 +23,8 @@ namespace {
     throw ArchiveException(ArchiveException::Kind::Generic, SystemErrorText(errnum));
 }
 
-// The error number behind a failed file operation: errno where the system set one, else a
-// fitting number for Qt's own error kinds.
-int ErrorNumber(const QFileDevice& file, int savedErrno) {
-    if (savedErrno != 0) return savedErrno;
-    switch (file.error()) {
-        case QFileDevice::PermissionsError: return EACCES;
-        case QFileDevice::ResourceError: return ENOSPC;
-        default: return EIO;
-    }
+[[noreturn]] void Fail(const FileFailure& failure) {
+    throw ArchiveException(ArchiveException::Kind::Generic, failure.text());
 }
 
 }  // namespace
@@ -74,36 +72,45 @@ void Archive::WriteUInt32(std::uint32_t value) {
 }
 
 void Archive::LoadFile(const QString& path, const std::function<void(Archive&)>& serialize) {
-    if (QFileInfo(path).isDir()) Fail(EISDIR);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) Fail(ErrorNumber(file, errno));
-    Archive archive(file, Mode::Load);
+    auto opened = RegularFile::Open(QFile::encodeName(path).toStdString());
+    if (const auto* failure = std::get_if<FileFailure>(&opened)) Fail(*failure);
+    const RegularFile& file = std::get<RegularFile>(opened);
+    if (file.status().st_size > 0) {
+        QFile device;
+        if (!device.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) Fail(EIO);
+        Archive archive(device, Mode::Load);
+        serialize(archive);
+        return;
+    }
+    std::string bytes;
+    if (const auto failure = file.Read(bytes, kUnsizedReadLimit)) Fail(*failure);
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    Archive archive(device, Mode::Load);
     serialize(archive);
 }
 
 void Archive::StoreFile(const QString& path, const std::function<void(Archive&)>& serialize) {
-    // Through a symbolic link the target is rewritten; the link stays.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
-    if (target.isEmpty()) Fail(ENOENT);  // a link that leads nowhere
-    if (QFileInfo(target).isDir()) Fail(EISDIR);
-    const bool existed = QFileInfo::exists(target);
-    const QFileDevice::Permissions permissions = QFile::permissions(target);
-
-    QSaveFile file(target);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) Fail(ErrorNumber(file, errno));
-    Archive archive(file, Mode::Store);
-    try {
+    QByteArray data;
+    {
+        QBuffer device(&data);
+        device.open(QIODevice::WriteOnly);
+        Archive archive(device, Mode::Store);
         serialize(archive);
-    } catch (...) {
-        file.cancelWriting();
-        throw;
     }
-    errno = 0;
-    if (!file.commit()) Fail(ErrorNumber(file, errno));
-    if (existed) QFile::setPermissions(target, permissions);
+    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string_view bytes(data.constData(), static_cast<std::size_t>(data.size()));
+    std::optional<FileFailure> failure;
+    struct stat entry {};
+    if (lstat(name.c_str(), &entry) != 0 && errno == ENOENT) {
+        failure = FileReplacement::Create(name, bytes);
+    } else if (auto opened = RegularFile::Open(name); const auto* refused = std::get_if<FileFailure>(&opened)) {
+        failure = *refused;
+    } else {
+        failure = FileReplacement::Replace(std::get<RegularFile>(opened), bytes);
+    }
+    if (failure) Fail(*failure);
 }
 
 }  // namespace venkora

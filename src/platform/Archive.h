@@ -1,7 +1,7 @@
 #pragma once
-// A document file opened for loading or storing, byte for byte. Loading reads from a QFile;
-// storing writes into a QSaveFile beside the real file, so the old file stays whole until
-// everything has been written and the new file takes its place.
+// A document file opened for loading or storing, byte for byte, over any device. LoadFile and
+// StoreFile open the archive on a file: only regular files are read or replaced, and a save
+// never leaves the old file partly overwritten.
 
 #include <QString>
 
@@ -35,14 +35,18 @@ public:
     std::uint32_t ReadUInt32();
     void WriteUInt32(std::uint32_t value);
 
-    // Opens `path` and lets `serialize` load from it. ArchiveException with a German reason
-    // when the file cannot be opened (missing, no permission, a directory).
+    // Opens `path` and lets `serialize` load from it. Only a regular file is opened (a link
+    // is followed); a FIFO or device is refused before anything is opened. A file that tells
+    // no size (as those under /proc) is read up to its end, at most kUnsizedReadLimit bytes.
+    // ArchiveException with a German reason when the file cannot be opened.
     static void LoadFile(const QString& path, const std::function<void(Archive&)>& serialize);
-    // Lets `serialize` store into a new file that replaces `path` only when everything has
-    // been written; the file keeps its permissions, and a symbolic link stays a link to the
-    // rewritten target. On any failure the old file is untouched and ArchiveException tells
-    // why.
+    // Lets `serialize` store into memory, then puts the bytes into `path` so that a failure at
+    // any point leaves the old file whole: a new file is made, an existing regular file (a
+    // link is followed and stays a link) keeps its permissions, owner, group and hard links,
+    // and anything else is refused. ArchiveException tells why it failed.
     static void StoreFile(const QString& path, const std::function<void(Archive&)>& serialize);
+
+    static constexpr std::uint64_t kUnsizedReadLimit = 16 << 20;
 
 private:
     QIODevice& device_;

@@ -16,6 +16,13 @@ namespace venkora {
 
 namespace {
 
+// A reason ("keine Berechtigung") as the line of its own it is in a message: "Keine Berechtigung."
+QString AsSentence(QString reason) {
+    reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
+    return reason;
+}
+
 // Runs a load or save and reports its failure in German; true when it succeeded.
 bool ReportFailures(QWidget* parent, const QString& failedText, const std::function<void()>& work) {
     QString reason;
@@ -31,7 +38,8 @@ bool ReportFailures(QWidget* parent, const QString& failedText, const std::funct
     } catch (const std::bad_alloc&) {
         reason = QStringLiteral("nicht genug Arbeitsspeicher");
     }
-    ShowMessageBox(reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + reason, parent);
+    ShowMessageBox(reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + AsSentence(reason),
+                   parent);
     return false;
 }
 

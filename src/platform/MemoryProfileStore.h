@@ -1,8 +1,8 @@
 #pragma once
-// Settings held in memory: the batch tool's copy of the settings file (filled by QtIniReader)
-// and the settings of tests. Values stay the text they are stored as and integers are parsed
-// when read, by ParseInteger, the rule the settings file's store follows as well. Names are
-// compared without regard to the case of ASCII and Latin-1 letters ("HÖHE" finds "Höhe").
+// Settings held in memory, for tests. Values stay the text they are stored as and integers are
+// parsed when read, by ParseInteger, the rule the settings file's store and the batch tool's
+// --set follow as well. Names are compared without regard to the case of ASCII and Latin-1
+// letters ("HÖHE" finds "Höhe").
 
 #include <cstdint>
 #include <map>

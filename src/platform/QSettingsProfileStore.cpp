@@ -1,9 +1,18 @@
 #include "platform/QSettingsProfileStore.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <variant>
+
 #include "platform/MemoryProfileStore.h"
+#include "platform/RegularFile.h"
 
 namespace venkora {
 
@@ -23,15 +32,48 @@ QString Spelling(const QStringList& names, const QString& wanted) {
     return wanted;
 }
 
+// Why the file at `path` is not to be read; nullopt when it is a regular file or missing.
+std::optional<FileFailure> ReadFailure(const QString& path) {
+    auto opened = RegularFile::Open(QFile::encodeName(path).toStdString());
+    if (const auto* failure = std::get_if<FileFailure>(&opened)) {
+        if (failure->errnum() == ENOENT) return std::nullopt;
+        return *failure;
+    }
+    if (std::get<RegularFile>(opened).status().st_size > QSettingsProfileStore::kMaxFileSize) {
+        return FileFailure::FromErrno(EFBIG);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-QSettingsProfileStore::QSettingsProfileStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("talberg"),
-                                            QStringLiteral("Venkora"))) {}
+QSettingsProfileStore::QSettingsProfileStore() : QSettingsProfileStore(UserFilePath()) {}
 
 QSettingsProfileStore::QSettingsProfileStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+    : path_(path), readFailure_(ReadFailure(path)) {
+    if (!readFailure_) values_ = ReadAll(path_);
+}
+
+QString QSettingsProfileStore::UserFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/talberg/Venkora.conf");
+}
+
+QSettingsProfileStore::Values QSettingsProfileStore::ReadAll(const QString& path) {
+    const QSettings settings(path, QSettings::IniFormat);
+    Values values;
+    for (const QString& key : settings.allKeys()) values.insert(key, settings.value(key));
+    return values;
+}
+
+bool QSettingsProfileStore::FileIsUsable() const {
+    if (readFailure_) return false;
+    struct stat info {};
+    if (stat(QFile::encodeName(path_).constData(), &info) == 0) {
+        return S_ISREG(info.st_mode) && info.st_size <= kMaxFileSize;
+    }
+    return errno == ENOENT;
+}
 
 std::uint32_t QSettingsProfileStore::GetInt(std::string_view section, std::string_view key,
                                             std::uint32_t defaultValue) const {
@@ -72,22 +114,43 @@ void QSettingsProfileStore::WriteBinary(std::string_view section, std::string_vi
     Write(section, key, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-QString QSettingsProfileStore::Path(std::string_view section, std::string_view key) const {
-    const QString group = Spelling(settings_->childGroups(), FromUtf8(section));
-    settings_->beginGroup(group);
-    const QString name = Spelling(settings_->childKeys(), FromUtf8(key));
-    settings_->endGroup();
-    return group.isEmpty() ? name : group + u'/' + name;
+QString QSettingsProfileStore::Path(const Values& values, std::string_view section,
+                                    std::string_view key) {
+    QStringList groups;
+    for (const QString& path : values.keys()) {
+        const qsizetype slash = path.indexOf(u'/');
+        if (slash > 0 && !groups.contains(path.left(slash))) groups << path.left(slash);
+    }
+    const QString group = Spelling(groups, FromUtf8(section));
+    const QString prefix = group.isEmpty() ? QString() : group + u'/';
+    QStringList keys;
+    for (const QString& path : values.keys()) {
+        if (path.startsWith(prefix) && !path.mid(prefix.size()).contains(u'/')) {
+            keys << path.mid(prefix.size());
+        }
+    }
+    return prefix + Spelling(keys, FromUtf8(key));
 }
 
 QVariant QSettingsProfileStore::Value(std::string_view section, std::string_view key) const {
-    return settings_->value(Path(section, key));
+    return values_.value(Path(values_, section, key));
 }
 
 void QSettingsProfileStore::Write(std::string_view section, std::string_view key,
                                   const QVariant& value) {
-    settings_->setValue(Path(section, key), value);
-    settings_->sync();
+    if (!FileIsUsable()) {
+        values_.insert(Path(values_, section, key), value);
+        return;
+    }
+    // The file as it is now (another run may have written to it), with the value added.
+    QSettings settings(path_, QSettings::IniFormat);
+    Values current;
+    for (const QString& name : settings.allKeys()) current.insert(name, settings.value(name));
+    const QString path = Path(current, section, key);
+    settings.setValue(path, value);
+    settings.sync();
+    current.insert(path, value);
+    values_ = std::move(current);
 }
 
 }  // namespace venkora

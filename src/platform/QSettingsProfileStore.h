@@ -1,28 +1,43 @@
 #pragma once
-// The user's settings in the file QSettings keeps for "talberg"/"Venkora" (on Linux
-// $XDG_CONFIG_HOME/talberg/Venkora.conf), or in an INI file of the caller's choice. A name is
-// looked up among the existing sections and keys without regard to case and written in the
-// spelling found, a new one in the caller's spelling. Integers are stored as unsigned decimal
-// text; strings are UTF-8 on both sides. Every write is synced at once, so the file is current
-// even if the program is killed; a file that cannot be read yields defaults, one that cannot
-// be written is left as it is.
+// The user's settings in an INI file as QSettings reads and writes it, by default
+// $XDG_CONFIG_HOME/talberg/Venkora.conf (~/.config when that is unset or empty). The file is
+// read once, when the store is made; each value written goes into the file at once, so it is
+// current even if the program is killed. Names are looked up without regard to case and
+// written in the spelling already in the file, else in the caller's. Integers are stored as
+// unsigned decimal text; strings are UTF-8 on both sides.
+//
+// Only a regular file (a link is followed) is read or written. A FIFO, device, directory, a
+// file too large for settings or one that cannot be read is left alone: the store then starts
+// from the defaults and keeps what is written for this run only. A file that cannot be
+// written stays as it is.
 
-#include <QSettings>
+#include <QMap>
 #include <QString>
 #include <QVariant>
 
-#include <memory>
+#include <optional>
 
+#include "platform/FileFailure.h"
 #include "platform/ProfileStore.h"
 
 namespace venkora {
 
 class QSettingsProfileStore : public ProfileStore {
 public:
+    // The largest settings file read; the program itself writes a few kilobytes.
+    static constexpr qint64 kMaxFileSize = 1 << 20;
+
     // The user's settings file.
     QSettingsProfileStore();
-    // The INI file at `path`, in the same format.
+    // The INI file at `path`.
     explicit QSettingsProfileStore(const QString& path);
+
+    // Where QSettings keeps the settings of "talberg"/"Venkora" for this user.
+    static QString UserFilePath();
+
+    // Why the file could not be read when the store was made; nullopt when it was read or does
+    // not exist yet.
+    const std::optional<FileFailure>& readFailure() const { return readFailure_; }
 
     std::uint32_t GetInt(std::string_view section, std::string_view key,
                          std::uint32_t defaultValue) const override;
@@ -36,13 +51,20 @@ public:
                      std::string_view bytes) override;
 
 private:
-    // "Section/Key" in the spelling already in the file, else in the caller's.
-    QString Path(std::string_view section, std::string_view key) const;
+    // Every value of the file by its "Section/Key" path as spelled there.
+    using Values = QMap<QString, QVariant>;
+
+    // Whether `path_` may be handed to QSettings now: a regular file or nothing.
+    bool FileIsUsable() const;
     QVariant Value(std::string_view section, std::string_view key) const;
     void Write(std::string_view section, std::string_view key, const QVariant& value);
+    // The path of section/key in the spelling found among `values`.
+    static QString Path(const Values& values, std::string_view section, std::string_view key);
+    static Values ReadAll(const QString& path);
 
-    // Owned through a pointer so that the const lookups may enter and leave groups.
-    std::unique_ptr<QSettings> settings_;
+    QString path_;
+    std::optional<FileFailure> readFailure_;
+    Values values_;
 };
 
 }  // namespace venkora

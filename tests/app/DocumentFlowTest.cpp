@@ -3,6 +3,12 @@
 
 #include <QtTest/QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <string_view>
+
 #include "AppFixture.h"
 #include "platform/CommandIds.h"
 
@@ -30,9 +36,8 @@ TEST_F(DocumentFlowTest, OpensTheFileNamedOnTheCommandLine) {
 
 TEST_F(DocumentFlowTest, AMissingFileOnTheCommandLineEndsTheStart) {
     EXPECT_FALSE(Start({Path("fehlt.txt").toStdString()}));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().contains(QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden")));
-    EXPECT_TRUE(messages.front().contains(QStringLiteral("Datei nicht gefunden")));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden.\n"
+                                                   "Datei nicht gefunden.")});
     EXPECT_EQ(app->mainFrame(), nullptr);
 }
 
@@ -104,7 +109,42 @@ TEST_F(DocumentFlowTest, AFailedOpenLeavesTextAndFlag) {
     EXPECT_EQ(Text(), "ungespeichert");
     EXPECT_TRUE(doc().IsModified());
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().contains(QStringLiteral("ist ein Verzeichnis")));
+    EXPECT_TRUE(messages.front().endsWith(QStringLiteral(" kann nicht geöffnet werden.\n"
+                                                         "Ist ein Verzeichnis.")));
+}
+
+TEST_F(DocumentFlowTest, OnlyRegularFilesAreOpenedOrReplaced) {
+    const std::string fifo = Path("fifo").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    ASSERT_TRUE(QFile::link(Path("fifo"), Path("zur-fifo")));
+    // A device of its own (the superuser only), so no system device is at stake.
+    const bool device = geteuid() == 0 && mknod(Path("null").toLocal8Bit().constData(),
+                                                S_IFCHR | 0666, makedev(1, 3)) == 0;
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("ungespeichert", true);
+    for (const char* name : {"fifo", "zur-fifo", "null"}) {
+        if (std::string_view(name) == "null" && !device) continue;
+        SCOPED_TRACE(name);
+        messages.clear();
+        saveAnswers = {SaveAnswer::No};
+        openAnswers = {Path(name)};
+        Execute(kIdFileOpen);
+        saveAsAnswers = {Path(name)};
+        Execute(kIdFileSaveAs);
+        const QString what = QStringLiteral("„%1“ kann nicht %2 werden.\nIst keine gewöhnliche Datei.");
+        EXPECT_EQ(messages, (QStringList{what.arg(QString::fromUtf8(name), QStringLiteral("geöffnet")),
+                                         what.arg(QString::fromUtf8(name), QStringLiteral("gespeichert"))}));
+        EXPECT_EQ(Text(), "ungespeichert");
+        EXPECT_TRUE(doc().IsModified());
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(Path("zur-fifo")).isSymLink());
+    if (device) {
+        ASSERT_EQ(lstat(Path("null").toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+    }
 }
 
 TEST_F(DocumentFlowTest, TheRecentListKeepsFourNewestFirstAndDropsVanishedFiles) {

@@ -151,6 +151,43 @@ TEST_F(RawLoadSaveTest, SavingKeepsPermissionsAndWritesThroughALink) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no leftovers
 }
 
+TEST_F(RawLoadSaveTest, SavingKeepsTheOwnerAndTheOtherHardLinks) {
+    const QString single = PathOf("single.txt");
+    const QString linked = PathOf("linked.txt");
+    WriteFile(single, "alt");
+    WriteFile(linked, "alt");
+    ASSERT_EQ(link(linked.toLocal8Bit().constData(), PathOf("second.txt").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(chmod(single.toLocal8Bit().constData(), 0640), 0);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(single.toLocal8Bit().constData(), 65534, 65534), 0);
+    }
+    struct stat before[2] {};
+    ASSERT_EQ(stat(single.toLocal8Bit().constData(), &before[0]), 0);
+    ASSERT_EQ(stat(linked.toLocal8Bit().constData(), &before[1]), 0);
+    Load("neu");
+    Save(single);
+    Save(linked);
+    struct stat after[2] {};
+    ASSERT_EQ(stat(single.toLocal8Bit().constData(), &after[0]), 0);
+    ASSERT_EQ(stat(linked.toLocal8Bit().constData(), &after[1]), 0);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(after[i].st_uid, before[i].st_uid);
+        EXPECT_EQ(after[i].st_gid, before[i].st_gid);
+        EXPECT_EQ(after[i].st_mode, before[i].st_mode);
+    }
+    EXPECT_EQ(after[1].st_ino, before[1].st_ino);
+    EXPECT_EQ(ReadFile(PathOf("second.txt")), "neu") << "the other name sees the change";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // no leftovers
+}
+
+TEST_F(RawLoadSaveTest, AFileThatTellsNoSizeIsReadToItsEnd) {
+    const QString path = QStringLiteral("/proc/version");  // its size shows as 0
+    const std::string expected = ReadFile(path);
+    ASSERT_FALSE(expected.empty());
+    Open(path);
+    EXPECT_EQ(Text(), expected);
+}
+
 TEST_F(RawLoadSaveTest, AFailedSaveLeavesTheOldFileWhole) {
     const std::string old = "der alte Inhalt";
     WriteFile(PathOf("keep.txt"), old);

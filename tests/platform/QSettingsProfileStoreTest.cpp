@@ -1,21 +1,24 @@
-// The settings file through QSettings: what it writes reads back the same through QtIniReader,
-// both find names without regard to case, and bad values, corrupt and unreadable files give
-// the defaults.
+// The settings file through QSettings: what one run writes the next reads back the same,
+// names are found without regard to case, bad values, corrupt and unreadable files give the
+// defaults, and only a regular file is ever read or written.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 
-#include "IniSamples.h"
 #include "platform/QSettingsProfileStore.h"
-#include "platform/QtIniReader.h"
 
 namespace venkora {
 namespace {
@@ -37,17 +40,17 @@ protected:
         return path;
     }
 
-    static MemoryProfileStore ReadBack(const QString& path) {
-        MemoryProfileStore store;
-        EXPECT_EQ(QtIniReader::ReadFile(path.toStdString(), store), 0);
-        return store;
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
     }
 
     QTemporaryDir dir_;
     int files_ = 0;
 };
 
-TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameThroughQtIniReader) {
+TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameInTheNextRun) {
     std::string allBytes;
     for (int b = 0; b < 256; ++b) allBytes += static_cast<char>(b);
     struct Value {
@@ -72,7 +75,7 @@ TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameThroughQtIniReader
     store.WriteInt("OptimierenDlg", "H\xC3\xB6he", static_cast<std::uint32_t>(-13));
     store.WriteBinary("Leiste", "Lage", allBytes);
 
-    const MemoryProfileStore read = ReadBack(path);
+    const QSettingsProfileStore read(path);
     for (const Value& v : strings) {
         SCOPED_TRACE(v.key);
         EXPECT_EQ(store.GetString(v.section, v.key, kMissing), v.text);
@@ -85,22 +88,9 @@ TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameThroughQtIniReader
         EXPECT_EQ(s->GetInt("OptimierenDlg", "Nur Leerzeilen", 0), 1u);
         EXPECT_EQ(s->GetBinary("Leiste", "Lage"), allBytes);
     }
-    const QByteArray file = [&] {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }();
+    const QByteArray file = Contents(path);
     EXPECT_TRUE(file.contains("\nNur%20Leerzeilen=1\n")) << file.toStdString();
     EXPECT_TRUE(file.contains("\nH%F6he=4294967283\n")) << file.toStdString();
-}
-
-TEST_F(QSettingsProfileStoreTest, EachHandWrittenSampleReadsAsQtIniReaderReadsIt) {
-    for (const IniSample& sample : kIniSamples) {
-        SCOPED_TRACE(testing::PrintToString(std::string(sample.file)));
-        const QSettingsProfileStore store(WriteFile(std::string(sample.file)));
-        EXPECT_EQ(store.GetString(sample.section, sample.key, kMissing),
-                  sample.value.value_or(kMissing));
-    }
 }
 
 TEST_F(QSettingsProfileStoreTest, NamesAreFoundWithoutRegardToCaseAndKeepTheirSpelling) {
@@ -111,26 +101,22 @@ TEST_F(QSettingsProfileStoreTest, NamesAreFoundWithoutRegardToCaseAndKeepTheirSp
     store.WriteInt("OPTIMIERENDLG", "nur leerzeilen", 0);
     store.WriteString("optimierendlg", "Neu", "n");
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = Contents(path);
     EXPECT_TRUE(text.startsWith("[OptimierenDlg]\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nNur%20Leerzeilen=0\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nNeu=n\n")) << text.toStdString();
     EXPECT_EQ(text.count('['), 1) << text.toStdString();
     EXPECT_FALSE(text.contains("nur") || text.contains("NUR")) << text.toStdString();
-    EXPECT_EQ(ReadBack(path).GetInt("OPTIMIERENDLG", "NUR LEERZEILEN", 7), 0u);
+    EXPECT_EQ(QSettingsProfileStore(path).GetInt("OPTIMIERENDLG", "NUR LEERZEILEN", 7), 0u);
 }
 
-TEST_F(QSettingsProfileStoreTest, UnusableIntegersGiveTheDefaultInBothStores) {
+TEST_F(QSettingsProfileStoreTest, UnusableIntegersGiveTheDefault) {
     const QString path =
         WriteFile("[S]\nText=abc\nZuGross=4294967296\nLeer=\nListe=1, 2\nBytes=@ByteArray(1)\n");
     const QSettingsProfileStore store(path);
-    const MemoryProfileStore read = ReadBack(path);
     for (const char* key : {"Text", "ZuGross", "Leer", "Liste", "Bytes", "Fehlt"}) {
         SCOPED_TRACE(key);
         EXPECT_EQ(store.GetInt("S", key, 42), 42u);
-        EXPECT_EQ(read.GetInt("S", key, 42), 42u);
     }
 }
 
@@ -153,10 +139,65 @@ TEST_F(QSettingsProfileStoreTest, CorruptOrUnreadableFilesGiveDefaults) {
         EXPECT_EQ(store.GetInt("S", "Zahl", 42), 42u);
         EXPECT_EQ(store.GetString("S", "Text", kMissing), kMissing);
         store.WriteInt("S", "Zahl", 3);  // must not throw or crash, whether it lands or not
-        MemoryProfileStore read;
-        QtIniReader::ReadFile(path.toStdString(), read);
-        EXPECT_EQ(read.GetString("S", "Text", kMissing), kMissing);
+        EXPECT_EQ(store.GetInt("S", "Zahl", 42), 3u) << "kept for the run";
     }
+}
+
+TEST_F(QSettingsProfileStoreTest, OnlyARegularFileIsReadOrWritten) {
+    const QString fifo = dir_.filePath("fifo");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
+    // A device of its own (the superuser only), so no system device is at stake.
+    const QString device = dir_.filePath("zero");
+    const bool haveDevice =
+        geteuid() == 0 && mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+    const QString regular = WriteFile("[S]\nZahl=1\n");
+    const QString later = WriteFile("[S]\nZahl=1\n");
+    for (const QString& target : {fifo, device, dir_.path()}) {
+        if (target == device && !haveDevice) continue;
+        SCOPED_TRACE(target.toStdString());
+        const QString link = NewPath();
+        ASSERT_TRUE(QFile::link(target, link));
+        QSettingsProfileStore store(link);
+        ASSERT_TRUE(store.readFailure());
+        EXPECT_EQ(store.GetInt("S", "Zahl", 42), 42u);
+        store.WriteInt("S", "Zahl", 3);
+        EXPECT_EQ(store.GetInt("S", "Zahl", 42), 3u) << "kept for the run";
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    }
+    EXPECT_EQ(QSettingsProfileStore(regular).readFailure(), std::nullopt);
+    struct stat info {};
+    ASSERT_EQ(stat(fifo.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    if (haveDevice) {
+        ASSERT_EQ(stat(device.toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+    }
+
+    // A file that turns into a FIFO during the run is no longer written (nor read).
+    QSettingsProfileStore store(later);
+    ASSERT_TRUE(QFile::remove(later));
+    ASSERT_EQ(mkfifo(later.toLocal8Bit().constData(), 0644), 0);
+    store.WriteInt("S", "Zahl", 5);
+    EXPECT_EQ(store.GetInt("S", "Zahl", 42), 5u);
+    ASSERT_EQ(stat(later.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(QSettingsProfileStoreTest, TheUsersFileIsWhereQSettingsKeepsIt) {
+    const QString config = dir_.filePath("config");
+    setenv("XDG_CONFIG_HOME", config.toLocal8Bit().constData(), 1);
+    const QString qtPath =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("talberg"),
+                  QStringLiteral("Venkora"))
+            .fileName();
+    EXPECT_EQ(QSettingsProfileStore::UserFilePath(), qtPath);
+    EXPECT_EQ(qtPath, config + QStringLiteral("/talberg/Venkora.conf"));
+
+    // The folder is made with the first value written.
+    QSettingsProfileStore().WriteInt("S", "Zahl", 7);
+    EXPECT_EQ(QSettingsProfileStore().GetInt("S", "Zahl", 0), 7u);
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
