@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "optimizer/OptimizeOptionKey.h"
+#include "platform/MemoryProfileStore.h"
 
 namespace venkora {
 
@@ -137,6 +139,8 @@ bool ApplySwitch(BatchOptions& batch, std::string_view name) {
         batch.inPlace = true;
     } else if (name == "pruefen") {
         batch.check = true;
+    } else if (name == "nicht-warten") {
+        batch.dontWait = true;
     } else if (name == "ausfuehrlich") {
         batch.verbose = true;
     } else if (name == "help") {
@@ -147,18 +151,6 @@ bool ApplySwitch(BatchOptions& batch, std::string_view name) {
         return false;
     }
     return true;
-}
-
-// --gespeichert: every stored switch from the section of the optimize dialog, a missing or
-// unusable value giving the switch's default.
-void ApplySaved(OptimizeOptions& options, const ProfileStore& store) {
-    for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
-        if (key.kind == OptimizeOptionKey::Kind::String) {
-            key.SetString(options, store.GetString(kOptimizeSection, key.name));
-        } else {
-            key.SetInteger(options, store.GetInt(kOptimizeSection, key.name, key.defaultInteger));
-        }
-    }
 }
 
 Problem CheckMode(const BatchOptions& batch) {
@@ -177,7 +169,7 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
     std::span<const std::string_view> arguments, const SettingsSource& savedSettings) {
     BatchOptions batch;
     batch.optimize.bereich = 1;
-    std::optional<MemoryProfileStore> saved;
+    std::unique_ptr<ProfileStore> saved;
     bool bendefSidesChosen = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -215,8 +207,9 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
             if (equals != std::string_view::npos) {
                 return UsageError{OptionName(name) + " nimmt keinen Wert an"};
             }
+            // Every stored switch, a missing or unusable value giving the switch's default.
             if (!saved) saved = savedSettings();
-            ApplySaved(batch.optimize, *saved);
+            LoadOptimizeOptions(*saved, batch.optimize);
             continue;
         }
         if (!takesValue) {
@@ -307,9 +300,12 @@ std::string BatchOptions::HelpText() {
         "Alle Optionen wirken in der angegebenen Reihenfolge; spätere überschreiben frühere.\n"
         "\n"
         "Arbeitsweise:\n"
-        "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben (über eine\n"
-        "                      temporäre Datei im selben Ordner; Rechte bleiben erhalten).\n"
-        "                      Unveränderte Dateien bleiben unberührt.\n"
+        "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben; Rechte,\n"
+        "                      Eigentümer, Gruppe und harte Verknüpfungen bleiben\n"
+        "                      erhalten. Unveränderte Dateien bleiben unberührt. Bearbeitet\n"
+        "                      ein anderer Aufruf die Datei gerade, wird auf ihn gewartet.\n"
+        "      --nicht-warten  mit -i: eine Datei, die gerade ein anderer Aufruf bearbeitet,\n"
+        "                      nicht abwarten, sondern als Fehler melden\n"
         "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
         "                      sich ändern würden\n"
         "  -v, --ausfuehrlich  Statusmeldungen auf die Standardfehlerausgabe schreiben\n"
@@ -321,7 +317,8 @@ std::string BatchOptions::HelpText() {
         "  0  erledigt\n"
         "  1  mit --pruefen: mindestens eine Datei würde sich ändern\n"
         "  2  falscher Aufruf\n"
-        "  3  eine Datei konnte nicht gelesen oder geschrieben werden\n");
+        "  3  eine Datei konnte nicht gelesen oder geschrieben werden (mit --nicht-warten\n"
+        "     auch: eine Datei war gerade in Bearbeitung)\n");
     return text;
 }
 

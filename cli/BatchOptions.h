@@ -4,6 +4,7 @@
 // to show and the unit tests see every outcome.
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "optimizer/OptimizeOptions.h"
-#include "platform/MemoryProfileStore.h"
+#include "platform/ProfileStore.h"
 
 namespace venkora {
 
@@ -25,7 +26,7 @@ struct BatchOptions {
     };
 
     // The editor's stored settings, asked for once at the first --gespeichert.
-    using SettingsSource = std::function<MemoryProfileStore()>;
+    using SettingsSource = std::function<std::unique_ptr<ProfileStore>()>;
 
     // Reads the arguments behind the program name. Options take effect in the order given;
     // --gespeichert sets all stored switches from `savedSettings` where it stands.
@@ -38,6 +39,7 @@ struct BatchOptions {
     Request request = Request::Optimize;
     OptimizeOptions optimize;       // Parse sets bereich = 1: the whole text is meant
     bool inPlace = false;           // -i: rewrite each file atomically
+    bool dontWait = false;          // with -i: a file locked by another process is an error
     bool check = false;             // -c: write nothing, name the files that would change
     bool verbose = false;           // -v: status texts of the groups to standard error
     std::vector<std::string> files; // "-" is standard input; none means standard input

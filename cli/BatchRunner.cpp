@@ -1,17 +1,18 @@
 #include "BatchRunner.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <memory>
 #include <new>
+#include <variant>
 #include <vector>
 
-#include "AtomicReplacement.h"
+#include "SignalHold.h"
 #include "optimizer/TextPasses.h"
+#include "platform/CodePage.h"
+#include "platform/FileReplacement.h"
+#include "platform/RegularFile.h"
 
 namespace venkora {
 
@@ -33,73 +34,76 @@ int BatchRunner::Run() {
 }
 
 void BatchRunner::Process(const std::string& name) {
+    if (options_.inPlace) return ProcessInPlace(name);
+    std::string text;
+    if (!ReadOnly(name, text)) return;
+    // Only checking compares with the bytes as read.
+    const std::string original = options_.check ? text : std::string();
+    Optimize(text);
+    if (!options_.check) return WriteOutput(text);
+    if (text != original) {
+        anyWouldChange_ = true;
+        WriteOutput(name + "\n");
+    }
+}
+
+bool BatchRunner::ReadOnly(const std::string& name, std::string& text) {
     using Action = FileError::Action;
     const bool isStandardInput = name == "-";
-    // In place only regular files are accepted; O_NONBLOCK keeps opening a FIFO from waiting
-    // for a writer before that check.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | (options_.inPlace ? O_NONBLOCK : 0);
-    FileDescriptor input = isStandardInput ? FileDescriptor::Borrow(STDIN_FILENO)
-                                           : FileDescriptor(open(name.c_str(), flags));
-    if (!input.IsOpen()) return Report(FileError(name, Action::Read, errno));
-    struct stat info {};
-    if (fstat(input.Get(), &info) != 0) return Report(FileError(name, Action::Read, errno));
-    if (S_ISDIR(info.st_mode)) return Report(FileError(name, Action::Read, EISDIR));
-    if (options_.inPlace && !S_ISREG(info.st_mode)) {
-        return Report(FileError(name, "ist keine gewöhnliche Datei und kann nicht vor Ort "
-                                      "neu geschrieben werden"));
+    FileDescriptor input = isStandardInput
+                               ? FileDescriptor::Borrow(STDIN_FILENO)
+                               : FileDescriptor(open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (!input.IsOpen()) {
+        Report(FileError(name, Action::Read, errno));
+        return false;
     }
     if (isStandardInput && isatty(STDIN_FILENO)) {
         diagnostics_.WriteAll(
             "venkora-optimieren: lese Text von der Standardeingabe (Ende mit Strg+D)\n");
     }
+    // A directory opens, but reading it fails with EISDIR.
+    if (const int error = input.ReadAll(text)) {
+        Report(FileError(name, Action::Read, error));
+        return false;
+    }
+    return true;
+}
 
-    std::string text;
-    if (const int error = input.ReadAll(text)) return Report(FileError(name, Action::Read, error));
-    input.Close();
-
-    // Only the modes that compare need the bytes as read.
-    const std::string original = options_.inPlace || options_.check ? text : std::string();
+void BatchRunner::Optimize(std::string& text) {
+    // The user string is typed text. In each file it stands for the bytes the editor would
+    // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
+    // code page cannot hold deletes nothing. A string that is no valid UTF-8 is taken as bytes.
+    OptimizeOptions options = options_.optimize;
+    if (!options.bendefZeichen.empty() && CodePage::IsValidUtf8(options.bendefZeichen)) {
+        options.bendefZeichen =
+            CodePage::ForLoadedText(text, true).Encode(options.bendefZeichen).value_or("");
+    }
     StatusSink status;
     if (options_.verbose) {
         status = [this](std::string_view message) {
             diagnostics_.WriteAll(std::string(message).append("\n"));
         };
     }
-    OptimizeTextPasses(text, options_.optimize, status);
-
-    if (options_.check) {
-        if (text != original) {
-            anyWouldChange_ = true;
-            WriteOutput(name + "\n");
-        }
-    } else if (options_.inPlace) {
-        if (text != original) Replace(name, text, info);
-    } else {
-        WriteOutput(text);
-    }
+    OptimizeTextPasses(text, options, status);
 }
 
-void BatchRunner::Replace(const std::string& name, const std::string& text,
-                          const struct stat& original) {
+void BatchRunner::ProcessInPlace(const std::string& name) {
     using Action = FileError::Action;
-    // Through a symbolic link the file it points to is rewritten and the link stays.
-    const std::unique_ptr<char, decltype(&free)> real(realpath(name.c_str(), nullptr), &free);
-    if (!real) return Report(FileError(name, Action::Write, errno));
-    // A file without write permission stays as it is, although its folder would allow the
-    // rename.
-    if (faccessat(AT_FDCWD, real.get(), W_OK, AT_EACCESS) != 0) {
-        return Report(FileError(name, Action::Write, errno));
+    // Locked from reading to replacing, so two runs on one file cannot lose a change.
+    auto opened = RegularFile::Open(
+        name, options_.dontWait ? RegularFile::Lock::DontWait : RegularFile::Lock::Wait);
+    if (const auto* failure = std::get_if<FileFailure>(&opened)) {
+        return Report(FileError(name, Action::Read, *failure));
     }
-    // The new version is made beside the file, so a writable file in a protected folder
-    // cannot be replaced either; say so, as the file's own permissions would not explain it.
-    const std::string folder = AtomicReplacement::FolderOf(real.get());
-    if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0 && errno == EACCES) {
-        return Report(FileError(name, "kann nicht geschrieben werden: keine Berechtigung, "
-                                      "im Ordner „" + folder + "“ eine Datei anzulegen"));
-    }
-    AtomicReplacement replacement(real.get());
-    if (const int error = replacement.Commit(text, original)) {
-        Report(FileError(name, Action::Write, error));
+    const RegularFile& file = std::get<RegularFile>(opened);
+    std::string text;
+    if (const auto failure = file.Read(text)) return Report(FileError(name, Action::Read, *failure));
+    const std::string original = text;
+    Optimize(text);
+    if (text == original) return;  // an unchanged file stays untouched
+    const SignalHold hold;
+    if (const auto failure = FileReplacement::Replace(file, text)) {
+        Report(FileError(name, Action::Write, *failure));
     }
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 // Carries out a parsed command line: reads each file (or standard input), optimizes its bytes
 // and writes the result to standard output, back into the file (--vor-ort) or only names the
-// file when it would change (--pruefen). A file that fails is reported in German on standard
-// error and the others are still processed.
-
-#include <sys/stat.h>
+// file when it would change (--pruefen). A file rewritten in place is a regular file, locked
+// against other runs from reading to replacing, and what is replaced is the file that was
+// read. A file that fails is reported in German on standard error and the others are still
+// processed.
 
 #include <string>
 
 #include "BatchOptions.h"
-#include "FileDescriptor.h"
 #include "FileError.h"
+#include "platform/FileDescriptor.h"
 
 namespace venkora {
 
@@ -28,7 +28,11 @@ public:
 
 private:
     void Process(const std::string& name);
-    void Replace(const std::string& name, const std::string& text, const struct stat& original);
+    // Reads `name` for the modes that do not write it: any file that can be read.
+    bool ReadOnly(const std::string& name, std::string& text);
+    // Optimizes `text` as read from `name`; the status texts go to standard error with -v.
+    void Optimize(std::string& text);
+    void ProcessInPlace(const std::string& name);
     void WriteOutput(std::string_view bytes);
     void Report(const FileError& error);
 

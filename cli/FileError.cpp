@@ -2,8 +2,6 @@
 
 #include <cerrno>
 
-#include "platform/SystemErrorText.h"
-
 namespace venkora {
 
 namespace {
@@ -18,16 +16,17 @@ std::string Subject(std::string_view name, FileError::Action action) {
 }  // namespace
 
 FileError::FileError(std::string_view name, Action action, int errnum)
+    : FileError(name, action,
+                action == Action::Read && errnum == ENOENT ? FileFailure::NotFound()
+                                                           : FileFailure::FromErrno(errnum)) {}
+
+FileError::FileError(std::string_view name, Action action, const FileFailure& failure)
     : message_(Subject(name, action) + ": ") {
-    if (errnum == EISDIR) {
-        message_ += "ist ein Verzeichnis";
-    } else if (action == Action::Read && errnum == ENOENT) {
-        message_ += "Datei nicht gefunden";
-    } else {
+    if (!failure.isStatement()) {
         message_ += action == Action::Read ? "kann nicht gelesen werden: "
                                            : "kann nicht geschrieben werden: ";
-        message_ += SystemErrorText(errnum);
     }
+    message_ += failure.text();
 }
 
 FileError::FileError(std::string_view name, std::string_view problem)

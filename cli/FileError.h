@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileFailure.h"
+
 namespace venkora {
 
 class FileError {
@@ -15,6 +17,9 @@ public:
     // A failed read or write of `name` with the errno `errnum`; the name "-" is the standard
     // input when reading and the standard output when writing.
     FileError(std::string_view name, Action action, int errnum);
+    // A failed read or write of `name`: a statement stands behind the name on its own, a
+    // reason behind "kann nicht gelesen/geschrieben werden:".
+    FileError(std::string_view name, Action action, const FileFailure& failure);
     // A failure the system does not report by an errno, e.g. a file that cannot be replaced.
     FileError(std::string_view name, std::string_view problem);
 

@@ -1,27 +1,21 @@
 #include "SavedSettings.h"
 
-#include <cerrno>
+#include <QFile>
 
-#include "platform/QtIniReader.h"
-#include "platform/SystemErrorText.h"
+#include "platform/QSettingsProfileStore.h"
 
 namespace venkora {
 
-std::string SavedSettings::PathFor(const char* xdgConfigHome, const char* home) {
-    const std::string configHome = xdgConfigHome && *xdgConfigHome
-                                       ? std::string(xdgConfigHome)
-                                       : std::string(home ? home : "") + "/.config";
-    return configHome + "/talberg/Venkora.conf";
-}
-
-SavedSettings::Loaded SavedSettings::Load(const std::string& path) {
+SavedSettings::Loaded SavedSettings::Load() {
+    auto store = std::make_unique<QSettingsProfileStore>();
     Loaded loaded;
-    const int error = QtIniReader::ReadFile(path, loaded.store);
-    if (error != 0 && error != ENOENT) {
-        loaded.warning = "Warnung: Die gespeicherten Einstellungen in „" + path +
-                         "“ können nicht gelesen werden (" + SystemErrorText(error) +
+    if (const auto& failure = store->readFailure()) {
+        loaded.warning = "Warnung: Die gespeicherten Einstellungen in „" +
+                         QFile::encodeName(QSettingsProfileStore::UserFilePath()).toStdString() +
+                         "“ können nicht gelesen werden (" + failure->text() +
                          "); es gelten die Vorgaben.";
     }
+    loaded.store = std::move(store);
     return loaded;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The editor's settings file as venkora-optimieren reads it for --gespeichert: found where the
-// editor keeps it and read without Qt. A missing file is no error, the editor simply has not
-// stored anything yet; a file that cannot be read gives a German warning, and the defaults.
+// The editor's settings file as venkora-optimieren reads it for --gespeichert: the same file,
+// read by the same store as the editor reads it. A missing file is no error, the editor simply
+// has not stored anything yet; a file that cannot be read (or is no regular file) gives a
+// German warning, and the defaults.
 
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "platform/MemoryProfileStore.h"
+#include "platform/ProfileStore.h"
 
 namespace venkora {
 
@@ -14,16 +16,11 @@ class SavedSettings {
 public:
     // What Load found: the settings, and a warning when the file could not be read.
     struct Loaded {
-        MemoryProfileStore store;
+        std::unique_ptr<ProfileStore> store;
         std::optional<std::string> warning;  // without the program name
     };
 
-    // The file for these environment values (nullptr when unset):
-    // $XDG_CONFIG_HOME/talberg/Venkora.conf, or $HOME/.config/talberg/Venkora.conf when
-    // XDG_CONFIG_HOME is unset or empty.
-    static std::string PathFor(const char* xdgConfigHome, const char* home);
-
-    static Loaded Load(const std::string& path);
+    static Loaded Load();
 };
 
 }  // namespace venkora

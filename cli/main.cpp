@@ -2,7 +2,6 @@
 
 #include <signal.h>
 
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,9 +10,9 @@
 
 #include "BatchOptions.h"
 #include "BatchRunner.h"
-#include "FileDescriptor.h"
 #include "FileError.h"
 #include "SavedSettings.h"
+#include "platform/FileDescriptor.h"
 
 int main(int argc, char** argv) {
     using venkora::BatchOptions;
@@ -27,8 +26,7 @@ int main(int argc, char** argv) {
     const auto err = venkora::FileDescriptor::Borrow(2);
     const auto savedSettings = [&err] {
         using venkora::SavedSettings;
-        SavedSettings::Loaded loaded = SavedSettings::Load(
-            SavedSettings::PathFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+        SavedSettings::Loaded loaded = SavedSettings::Load();
         if (loaded.warning) err.WriteAll("venkora-optimieren: " + *loaded.warning + "\n");
         return std::move(loaded.store);
     };

@@ -175,13 +175,7 @@ bool COptimierenDlg::DoDataExchange(bool save) {
 }
 
 void COptimierenDlg::OnInitDialog() {
-    for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
-        if (key.kind == OptimizeOptionKey::Kind::String) {
-            key.SetString(options_, profile_.GetString(kOptimizeSection, key.name));
-        } else {
-            key.SetInteger(options_, profile_.GetInt(kOptimizeSection, key.name, key.defaultInteger));
-        }
-    }
+    LoadOptimizeOptions(profile_, options_);
     for (const Master& master : masters_) EnableDependents(master);
     CDialog::OnInitDialog();
 }
@@ -227,13 +221,7 @@ bool COptimierenDlg::OnOK() {
         ShowMessageBox(message, this);
         return false;
     }
-    for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
-        if (key.kind == OptimizeOptionKey::Kind::String) {
-            profile_.WriteString(kOptimizeSection, key.name, key.String(options_));
-        } else {
-            profile_.WriteInt(kOptimizeSection, key.name, key.Integer(options_));
-        }
-    }
+    StoreOptimizeOptions(profile_, options_);
     return CDialog::OnOK();
 }
 

@@ -75,4 +75,24 @@ const OptimizeOptionKey* FindOptimizeOptionKey(std::string_view name) {
     return nullptr;
 }
 
+void LoadOptimizeOptions(const ProfileStore& store, OptimizeOptions& options) {
+    for (const OptimizeOptionKey& key : kKeys) {
+        if (key.kind == Kind::String) {
+            key.SetString(options, store.GetString(kOptimizeSection, key.name));
+        } else {
+            key.SetInteger(options, store.GetInt(kOptimizeSection, key.name, key.defaultInteger));
+        }
+    }
+}
+
+void StoreOptimizeOptions(ProfileStore& store, const OptimizeOptions& options) {
+    for (const OptimizeOptionKey& key : kKeys) {
+        if (key.kind == Kind::String) {
+            store.WriteString(kOptimizeSection, key.name, key.String(options));
+        } else {
+            store.WriteInt(kOptimizeSection, key.name, key.Integer(options));
+        }
+    }
+}
+
 }  // namespace venkora

@@ -1,7 +1,7 @@
 #pragma once
 // The stored names of the optimize options (profile section "OptimierenDlg"): one entry per
-// persisted field, in the order they are read and written. Used by the optimize dialog to load
-// and store its fields and by the batch tool's --set.
+// persisted field, in the order they are read and written. The optimize dialog loads and stores
+// its fields through them, the batch tool reads the editor's values and its --set by them.
 
 #include <cstdint>
 #include <span>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "optimizer/OptimizeOptions.h"
+#include "platform/ProfileStore.h"
 
 namespace venkora {
 
@@ -35,5 +36,11 @@ std::span<const OptimizeOptionKey> OptimizeOptionKeys();
 
 // The key with this name, compared without regard to ASCII case; nullptr when there is none.
 const OptimizeOptionKey* FindOptimizeOptionKey(std::string_view name);
+
+// Reads the sixteen stored values of `store` into `options`, a missing or unusable value giving
+// its default; the range (`bereich`) is not stored and stays as it is.
+void LoadOptimizeOptions(const ProfileStore& store, OptimizeOptions& options);
+// Writes the sixteen values in the stored order.
+void StoreOptimizeOptions(ProfileStore& store, const OptimizeOptions& options);
 
 }  // namespace venkora

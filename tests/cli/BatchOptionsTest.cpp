@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,7 @@ Result ParseArgs(std::initializer_list<std::string_view> arguments) {
     const std::vector<std::string_view> list(arguments);
     return BatchOptions::Parse(list, [] {
         ADD_FAILURE() << "settings read without --gespeichert";
-        return MemoryProfileStore();
+        return std::make_unique<MemoryProfileStore>();
     });
 }
 
@@ -174,7 +175,7 @@ SavedParse ParseWithSaved(std::initializer_list<std::string_view> arguments,
     const std::vector<std::string_view> list(arguments);
     parse.result = BatchOptions::Parse(list, [&] {
         ++parse.reads;
-        return store;
+        return std::make_unique<MemoryProfileStore>(store);
     });
     return parse;
 }

@@ -66,6 +66,30 @@ TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
     }
 }
 
+TEST_F(VenkoraOptimieren, TheUserStringTakesTheCodePageOfEachFile) {
+    // The string is typed text: UTF-8 bytes in a file of valid UTF-8, Windows-1252 bytes in any
+    // other; where that code page lacks a character, nothing is deleted.
+    struct Case {
+        std::string user;
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"\xC3\xA4", "\xC3\xA4x\xC3\xA4\r\n\xC3\xA4y", "\xC3\xA4x\r\ny"},
+        {"\xC3\xA4", "\xE4x\xE4\r\n\xE4y", "\xE4x\r\ny"},
+        {"\xE2\x82\xAC", "\x80x\x80\r\n\x80y", "\x80x\r\ny"},
+        {"\xCE\xA9", "\xE4x\r\n\xCE\xA9y\xFF", "\xE4x\r\n\xCE\xA9y\xFF"},
+        {"\xFF", "a\xFF\r\n\xFF" "b", "a\r\nb"},  // no valid UTF-8: taken as bytes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.user) + " " + testing::PrintToString(c.text));
+        const std::string file = dir_.Write("text.txt", c.text);
+        const auto result = Run({"-i", "--benutzerdefiniert=" + c.user, file});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(TemporaryDirectory::Read(file), c.expected);
+    }
+}
+
 TEST_F(VenkoraOptimieren, LargeInputPassesWhole) {
     std::string input;
     std::string expected = "  ";
