@@ -24,12 +24,6 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-struct stat StatOf(const std::string& path) {
-    struct stat info {};
-    EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
-    return info;
-}
-
 // Whether some process waits for the flock of the file with inode `inode`.
 bool SomeoneWaitsForLock(ino_t inode) {
     std::ifstream locks("/proc/locks");
@@ -65,19 +59,19 @@ TEST_F(InPlace, OwnerGroupPermissionsAndHardLinksStay) {
     if (geteuid() == 0) {
         ASSERT_EQ(chown(owned.c_str(), kNobody, kNobody), 0);
     }
-    const struct stat linkedBefore = StatOf(linked);
-    const struct stat ownedBefore = StatOf(owned);
+    const struct stat linkedBefore = TemporaryDirectory::Status(linked);
+    const struct stat ownedBefore = TemporaryDirectory::Status(owned);
 
     const auto result = runner_.Run({"-i", "--leerzeichen=ende", linked, owned});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(TemporaryDirectory::Read(second), "a\r\n") << "the other name sees the change";
-    EXPECT_EQ(StatOf(linked).st_ino, linkedBefore.st_ino);
-    EXPECT_EQ(StatOf(linked).st_nlink, 2u);
-    EXPECT_EQ(StatOf(linked).st_mode, linkedBefore.st_mode);
+    EXPECT_EQ(TemporaryDirectory::Status(linked).st_ino, linkedBefore.st_ino);
+    EXPECT_EQ(TemporaryDirectory::Status(linked).st_nlink, 2u);
+    EXPECT_EQ(TemporaryDirectory::Status(linked).st_mode, linkedBefore.st_mode);
     EXPECT_EQ(TemporaryDirectory::Read(owned), "b\r\n");
-    EXPECT_EQ(StatOf(owned).st_uid, ownedBefore.st_uid);
-    EXPECT_EQ(StatOf(owned).st_gid, ownedBefore.st_gid);
-    EXPECT_EQ(StatOf(owned).st_mode, ownedBefore.st_mode);
+    EXPECT_EQ(TemporaryDirectory::Status(owned).st_uid, ownedBefore.st_uid);
+    EXPECT_EQ(TemporaryDirectory::Status(owned).st_gid, ownedBefore.st_gid);
+    EXPECT_EQ(TemporaryDirectory::Status(owned).st_mode, ownedBefore.st_mode);
     EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"linked.txt", "owned.txt", "second.txt"}));
 }
 
@@ -101,7 +95,7 @@ TEST_F(InPlace, ARunWaitsForAnotherOneOnTheSameFile) {
     });
     bool waited = false;
     for (int i = 0; i < 3000 && !done && !waited; ++i) {
-        waited = SomeoneWaitsForLock(StatOf(file).st_ino);
+        waited = SomeoneWaitsForLock(TemporaryDirectory::Status(file).st_ino);
         if (!waited) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_TRUE(waited) << "the second run did not wait for the lock";
@@ -134,7 +128,7 @@ TEST_F(InPlace, AKilledRunLeavesNoTemporaryFile) {
     run.join();
     if (!killed) GTEST_SKIP() << "the run ended before it could be caught writing";
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"big.txt"});
-    EXPECT_EQ(StatOf(file).st_size, 8 << 20);
+    EXPECT_EQ(TemporaryDirectory::Status(file).st_size, 8 << 20);
 }
 
 }  // namespace

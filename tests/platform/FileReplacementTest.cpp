@@ -24,12 +24,6 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-struct stat StatOf(const std::string& path) {
-    struct stat info {};
-    EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
-    return info;
-}
-
 RegularFile OpenOrFail(const std::string& path) {
     auto opened = RegularFile::Open(path);
     if (auto* failure = std::get_if<FileFailure>(&opened)) {
@@ -132,9 +126,9 @@ TEST(FileReplacement, PermissionsOwnerAndHardLinksStay) {
 
     for (const std::string& path : {single, linked}) {
         SCOPED_TRACE(path);
-        const struct stat before = StatOf(path);
+        const struct stat before = TemporaryDirectory::Status(path);
         EXPECT_FALSE(FileReplacement::Replace(OpenOrFail(path), "neuer Inhalt"));
-        const struct stat after = StatOf(path);
+        const struct stat after = TemporaryDirectory::Status(path);
         EXPECT_EQ(TemporaryDirectory::Read(path), "neuer Inhalt");
         EXPECT_EQ(after.st_mode, before.st_mode);
         EXPECT_EQ(after.st_uid, before.st_uid);
@@ -150,7 +144,7 @@ TEST(FileReplacement, AFileTheWriterMayNotGiveAwayIsWrittenInPlace) {
     const TemporaryDirectory dir;
     ASSERT_EQ(chmod(dir.Path().c_str(), 0777), 0);
     const std::string file = dir.Write("root.txt", "alt", 0666);
-    const struct stat before = StatOf(file);
+    const struct stat before = TemporaryDirectory::Status(file);
 
     // Another user may write the file, but cannot give a new file to its owner.
     const pid_t child = fork();
@@ -166,7 +160,7 @@ TEST(FileReplacement, AFileTheWriterMayNotGiveAwayIsWrittenInPlace) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    const struct stat after = StatOf(file);
+    const struct stat after = TemporaryDirectory::Status(file);
     EXPECT_EQ(TemporaryDirectory::Read(file), "neu von nobody");
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_uid, 0u);
@@ -207,7 +201,7 @@ TEST(FileReplacement, CreateMakesANewFileOnlyWhereTheNameIsFree) {
     const std::string made = dir.Path() + "/neu.txt";
     EXPECT_FALSE(FileReplacement::Create(made, "frisch"));
     EXPECT_EQ(TemporaryDirectory::Read(made), "frisch");
-    EXPECT_EQ(StatOf(made).st_mode & 07777, 0644u);
+    EXPECT_EQ(TemporaryDirectory::Status(made).st_mode & 07777, 0644u);
 
     const std::string taken = dir.Write("belegt.txt", "schon da");
     EXPECT_EQ(FailureText(FileReplacement::Create(taken, "frisch")),

@@ -52,3 +52,9 @@ std::string TemporaryDirectory::Read(const std::string& path) {
     if (!file) throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
+
+struct stat TemporaryDirectory::Status(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) throw std::runtime_error("cannot stat " + path);
+    return info;
+}

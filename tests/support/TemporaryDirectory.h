@@ -2,6 +2,7 @@
 // A fresh directory made with mkdtemp for one test, removed with all its contents when the
 // object goes away.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <string>
@@ -25,6 +26,8 @@ public:
     std::vector<std::string> Names() const;
 
     static std::string Read(const std::string& path);
+    // The status of `path` (a link followed); a failure fails the test.
+    static struct stat Status(const std::string& path);
 
 private:
     std::string path_;
