@@ -26,8 +26,9 @@ bool CanMake(const FontRecord& record);
 QFont ToQFont(const FontRecord& record);
 
 // The record of `font`: its pixel size (or its point size at the screen's logical resolution)
-// as negative height, weight, italic, underline, strike-out, the pitch Qt resolves it to, the
-// family bits of its style hint, its family cut to 31 bytes, and the default character set.
+// as negative height, weight, italic, underline, strike-out, the pitch of the font it resolves
+// to, the family bits of its style hint, its family cut to 31 bytes, and the default character
+// set.
 FontRecord FromQFont(const QFont& font);
 
 }  // namespace venkora

@@ -46,7 +46,7 @@ TEST_F(MainViewCommandsTest, TheDefaultFontIsAThirteenPixelMonospaceFont) {
     ASSERT_TRUE(Start());
     const QFontInfo shown(view().font());
     EXPECT_EQ(shown.pixelSize(), 13);
-    EXPECT_TRUE(shown.fixedPitch()) << shown.family().toStdString();
+    EXPECT_TRUE(ColumnsLineUp(view().font())) << shown.family().toStdString();
     // The edit area draws lines of that font, not of a font of size zero.
     EXPECT_GE(view().SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL), 13);
     EXPECT_EQ(view().SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);
