@@ -1,5 +1,6 @@
 #include "app/FontMapping.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -138,6 +139,36 @@ FontRecord FromQFont(const QFont& font) {
         (IsMonospaced(font) ? FontRecord::kFixedPitch : FontRecord::kVariablePitch) |
         FamilyBitsOf(font.styleHint()));
     record.SetFaceName(font.family().toUtf8().toStdString());
+    return record;
+}
+
+QFont DialogFont(const QFont& shown) {
+    const QFontInfo drawn(shown);
+    QFont offered = QFontDatabase::font(drawn.family(), drawn.styleName(),
+                                        std::max(1, qRound(drawn.pointSizeF())));
+    offered.setUnderline(shown.underline());
+    offered.setStrikeOut(shown.strikeOut());
+    return offered;
+}
+
+FontRecord ChosenFontRecord(const FontRecord& current, const QFont& offered, const QFont& chosen) {
+    const FontRecord before = FromQFont(offered);
+    const FontRecord after = FromQFont(chosen);
+    const bool sameFamily = chosen.family() == offered.family();
+    if (sameFamily && after == before) return current;
+    if (current.height == 0 || !CanMake(current)) return after;
+
+    FontRecord record = current;
+    if (after.height != before.height) record.height = after.height;
+    if (after.weight != before.weight) record.weight = after.weight;
+    for (std::uint8_t FontRecord::*flag :
+         {&FontRecord::italic, &FontRecord::underline, &FontRecord::strikeOut}) {
+        if (after.*flag != before.*flag) record.*flag = after.*flag;
+    }
+    if (!sameFamily) {
+        record.pitchAndFamily = after.pitchAndFamily;
+        record.SetFaceName(after.faceName());
+    }
     return record;
 }
 

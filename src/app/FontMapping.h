@@ -31,4 +31,17 @@ QFont ToQFont(const FontRecord& record);
 // set.
 FontRecord FromQFont(const QFont& font);
 
+// The font the font dialog opens on when the edit area shows `shown`: the family and the face
+// style the toolkit draws for it, named as the dialog's lists name them, at the nearest whole
+// point size (the dialog knows no other), with the underline and strike-out of `shown`.
+QFont DialogFont(const QFont& shown);
+
+// The record of the font `chosen` in a dialog that opened on `offered`, the DialogFont of what
+// `current` shows. What the user left alone (family, size, weight, italic, underline, strike-out)
+// stays as `current` has it, so that confirming the dialog unchanged gives `current` back; what
+// the user changed comes from FromQFont(chosen), a new family with its pitch and family bits.
+// When the edit area shows its default font instead of `current` (height 0, or a font that
+// cannot be made), a change takes the whole record of `chosen`.
+FontRecord ChosenFontRecord(const FontRecord& current, const QFont& offered, const QFont& chosen);
+
 }  // namespace venkora
