@@ -12,6 +12,9 @@ packages=(
   libxcb-xkb-dev                    # keyboard lock indicators on X11
   libgtest-dev libbenchmark-dev     # tests and benchmarks
   fonts-dejavu-core                 # a real font for offscreen test runs
+  # Fonts that common packages (ImageMagick, Ghostscript) bring along and that change what
+  # "Courier" and "monospace" resolve to: the font tests must hold with them as without them.
+  fonts-noto-mono fonts-urw-base35
   poppler-utils                     # PDF checks of printed output
 )
 

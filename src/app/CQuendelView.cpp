@@ -111,13 +111,17 @@ void CQuendelView::OnTabLength() {
 }
 
 void CQuendelView::OnDisplayFont() {
-    const std::optional<QFont> chosen = AskFont(window(), font());
+    ViewSettings& settings = ViewSettings::Instance();
+    const QFont offered = DialogFont(font());
+    const std::optional<QFont> chosen = AskFont(window(), offered);
     if (!chosen) return;
-    const FontRecord record = FromQFont(*chosen);
-    if (!CanMake(record)) return;  // the font record stays as it was
+    const FontRecord record = ChosenFontRecord(settings.font(), offered, *chosen);
+    if (record == settings.font()) return;  // nothing changed in the dialog
+    if (!CanMake(record)) return;           // the font record stays as it was
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SetViewFont(*chosen);
-    ViewSettings::Instance().SetFont(record);
+    // The font of the record, not the dialog's: the next start shows the very same font.
+    SetViewFont(ToQFont(record));
+    settings.SetFont(record);
     QApplication::restoreOverrideCursor();
 }
 

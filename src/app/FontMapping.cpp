@@ -1,7 +1,9 @@
 #include "app/FontMapping.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QString>
@@ -62,6 +64,19 @@ int PixelSizeForCellHeight(const QFont& font, int cell) {
     return size;
 }
 
+// Whether `font` resolves to a font whose glyphs all advance alike. Qt's fixed-pitch flag comes
+// from fontconfig's spacing property, which some monospace fonts lack (Noto Sans Mono); their
+// glyph widths tell.
+bool IsMonospaced(const QFont& font) {
+    if (QFontInfo(font).fixedPitch()) return true;
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QLatin1Char('M'));
+    for (const char c : {'i', 'l', '.', ' '}) {
+        if (metrics.horizontalAdvance(QLatin1Char(c)) != width) return false;
+    }
+    return true;
+}
+
 double LogicalDotsPerInch() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInchY() : kDefaultDotsPerInch;
@@ -93,8 +108,8 @@ QFont ToQFont(const FontRecord& record) {
         font.setFixedPitch(true);
         // Fontconfig substitutes a missing face by the style hint first, even a proportional
         // one; the monospace hint makes the substitute fixed-pitch. An installed face is kept.
-        const QFontInfo resolved(font);
-        if (!resolved.fixedPitch() && resolved.family().compare(face, Qt::CaseInsensitive) != 0) {
+        const bool substituted = QFontInfo(font).family().compare(face, Qt::CaseInsensitive) != 0;
+        if (substituted && !IsMonospaced(font)) {
             font.setStyleHint(QFont::Monospace);
             if (face.isEmpty()) font.setFamily(font.defaultFamily());
         }
@@ -121,9 +136,39 @@ FontRecord FromQFont(const QFont& font) {
     record.strikeOut = font.strikeOut() ? 1 : 0;
     record.charSet = FontRecord::kDefaultCharSet;
     record.pitchAndFamily = static_cast<std::uint8_t>(
-        (QFontInfo(font).fixedPitch() ? FontRecord::kFixedPitch : FontRecord::kVariablePitch) |
+        (IsMonospaced(font) ? FontRecord::kFixedPitch : FontRecord::kVariablePitch) |
         FamilyBitsOf(font.styleHint()));
     record.SetFaceName(font.family().toUtf8().toStdString());
+    return record;
+}
+
+QFont DialogFont(const QFont& shown) {
+    const QFontInfo drawn(shown);
+    QFont offered = QFontDatabase::font(drawn.family(), drawn.styleName(),
+                                        std::max(1, qRound(drawn.pointSizeF())));
+    offered.setUnderline(shown.underline());
+    offered.setStrikeOut(shown.strikeOut());
+    return offered;
+}
+
+FontRecord ChosenFontRecord(const FontRecord& current, const QFont& offered, const QFont& chosen) {
+    const FontRecord before = FromQFont(offered);
+    const FontRecord after = FromQFont(chosen);
+    const bool sameFamily = chosen.family() == offered.family();
+    if (sameFamily && after == before) return current;
+    if (current.height == 0 || !CanMake(current)) return after;
+
+    FontRecord record = current;
+    if (after.height != before.height) record.height = after.height;
+    if (after.weight != before.weight) record.weight = after.weight;
+    for (std::uint8_t FontRecord::*flag :
+         {&FontRecord::italic, &FontRecord::underline, &FontRecord::strikeOut}) {
+        if (after.*flag != before.*flag) record.*flag = after.*flag;
+    }
+    if (!sameFamily) {
+        record.pitchAndFamily = after.pitchAndFamily;
+        record.SetFaceName(after.faceName());
+    }
     return record;
 }
 

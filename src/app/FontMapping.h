@@ -26,8 +26,22 @@ bool CanMake(const FontRecord& record);
 QFont ToQFont(const FontRecord& record);
 
 // The record of `font`: its pixel size (or its point size at the screen's logical resolution)
-// as negative height, weight, italic, underline, strike-out, the pitch Qt resolves it to, the
-// family bits of its style hint, its family cut to 31 bytes, and the default character set.
+// as negative height, weight, italic, underline, strike-out, the pitch of the font it resolves
+// to, the family bits of its style hint, its family cut to 31 bytes, and the default character
+// set.
 FontRecord FromQFont(const QFont& font);
+
+// The font the font dialog opens on when the edit area shows `shown`: the family and the face
+// style the toolkit draws for it, named as the dialog's lists name them, at the nearest whole
+// point size (the dialog knows no other), with the underline and strike-out of `shown`.
+QFont DialogFont(const QFont& shown);
+
+// The record of the font `chosen` in a dialog that opened on `offered`, the DialogFont of what
+// `current` shows. What the user left alone (family, size, weight, italic, underline, strike-out)
+// stays as `current` has it, so that confirming the dialog unchanged gives `current` back; what
+// the user changed comes from FromQFont(chosen), a new family with its pitch and family bits.
+// When the edit area shows its default font instead of `current` (height 0, or a font that
+// cannot be made), a change takes the whole record of `chosen`.
+FontRecord ChosenFontRecord(const FontRecord& current, const QFont& offered, const QFont& chosen);
 
 }  // namespace venkora

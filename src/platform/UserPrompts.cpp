@@ -52,7 +52,9 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
 std::optional<QFont> AskFont(QWidget* parent, const QFont& current) {
     if (Seams().font) return Seams().font(current);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, current, parent, QStringLiteral("Schriftart"));
+    // Qt's own dialog on every desktop: it lists the family names Qt resolves fonts to.
+    const QFont chosen = QFontDialog::getFont(&ok, current, parent, QStringLiteral("Schriftart"),
+                                              QFontDialog::DontUseNativeDialog);
     if (!ok) return std::nullopt;
     return chosen;
 }

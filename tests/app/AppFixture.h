@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,14 @@
 #include "platform/UserPrompts.h"
 
 namespace venkora::test {
+
+// Whether text in `font` stands in columns, measured on the font drawn here (Qt's fixed-pitch
+// flag misses some monospace fonts): ten narrow letters take the room of ten wide ones.
+inline bool ColumnsLineUp(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    return metrics.horizontalAdvance(QString(10, QLatin1Char('i'))) ==
+           metrics.horizontalAdvance(QString(10, QLatin1Char('W')));
+}
 
 class AppFixture : public testing::Test {
 protected:

@@ -1,7 +1,11 @@
 // The main view's own commands: word wrap switched in place, the tab length dialog, the font
 // dialog and select all, with what they leave in the view settings for the exit.
 
+#include <QFontDialog>
 #include <QFontInfo>
+#include <QTimer>
+
+#include <functional>
 
 #include "AppFixture.h"
 #include "app/CSetTabStops.h"
@@ -15,6 +19,20 @@ namespace {
 class MainViewCommandsTest : public AppFixture {
 protected:
     ~MainViewCommandsTest() override { CSetTabStops::SetModalSeam({}); }
+
+    // The font command with the real dialog: `answer` gets it as it opened, then it gets OK.
+    void ChooseFont(const std::function<void(QFontDialog&)>& answer) {
+        QTimer timer;  // fires in the dialog's event loop, and never after this function
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            answer(*dialog);
+            dialog->accept();
+        });
+        timer.start(0);
+        Execute(kIdDisplayFont);
+    }
 };
 
 TEST_F(MainViewCommandsTest, WordWrapKeepsTextFlagAndFontButDropsSelectionAndUndo) {
@@ -46,7 +64,7 @@ TEST_F(MainViewCommandsTest, TheDefaultFontIsAThirteenPixelMonospaceFont) {
     ASSERT_TRUE(Start());
     const QFontInfo shown(view().font());
     EXPECT_EQ(shown.pixelSize(), 13);
-    EXPECT_TRUE(shown.fixedPitch()) << shown.family().toStdString();
+    EXPECT_TRUE(ColumnsLineUp(view().font())) << shown.family().toStdString();
     // The edit area draws lines of that font, not of a font of size zero.
     EXPECT_GE(view().SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL), 13);
     EXPECT_EQ(view().SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);
@@ -92,6 +110,50 @@ TEST_F(MainViewCommandsTest, AChosenFontIsShownAndSavedAtExit) {
     Stop();
     EXPECT_EQ(static_cast<std::int32_t>(profile.GetInt("Schriftart", "Höhe", 0)), -20);
     EXPECT_EQ(profile.GetInt("Schriftart", "Dicke", 0), 700u);
+}
+
+// The dialog opens on the font drawn (not on a face name its list may lack) and OK alone writes
+// nothing; a size picked in it (11 points, no whole number of pixels) is what the view shows at
+// once and after a restart, where the dialog offers it again.
+TEST_F(MainViewCommandsTest, TheFontDialogStartsFromAndKeepsTheShownFont) {
+    for (const char* height : {"-13", "0"}) {  // "Courier", the edit area's default font
+        SCOPED_TRACE(height);
+        profile = MemoryProfileStore();
+        profile.WriteString("Schriftart", "Höhe", height);
+        ASSERT_TRUE(Start());
+        const QFontInfo shown(view().font());
+        ChooseFont([&](QFontDialog& dialog) {
+            const QFontInfo opened(dialog.currentFont());
+            EXPECT_EQ(opened.family().toStdString(), shown.family().toStdString());
+            EXPECT_EQ(opened.styleName().toStdString(), shown.styleName().toStdString());
+            EXPECT_NEAR(opened.pointSizeF(), shown.pointSizeF(), 0.5);
+        });
+        Stop();
+        EXPECT_EQ(profile.GetString("Schriftart", "Höhe"), height);
+        EXPECT_EQ(profile.GetString("Schriftart", "Art", "-"), "-");
+
+        ASSERT_TRUE(Start());
+        QFont picked;
+        ChooseFont([&](QFontDialog& dialog) {
+            QFont resized = dialog.currentFont();
+            resized.setPointSize(11);
+            dialog.setCurrentFont(resized);
+            picked = dialog.currentFont();
+        });
+        const QFont chosen = view().font();
+        EXPECT_EQ(QFontInfo(chosen).family().toStdString(), shown.family().toStdString());
+        Stop();
+        if (height == std::string("-13")) {  // only the size was changed and is written
+            EXPECT_EQ(profile.GetString("Schriftart", "Art", "-"), "-");
+        }
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(view().font().toString().toStdString(), chosen.toString().toStdString());
+        ChooseFont([&](QFontDialog& dialog) {
+            EXPECT_EQ(dialog.currentFont().toString().toStdString(),
+                      picked.toString().toStdString());
+        });
+        Stop();
+    }
 }
 
 TEST_F(MainViewCommandsTest, SelectAllTextIsAlwaysEnabled) {
