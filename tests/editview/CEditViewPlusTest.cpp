@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -229,15 +231,26 @@ TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
     EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{4}));
 }
 
+// A tab stop lies the given dialog units (quarters of the average width of A-Z, a-z) from the
+// line start, as near as whole columns allow, for whatever fonts this machine resolves.
 TEST_F(CEditViewPlusTest, TabStopsAreDialogUnitsOfTheFont) {
-    view->SetViewFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);  // 32 units
-    view->SetTabStopWidth(16);
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    Load("\tx");
     QFont larger = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    larger.setPointSize(larger.pointSize() * 3);
-    view->SetViewFont(larger);
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    larger.setPointSizeF(larger.pointSizeF() * 3);
+    for (const int units : {32, 6}) {
+        view->SetTabStopWidth(units);
+        for (const QFont& font : {QFontDatabase::systemFont(QFontDatabase::FixedFont), larger,
+                                  QFontDatabase::systemFont(QFontDatabase::GeneralFont)}) {
+            view->SetViewFont(font);  // keeps the width in dialog units
+            const QFontMetricsF metrics(view->font());
+            const double letter =
+                metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+            const long tabStop = view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 1L) -
+                                 view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 0L);
+            EXPECT_NEAR(static_cast<double>(tabStop), units * letter / 4, metrics.horizontalAdvance(u' ') / 2 + 1)
+                << QFontInfo(view->font()).family().toStdString() << ", " << units;
+        }
+    }
     view->SetTabStopWidth(1);
     EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 1);  // never 0
 }
