@@ -42,7 +42,8 @@ constexpr const char* kWindows1252Names[32] = {
     "Z^",  "x8F", "x90", "'",  "'",  "\"",  "\"", "*",  "-",  "--", "~",  "TM", "s^", ">",
     "oe",  "x9D", "z^", "Y:"};
 
-// Keys that a plain text field does not have, or that the frame's accelerators own.
+// Keys that a plain text field does not have, or that the frame's accelerators own. Shift+Tab
+// types a tab rather than dedenting; there are no block selections.
 constexpr QsciCommand::Command kForeignCommands[] = {
     QsciCommand::Undo,          QsciCommand::Redo,
     QsciCommand::SelectionCut,  QsciCommand::SelectionCopy,
@@ -55,8 +56,19 @@ constexpr QsciCommand::Command kForeignCommands[] = {
     QsciCommand::EditToggleOvertype, QsciCommand::MoveSelectedLinesUp,
     QsciCommand::MoveSelectedLinesDown, QsciCommand::ReverseLines,
     QsciCommand::DeleteLineLeft, QsciCommand::DeleteLineRight,
-    QsciCommand::Formfeed,
+    QsciCommand::Formfeed,      QsciCommand::Backtab,
+    QsciCommand::LineDownRectExtend, QsciCommand::LineUpRectExtend,
+    QsciCommand::CharLeftRectExtend, QsciCommand::CharRightRectExtend,
+    QsciCommand::HomeRectExtend, QsciCommand::VCHomeRectExtend,
+    QsciCommand::LineEndRectExtend, QsciCommand::PageUpRectExtend,
+    QsciCommand::PageDownRectExtend,
 };
+
+// Modifiers that make a key a command key: with them a key never types its text.
+constexpr Qt::KeyboardModifiers kCommandModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
 
 // Line ends of pasted text become CR LF: CR LF stays, a lone CR or LF grows into a pair.
 QString WithCrLf(const QString& text) {
@@ -300,10 +312,8 @@ bool CEditViewPlus::Fits(std::size_t insertedBytes) const {
 }
 
 std::optional<std::string> CEditViewPlus::TypedBytes(const QKeyEvent& event) const {
-    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.modifiers() & commandKeys) return std::nullopt;
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return std::string("\r\n");
-    if (event.key() == Qt::Key_Tab) return std::string("\t");
+    if (IsTabKey(event.key())) return std::string("\t");
     const QString text = event.text();
     if (text.isEmpty()) return std::nullopt;
     for (QChar c : text) {
@@ -317,6 +327,16 @@ void CEditViewPlus::InsertTyped(const std::string& bytes) {
 }
 
 void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & kCommandModifiers) {
+        // Only a command bound to the key acts; its text is never typed. (AltGr comes as a
+        // group switch, not as Alt, so its characters are typed below.)
+        QKeyEvent command(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                          event->nativeVirtualKey(), event->nativeModifiers(), QString(),
+                          event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QsciScintilla::keyPressEvent(&command);
+        event->setAccepted(command.isAccepted());
+        return;
+    }
     const std::optional<std::string> bytes = TypedBytes(*event);
     if (!bytes || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
@@ -327,11 +347,11 @@ void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
         QApplication::beep();
         return;
     }
-    // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab replaces the
-    // selection rather than indenting lines, and Windows-1252 characters outside Latin-1 are
-    // inserted here.
+    // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab (also with Shift)
+    // replaces the selection rather than indenting lines, and Windows-1252 characters outside
+    // Latin-1 are inserted here.
     const bool scintillaTypesIt =
-        event->key() != Qt::Key_Tab &&
+        !IsTabKey(event->key()) &&
         (codePage_.kind() == CodePage::Kind::Utf8 || event->text().toLatin1().toStdString() == *bytes);
     if (scintillaTypesIt) {
         QsciScintilla::keyPressEvent(event);

@@ -105,8 +105,8 @@ private:
     void OnTextChange();
     // Makes `bytes` the text without marking the document modified; no undo reaches back.
     void SetTextBytes(std::string_view bytes);
-    // The bytes a key press would insert: nullopt when it inserts nothing, an empty string
-    // when it would insert a character the code page lacks.
+    // The bytes a key press without Ctrl, Alt or Meta would insert: nullopt when it inserts
+    // nothing, an empty string when it would insert a character the code page lacks.
     std::optional<std::string> TypedBytes(const QKeyEvent& event) const;
     bool Fits(std::size_t insertedBytes) const;
     // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.

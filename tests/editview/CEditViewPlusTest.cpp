@@ -231,6 +231,28 @@ TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
     EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{4}));
 }
 
+// With Ctrl, Alt or Meta a key types nothing, though bound commands still act; AltGr (a group
+// switch to Qt) types its character. Shift+Tab types a tab; Alt+Shift+arrows make no block.
+TEST_F(CEditViewPlusTest, OnlyPlainKeysType) {
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, const char* text = "") {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
+        QApplication::sendEvent(view.get(), &event);
+    };
+    Load("eins zwei\r\ndrei");
+    view->SetSelection(4, 4);
+    press(Qt::Key_1, Qt::ControlModifier, "1");
+    press(Qt::Key_X, Qt::AltModifier, "x");
+    press(Qt::Key_K, Qt::MetaModifier, "k");
+    press(Qt::Key_At, Qt::GroupSwitchModifier, "@");
+    press(Qt::Key_Home, Qt::ControlModifier);
+    press(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "eins@ zwei\r\ndrei");
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{0}));
+    view->SetSelection(2, 13);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "ei\trei");
+}
+
 // A tab stop lies the given dialog units (quarters of the average width of A-Z, a-z) from the
 // line start, as near as whole columns allow, for whatever fonts this machine resolves.
 TEST_F(CEditViewPlusTest, TabStopsAreDialogUnitsOfTheFont) {
