@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include <langinfo.h>
@@ -381,6 +382,36 @@ void CEditViewPlus::inputMethodEvent(QInputMethodEvent* event) {
     } else {
         QApplication::beep();
     }
+}
+
+void CEditViewPlus::mousePressEvent(QMouseEvent* event) {
+    // Clicks select as in a plain text field: Ctrl, Alt and Meta are dropped, so no click starts
+    // a block or a second selection; Shift still extends the selection.
+    event->setModifiers(event->modifiers() & ~kCommandModifiers);
+    QsciScintilla::mousePressEvent(event);
+}
+
+bool CEditViewPlus::event(QEvent* event) {
+    const bool handled = QsciScintilla::event(event);
+    KeepOneStreamSelection();
+    return handled;
+}
+
+bool CEditViewPlus::viewportEvent(QEvent* event) {
+    const bool handled = QsciScintilla::viewportEvent(event);
+    KeepOneStreamSelection();
+    return handled;
+}
+
+void CEditViewPlus::KeepOneStreamSelection() {
+    if (SendScintilla(SCI_GETSELECTIONS) == 1 && SendScintilla(SCI_GETSELECTIONMODE) == SC_SEL_STREAM) {
+        return;
+    }
+    // Anchor and caret are those of the block, or of the main selection.
+    const auto anchor = SendScintilla(SCI_GETANCHOR);
+    const auto caret = SendScintilla(SCI_GETCURRENTPOS);
+    SendScintilla(SCI_CLEARSELECTIONS);
+    SendScintilla(SCI_SETSELECTION, static_cast<unsigned long>(caret), anchor);
 }
 
 void CEditViewPlus::dropEvent(QDropEvent* event) {

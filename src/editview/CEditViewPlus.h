@@ -94,7 +94,10 @@ public:
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -113,6 +116,9 @@ private:
     std::size_t CutPoint(std::string_view text, std::size_t room) const;
     void InsertTyped(const std::string& bytes);
     void ApplyTabStops();
+    // Turns a block or several selections into one ordinary selection from the same anchor to
+    // the same caret; run after every event, so no input leaves anything else behind.
+    void KeepOneStreamSelection();
     void RemoveForeignKeyBindings();
 
     CDocument* document_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 #include <QtTest/QTest>
 
@@ -251,6 +252,26 @@ TEST_F(CEditViewPlusTest, OnlyPlainKeysType) {
     view->SetSelection(2, 13);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Text(), "ei\trei");
+}
+
+// A drag with Ctrl selects a stream of text, no block; whatever made a block, the next event
+// leaves one selection with the same anchor and caret.
+TEST_F(CEditViewPlusTest, SelectionsAreNeverBlocks) {
+    Load("eins zwei\r\ndrei vier\r\nfuenf sechs");
+    const auto mouse = [this](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button, buttons, Qt::ControlModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    };
+    mouse(QEvent::MouseButtonPress, QPointF(20, 3), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPointF(40, 60), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPointF(40, 60), Qt::NoButton);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
+    view->SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONANCHOR, 1UL);
+    view->SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONCARET, 14UL);
+    mouse(QEvent::MouseMove, QPointF(5, 5), Qt::NoButton);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{1}, std::size_t{14}));
 }
 
 // A tab stop lies the given dialog units (quarters of the average width of A-Z, a-z) from the
