@@ -414,13 +414,36 @@ void CEditViewPlus::KeepOneStreamSelection() {
     SendScintilla(SCI_SETSELECTION, static_cast<unsigned long>(caret), anchor);
 }
 
+void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
+    QsciScintilla::dragMoveEvent(event);
+    // Text the code page cannot hold is refused at the drop; no move is offered for it, so its
+    // source never gives the text away.
+    if (event->isAccepted() && !EncodedText(*event->mimeData())) {
+        if (event->possibleActions() & Qt::CopyAction) {
+            event->setDropAction(Qt::CopyAction);
+        } else {
+            event->ignore();
+        }
+    }
+}
+
 void CEditViewPlus::dropEvent(QDropEvent* event) {
+    // Text the code page cannot hold is refused whole, the text and the selection stay.
+    if (canInsertFromMimeData(event->mimeData()) && !EncodedText(*event->mimeData())) {
+        QApplication::beep();
+        event->ignore();
+        return;
+    }
     // A move inside the view takes its text away again, so the selection's bytes are free.
     const auto [start, end] = GetSelectionRange();
     const bool moveWithin = event->source() == this && event->dropAction() == Qt::MoveAction;
     insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
     QsciScintilla::dropEvent(event);
     insertAllowance_.reset();
+}
+
+std::optional<std::string> CEditViewPlus::EncodedText(const QMimeData& source) const {
+    return codePage_.Encode(WithCrLf(source.text()).toStdString());
 }
 
 bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
@@ -432,7 +455,7 @@ bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
 
 QByteArray CEditViewPlus::fromMimeData(const QMimeData* source, bool& rectangular) const {
     rectangular = false;
-    const std::optional<std::string> encoded = codePage_.Encode(WithCrLf(source->text()).toStdString());
+    const std::optional<std::string> encoded = EncodedText(*source);
     if (!encoded) {
         QApplication::beep();
         return {};
@@ -503,16 +526,18 @@ void CEditViewPlus::OnEditCut() { SendScintilla(SCI_CUT); }
 void CEditViewPlus::OnEditCopy() { SendScintilla(SCI_COPY); }
 
 void CEditViewPlus::OnEditPaste() {
-    // Pasting replaces the selection, whose bytes are free for the pasted text.
-    const auto [start, end] = GetSelectionRange();
-    insertAllowance_ = kTextLimit - GetTextLength() + (end - start);
-    SendScintilla(SCI_PASTE);
-    insertAllowance_.reset();
+    // The pasted text replaces the selection as one undo step, cut at the limit; text the code
+    // page cannot hold is refused whole and the selection stays.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (clipboard == nullptr || !canInsertFromMimeData(clipboard) || isReadOnly()) return;
+    const std::optional<std::string> text = EncodedText(*clipboard);
+    if (!text || !ReplaceSelection(*text, true)) QApplication::beep();
+    SendScintilla(SCI_SCROLLCARET);
 }
 
 void CEditViewPlus::OnUpdateEditPaste(CmdUI& ui) {
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    ui.Enable(clipboard != nullptr && clipboard->hasText());
+    ui.Enable(clipboard != nullptr && canInsertFromMimeData(clipboard));
 }
 
 void CEditViewPlus::OnEditClear() { SendScintilla(SCI_CLEAR); }

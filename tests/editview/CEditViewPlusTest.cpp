@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -272,6 +273,27 @@ TEST_F(CEditViewPlusTest, SelectionsAreNeverBlocks) {
     mouse(QEvent::MouseMove, QPointF(5, 5), Qt::NoButton);
     EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
     EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{1}, std::size_t{14}));
+}
+
+// Text the code page cannot hold is refused whole, pasted or dropped: text and selection stay,
+// and a drag (Shift asks for a move) is offered no move, so its source keeps the text.
+TEST_F(CEditViewPlusTest, TextTheCodePageCannotHoldIsRefusedWhole) {
+    Load("ab\x80 cd");  // Windows-1252
+    view->SetSelection(0, 2);
+    QApplication::clipboard()->setText(QStringLiteral("日本"));
+    view->OnEditPaste();
+    const QMimeData* text = QApplication::clipboard()->mimeData();
+    const QPoint at(20, 5);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QDragMoveEvent move(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QDropEvent drop(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QApplication::sendEvent(view->viewport(), &move);
+    QApplication::sendEvent(view->viewport(), &drop);
+    EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(Text(), "ab\x80 cd");
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{2}));
 }
 
 // A tab stop lies the given dialog units (quarters of the average width of A-Z, a-z) from the
