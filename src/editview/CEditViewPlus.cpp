@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include <langinfo.h>
@@ -42,7 +43,8 @@ constexpr const char* kWindows1252Names[32] = {
     "Z^",  "x8F", "x90", "'",  "'",  "\"",  "\"", "*",  "-",  "--", "~",  "TM", "s^", ">",
     "oe",  "x9D", "z^", "Y:"};
 
-// Keys that a plain text field does not have, or that the frame's accelerators own.
+// Keys that a plain text field does not have, or that the frame's accelerators own. Shift+Tab
+// types a tab rather than dedenting; there are no block selections.
 constexpr QsciCommand::Command kForeignCommands[] = {
     QsciCommand::Undo,          QsciCommand::Redo,
     QsciCommand::SelectionCut,  QsciCommand::SelectionCopy,
@@ -55,8 +57,19 @@ constexpr QsciCommand::Command kForeignCommands[] = {
     QsciCommand::EditToggleOvertype, QsciCommand::MoveSelectedLinesUp,
     QsciCommand::MoveSelectedLinesDown, QsciCommand::ReverseLines,
     QsciCommand::DeleteLineLeft, QsciCommand::DeleteLineRight,
-    QsciCommand::Formfeed,
+    QsciCommand::Formfeed,      QsciCommand::Backtab,
+    QsciCommand::LineDownRectExtend, QsciCommand::LineUpRectExtend,
+    QsciCommand::CharLeftRectExtend, QsciCommand::CharRightRectExtend,
+    QsciCommand::HomeRectExtend, QsciCommand::VCHomeRectExtend,
+    QsciCommand::LineEndRectExtend, QsciCommand::PageUpRectExtend,
+    QsciCommand::PageDownRectExtend,
 };
+
+// Modifiers that make a key a command key: with them a key never types its text.
+constexpr Qt::KeyboardModifiers kCommandModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
 
 // Line ends of pasted text become CR LF: CR LF stays, a lone CR or LF grows into a pair.
 QString WithCrLf(const QString& text) {
@@ -223,9 +236,11 @@ void CEditViewPlus::SetViewFont(const QFont& font) {
 
 void CEditViewPlus::ApplyTabStops() {
     // Scintilla counts tab stops in widths of a space; a dialog unit is a quarter of the font's
-    // average character width.
+    // average character width, measured over the letters as the dialogs measure it.
     const QFontMetricsF metrics(font());
-    const double pixels = tabStopWidth_ * metrics.averageCharWidth() / 4.0;
+    const double average =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+    const double pixels = tabStopWidth_ * average / 4.0;
     const double space = metrics.horizontalAdvance(QLatin1Char(' '));
     const long columns = space > 0 ? std::lround(pixels / space) : tabStopWidth_ / 4;
     SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1L, columns)));
@@ -298,10 +313,8 @@ bool CEditViewPlus::Fits(std::size_t insertedBytes) const {
 }
 
 std::optional<std::string> CEditViewPlus::TypedBytes(const QKeyEvent& event) const {
-    const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.modifiers() & commandKeys) return std::nullopt;
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return std::string("\r\n");
-    if (event.key() == Qt::Key_Tab) return std::string("\t");
+    if (IsTabKey(event.key())) return std::string("\t");
     const QString text = event.text();
     if (text.isEmpty()) return std::nullopt;
     for (QChar c : text) {
@@ -315,6 +328,16 @@ void CEditViewPlus::InsertTyped(const std::string& bytes) {
 }
 
 void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & kCommandModifiers) {
+        // Only a command bound to the key acts; its text is never typed. (AltGr comes as a
+        // group switch, not as Alt, so its characters are typed below.)
+        QKeyEvent command(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                          event->nativeVirtualKey(), event->nativeModifiers(), QString(),
+                          event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QsciScintilla::keyPressEvent(&command);
+        event->setAccepted(command.isAccepted());
+        return;
+    }
     const std::optional<std::string> bytes = TypedBytes(*event);
     if (!bytes || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
@@ -325,11 +348,11 @@ void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
         QApplication::beep();
         return;
     }
-    // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab replaces the
-    // selection rather than indenting lines, and Windows-1252 characters outside Latin-1 are
-    // inserted here.
+    // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab (also with Shift)
+    // replaces the selection rather than indenting lines, and Windows-1252 characters outside
+    // Latin-1 are inserted here.
     const bool scintillaTypesIt =
-        event->key() != Qt::Key_Tab &&
+        !IsTabKey(event->key()) &&
         (codePage_.kind() == CodePage::Kind::Utf8 || event->text().toLatin1().toStdString() == *bytes);
     if (scintillaTypesIt) {
         QsciScintilla::keyPressEvent(event);
@@ -361,13 +384,66 @@ void CEditViewPlus::inputMethodEvent(QInputMethodEvent* event) {
     }
 }
 
+void CEditViewPlus::mousePressEvent(QMouseEvent* event) {
+    // Clicks select as in a plain text field: Ctrl, Alt and Meta are dropped, so no click starts
+    // a block or a second selection; Shift still extends the selection.
+    event->setModifiers(event->modifiers() & ~kCommandModifiers);
+    QsciScintilla::mousePressEvent(event);
+}
+
+bool CEditViewPlus::event(QEvent* event) {
+    const bool handled = QsciScintilla::event(event);
+    KeepOneStreamSelection();
+    return handled;
+}
+
+bool CEditViewPlus::viewportEvent(QEvent* event) {
+    const bool handled = QsciScintilla::viewportEvent(event);
+    KeepOneStreamSelection();
+    return handled;
+}
+
+void CEditViewPlus::KeepOneStreamSelection() {
+    if (SendScintilla(SCI_GETSELECTIONS) == 1 && SendScintilla(SCI_GETSELECTIONMODE) == SC_SEL_STREAM) {
+        return;
+    }
+    // Anchor and caret are those of the block, or of the main selection.
+    const auto anchor = SendScintilla(SCI_GETANCHOR);
+    const auto caret = SendScintilla(SCI_GETCURRENTPOS);
+    SendScintilla(SCI_CLEARSELECTIONS);
+    SendScintilla(SCI_SETSELECTION, static_cast<unsigned long>(caret), anchor);
+}
+
+void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
+    QsciScintilla::dragMoveEvent(event);
+    // Text the code page cannot hold is refused at the drop; no move is offered for it, so its
+    // source never gives the text away.
+    if (event->isAccepted() && !EncodedText(*event->mimeData())) {
+        if (event->possibleActions() & Qt::CopyAction) {
+            event->setDropAction(Qt::CopyAction);
+        } else {
+            event->ignore();
+        }
+    }
+}
+
 void CEditViewPlus::dropEvent(QDropEvent* event) {
+    // Text the code page cannot hold is refused whole, the text and the selection stay.
+    if (canInsertFromMimeData(event->mimeData()) && !EncodedText(*event->mimeData())) {
+        QApplication::beep();
+        event->ignore();
+        return;
+    }
     // A move inside the view takes its text away again, so the selection's bytes are free.
     const auto [start, end] = GetSelectionRange();
     const bool moveWithin = event->source() == this && event->dropAction() == Qt::MoveAction;
     insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
     QsciScintilla::dropEvent(event);
     insertAllowance_.reset();
+}
+
+std::optional<std::string> CEditViewPlus::EncodedText(const QMimeData& source) const {
+    return codePage_.Encode(WithCrLf(source.text()).toStdString());
 }
 
 bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
@@ -379,7 +455,7 @@ bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
 
 QByteArray CEditViewPlus::fromMimeData(const QMimeData* source, bool& rectangular) const {
     rectangular = false;
-    const std::optional<std::string> encoded = codePage_.Encode(WithCrLf(source->text()).toStdString());
+    const std::optional<std::string> encoded = EncodedText(*source);
     if (!encoded) {
         QApplication::beep();
         return {};
@@ -450,16 +526,18 @@ void CEditViewPlus::OnEditCut() { SendScintilla(SCI_CUT); }
 void CEditViewPlus::OnEditCopy() { SendScintilla(SCI_COPY); }
 
 void CEditViewPlus::OnEditPaste() {
-    // Pasting replaces the selection, whose bytes are free for the pasted text.
-    const auto [start, end] = GetSelectionRange();
-    insertAllowance_ = kTextLimit - GetTextLength() + (end - start);
-    SendScintilla(SCI_PASTE);
-    insertAllowance_.reset();
+    // The pasted text replaces the selection as one undo step, cut at the limit; text the code
+    // page cannot hold is refused whole and the selection stays.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (clipboard == nullptr || !canInsertFromMimeData(clipboard) || isReadOnly()) return;
+    const std::optional<std::string> text = EncodedText(*clipboard);
+    if (!text || !ReplaceSelection(*text, true)) QApplication::beep();
+    SendScintilla(SCI_SCROLLCARET);
 }
 
 void CEditViewPlus::OnUpdateEditPaste(CmdUI& ui) {
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    ui.Enable(clipboard != nullptr && clipboard->hasText());
+    ui.Enable(clipboard != nullptr && canInsertFromMimeData(clipboard));
 }
 
 void CEditViewPlus::OnEditClear() { SendScintilla(SCI_CLEAR); }

@@ -90,12 +90,18 @@ public:
     void OnEditSelectAll();
     void OnUpdateNeedText(CmdUI& ui);
 
-    // Text only: files dragged onto the view are not opened and their names not inserted.
+    // Whether the clipboard or a drop offers text to insert (this decides paste, its enabling
+    // rule and drops): text only, so files copied or dragged are neither opened nor their
+    // names inserted.
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
@@ -105,14 +111,20 @@ private:
     void OnTextChange();
     // Makes `bytes` the text without marking the document modified; no undo reaches back.
     void SetTextBytes(std::string_view bytes);
-    // The bytes a key press would insert: nullopt when it inserts nothing, an empty string
-    // when it would insert a character the code page lacks.
+    // The bytes a key press without Ctrl, Alt or Meta would insert: nullopt when it inserts
+    // nothing, an empty string when it would insert a character the code page lacks.
     std::optional<std::string> TypedBytes(const QKeyEvent& event) const;
     bool Fits(std::size_t insertedBytes) const;
+    // The text of a clipboard or a drop in the code page, line ends made CR LF; nullopt when
+    // the code page cannot hold it.
+    std::optional<std::string> EncodedText(const QMimeData& source) const;
     // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.
     std::size_t CutPoint(std::string_view text, std::size_t room) const;
     void InsertTyped(const std::string& bytes);
     void ApplyTabStops();
+    // Turns a block or several selections into one ordinary selection from the same anchor to
+    // the same caret; run after every event, so no input leaves anything else behind.
+    void KeepOneStreamSelection();
     void RemoveForeignKeyBindings();
 
     CDocument* document_ = nullptr;
@@ -120,7 +132,8 @@ private:
     int tabStopWidth_ = kDefaultTabStopWidth;
     int lockCount_ = 0;
     bool suppressChangeNotification_ = false;
-    // How many bytes the next clipboard or drop insertion may bring; set by the entry points.
+    // How many bytes a drop may bring, set while it is handled; without it (the middle button
+    // pastes the X11 selection at a caret) the free bytes.
     mutable std::optional<std::size_t> insertAllowance_;
 };
 

@@ -3,9 +3,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QUrl>
 #include <QtTest/QTest>
 
@@ -229,15 +233,89 @@ TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
     EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{4}));
 }
 
+// With Ctrl, Alt or Meta a key types nothing, though bound commands still act; AltGr (a group
+// switch to Qt) types its character. Shift+Tab types a tab; Alt+Shift+arrows make no block.
+TEST_F(CEditViewPlusTest, OnlyPlainKeysType) {
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, const char* text = "") {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString::fromUtf8(text));
+        QApplication::sendEvent(view.get(), &event);
+    };
+    Load("eins zwei\r\ndrei");
+    view->SetSelection(4, 4);
+    press(Qt::Key_1, Qt::ControlModifier, "1");
+    press(Qt::Key_X, Qt::AltModifier, "x");
+    press(Qt::Key_K, Qt::MetaModifier, "k");
+    press(Qt::Key_At, Qt::GroupSwitchModifier, "@");
+    press(Qt::Key_Home, Qt::ControlModifier);
+    press(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "eins@ zwei\r\ndrei");
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{0}));
+    view->SetSelection(2, 13);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "ei\trei");
+}
+
+// A drag with Ctrl selects a stream of text, no block; whatever made a block, the next event
+// leaves one selection with the same anchor and caret.
+TEST_F(CEditViewPlusTest, SelectionsAreNeverBlocks) {
+    Load("eins zwei\r\ndrei vier\r\nfuenf sechs");
+    const auto mouse = [this](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button, buttons, Qt::ControlModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    };
+    mouse(QEvent::MouseButtonPress, QPointF(20, 3), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPointF(40, 60), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPointF(40, 60), Qt::NoButton);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
+    view->SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONANCHOR, 1UL);
+    view->SendScintilla(QsciScintillaBase::SCI_SETRECTANGULARSELECTIONCARET, 14UL);
+    mouse(QEvent::MouseMove, QPointF(5, 5), Qt::NoButton);
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 1);
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{1}, std::size_t{14}));
+}
+
+// Text the code page cannot hold is refused whole, pasted or dropped: text and selection stay,
+// and a drag (Shift asks for a move) is offered no move, so its source keeps the text.
+TEST_F(CEditViewPlusTest, TextTheCodePageCannotHoldIsRefusedWhole) {
+    Load("ab\x80 cd");  // Windows-1252
+    view->SetSelection(0, 2);
+    QApplication::clipboard()->setText(QStringLiteral("日本"));
+    view->OnEditPaste();
+    const QMimeData* text = QApplication::clipboard()->mimeData();
+    const QPoint at(20, 5);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QDragMoveEvent move(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QDropEvent drop(at, actions, text, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QApplication::sendEvent(view->viewport(), &move);
+    QApplication::sendEvent(view->viewport(), &drop);
+    EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(Text(), "ab\x80 cd");
+    EXPECT_EQ(view->GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{2}));
+}
+
+// A tab stop lies the given dialog units (quarters of the average width of A-Z, a-z) from the
+// line start, as near as whole columns allow, for whatever fonts this machine resolves.
 TEST_F(CEditViewPlusTest, TabStopsAreDialogUnitsOfTheFont) {
-    view->SetViewFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 8);  // 32 units
-    view->SetTabStopWidth(16);
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    Load("\tx");
     QFont larger = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    larger.setPointSize(larger.pointSize() * 3);
-    view->SetViewFont(larger);
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 4);
+    larger.setPointSizeF(larger.pointSizeF() * 3);
+    for (const int units : {32, 6}) {
+        view->SetTabStopWidth(units);
+        for (const QFont& font : {QFontDatabase::systemFont(QFontDatabase::FixedFont), larger,
+                                  QFontDatabase::systemFont(QFontDatabase::GeneralFont)}) {
+            view->SetViewFont(font);  // keeps the width in dialog units
+            const QFontMetricsF metrics(view->font());
+            const double letter =
+                metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+            const long tabStop = view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 1L) -
+                                 view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 0L);
+            EXPECT_NEAR(static_cast<double>(tabStop), units * letter / 4, metrics.horizontalAdvance(u' ') / 2 + 1)
+                << QFontInfo(view->font()).family().toStdString() << ", " << units;
+        }
+    }
     view->SetTabStopWidth(1);
     EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 1);  // never 0
 }

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMimeData>
+#include <QUrl>
 #include <QtTest/QTest>
 
 #include <string>
@@ -53,6 +54,10 @@ TEST_F(EditCommandsTest, PasteFollowsTheClipboard) {
     QApplication::clipboard()->setMimeData(picture);
     EXPECT_FALSE(Enabled(kIdEditPaste));
     QApplication::clipboard()->clear();
+    EXPECT_FALSE(Enabled(kIdEditPaste));
+    auto* files = new QMimeData;  // copied in a file manager: their names are no text to paste
+    files->setUrls({QUrl::fromLocalFile(QStringLiteral("/home/anna/brief.txt"))});
+    QApplication::clipboard()->setMimeData(files);
     EXPECT_FALSE(Enabled(kIdEditPaste));
 }
 
