@@ -147,11 +147,35 @@ TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
     EXPECT_TRUE(frame().isMaximized());
     EXPECT_EQ(frame().normalGeometry(), QRect(120, 80, 640, 480));
 
-    frame().showMinimized();
+    frame().showMinimized();  // maximized before: restoring goes back to the normal rectangle
     Stop();
     stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->showCmd, 2u);
+    EXPECT_EQ(stored->flags, 0u);
+}
+
+TEST_F(MainFrameTest, ExtremePlacementNumbersGiveAWindowThatIsStoredAsItIs) {
+    for (const char* value : {"0,1,0,0,0,0,2147483647,2147483647,-2147483648,-2147483648",
+                              "0,1,0,0,0,0,-2147483648,-2147483648,-2147483648,-2147483648",
+                              "0,1,0,0,0,0,2147483000,-2147483000,2147483647,-2147482700",
+                              "0,1,0,0,0,0,-2147483648,0,2147483647,200"}) {
+        SCOPED_TRACE(value);
+        profile.WriteString("Einstellungen", "FensterPos", value);
+        ASSERT_TRUE(Start());
+        const QRect shown = frame().normalGeometry();
+        Stop();
+        const std::optional<WindowPlacement> stored =
+            WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
+        ASSERT_TRUE(stored);
+        const WindowPlacement::Rect& r = stored->normalPosition;
+        EXPECT_EQ(r.left, shown.x());
+        EXPECT_EQ(r.top, shown.y());
+        EXPECT_EQ(std::int64_t{r.right} - r.left, shown.width());
+        EXPECT_EQ(std::int64_t{r.bottom} - r.top, shown.height());
+        EXPECT_GT(shown.width(), 0);
+        EXPECT_GT(shown.height(), 0);
+    }
 }
 
 TEST_F(MainFrameTest, BarsComeBackAsTheyWereLeft) {
