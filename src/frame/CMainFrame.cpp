@@ -3,7 +3,9 @@
 #include <QDragEnterEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
@@ -190,6 +192,10 @@ WindowPlacement CMainFrame::CurrentPlacement() const {
 void CMainFrame::RestoreWindowPlacement(int showCommand) {
     const std::optional<WindowPlacement> placement = ReadWindowPlacement();
     if (!placement) {
+        // The platform's default for a main window: a large one, three quarters of the free
+        // area of the screen, in its middle.
+        const QRect area = screen()->availableGeometry();
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, area.size() * 3 / 4, area));
         if (showCommand != 0) show();
         return;
     }

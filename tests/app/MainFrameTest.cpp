@@ -2,6 +2,7 @@
 // rules and check marks, the message pane, and the placement and bar layout kept between runs.
 
 #include <QMenu>
+#include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -123,6 +124,20 @@ TEST_F(MainFrameTest, PromptsThenBereit) {
     EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
     frame().SetMessageText(QStringLiteral("Lösche Leerzeichen..."));
     EXPECT_EQ(frame().MessageText(), QStringLiteral("Lösche Leerzeichen..."));
+}
+
+TEST_F(MainFrameTest, FirstStartTakesMostOfTheScreenInItsMiddle) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(frame().isVisible());
+    const QRect area = frame().screen()->availableGeometry();
+    const QRect window = frame().geometry();
+    EXPECT_TRUE(area.contains(window)) << window.x() << "," << window.y();
+    EXPECT_GT(window.width(), area.width() / 2);
+    EXPECT_GT(window.height(), area.height() / 2);
+    EXPECT_LT(window.width(), area.width());
+    EXPECT_LT(window.height(), area.height());
+    EXPECT_LE(std::abs((window.left() - area.left()) - (area.right() - window.right())), 1);
+    EXPECT_LE(std::abs((window.top() - area.top()) - (area.bottom() - window.bottom())), 1);
 }
 
 TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
