@@ -80,6 +80,30 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     EXPECT_EQ(ReadFile(file), "Hallo\r\n");
 }
 
+TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNothing) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        execl(VENKORA_PROGRAM, VENKORA_PROGRAM, missing.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int i = 0; i < 200 && !CatchesTerminate(child); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    // The signal is seen once the error box about the missing file runs its event loop.
+    kill(child, SIGTERM);
+    const int status = WaitFor(child, 20);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));
+}
+
 }  // namespace
 
 namespace {
