@@ -197,13 +197,17 @@ void CMainFrame::RestoreWindowPlacement(int showCommand) {
         const QRect area = screen()->availableGeometry();
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, area.size() * 3 / 4, area));
         if (showCommand != 0) show();
-        return;
+    } else {
+        setGeometry(NormalGeometry(placement->normalPosition));
+        switch (placement->showCmd) {
+            case kShowMinimized: showMinimized(); break;
+            case kShowMaximized: showMaximized(); break;
+            default: showNormal(); break;
+        }
     }
-    setGeometry(NormalGeometry(placement->normalPosition));
-    switch (placement->showCmd) {
-        case kShowMinimized: showMinimized(); break;
-        case kShowMaximized: showMaximized(); break;
-        default: showNormal(); break;
+    if (floatingBarWaits_ && isVisible()) {
+        floatingBarWaits_ = false;
+        toolBar_->show();
     }
 }
 
@@ -216,6 +220,12 @@ void CMainFrame::SaveBarState() {
 void CMainFrame::LoadBarState() {
     const std::string state = profile_.GetBinary(kBarSection, "Symbolleiste");
     if (!state.empty()) restoreState(QByteArray(state.data(), static_cast<qsizetype>(state.size())));
+    // A floating toolbar is a window of its own: shown before the main window, it would end up
+    // beneath it. It waits until the main window is shown.
+    if (toolBar_->isFloating() && !toolBar_->isHidden()) {
+        toolBar_->hide();
+        floatingBarWaits_ = true;
+    }
     statusBar()->setHidden(profile_.GetInt(kBarSection, "Statusleiste", 1) == 0);
 }
 

@@ -207,6 +207,44 @@ TEST_F(MainFrameTest, BarsComeBackAsTheyWereLeft) {
     EXPECT_TRUE(frame().findChild<QToolBar*>()->isHidden());
 }
 
+// Records which of the watched windows are shown, in order.
+class ShowOrder : public QObject {
+public:
+    ShowOrder() { qApp->installEventFilter(this); }
+    ~ShowOrder() override { qApp->removeEventFilter(this); }
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            shown << watched->metaObject()->className();
+        }
+        return false;
+    }
+};
+
+TEST_F(MainFrameTest, AFloatingToolbarIsShownAfterTheMainWindowSoItLiesAboveIt) {
+    ASSERT_TRUE(Start());
+    auto* toolBar = frame().findChild<QToolBar*>();
+    toolBar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);  // as a toolbar dragged off
+    toolBar->setGeometry(300, 400, 200, 30);
+    toolBar->show();
+    Stop();
+
+    ShowOrder order;
+    ASSERT_TRUE(Start());
+    toolBar = frame().findChild<QToolBar*>();
+    EXPECT_TRUE(toolBar->isFloating());
+    EXPECT_TRUE(toolBar->isVisible());
+    EXPECT_EQ(toolBar->pos(), QPoint(300, 400));
+    // The bar the user sees is the one shown after the main window.
+    EXPECT_TRUE(order.shown.endsWith(QStringLiteral("QToolBar")));
+    EXPECT_LT(order.shown.indexOf(QStringLiteral("venkora::CMainFrame")),
+              order.shown.lastIndexOf(QStringLiteral("QToolBar")));
+    Open(Menu(2));
+    EXPECT_TRUE(frame().ActionFor(kIdViewToolbar)->isChecked());
+}
+
 TEST_F(MainFrameTest, EveryCloseRequestWritesPlacementAndBarsEvenWhenCancelled) {
     ASSERT_TRUE(Start());
     view().ReplaceSelection("ungesichert", true);
