@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -31,14 +32,23 @@ int main(int argc, char** argv) {
         arguments.push_back(argument.toStdString());
     }
     venkora::CQuendelApp app(std::move(arguments));
-    // A termination signal closes the window as its close box does, once the event loop runs.
-    const venkora::TerminationRequest termination([&app] {
-        if (app.mainFrame()) app.mainFrame()->close();
+    // A termination signal closes the shown window as its close box does. Before the window has
+    // shown (an error box at start-up), the user has nothing to lose: the run ends at once with
+    // exit code 1 and writes nothing. After the window has gone, the run is ending anyway.
+    bool started = false;
+    const venkora::TerminationRequest termination([&app, &started] {
+        venkora::CMainFrame* frame = app.mainFrame();
+        if (frame && frame->isVisible()) {
+            frame->close();
+        } else if (!started) {
+            std::_Exit(1);
+        }
     });
     if (!app.InitInstance()) {
         app.SetExitCode(1);
         return app.ExitInstance();
     }
+    started = true;
     venkora::ScriptedCommands::Schedule(*app.mainFrame());
     QApplication::exec();
     return app.ExitInstance();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
+#include <tuple>
+
 #include "app/CSetTabStops.h"
 #include "app/FontMapping.h"
 #include "app/ViewSettings.h"
@@ -47,16 +49,16 @@ void CQuendelView::OnOptimize() {
         options.bereich = start == end ? 1 : 0;
     }
     if (optimizeDialog_.DoModal(window()) != QDialog::Accepted) return;
-    if (options.bereich == 1) {
-        SetSelection(0, -1);
-    } else {
-        const auto [start, end] = GetSelectionRange();
+    // The range; the whole text is selected only once the result is known to fit.
+    std::size_t start = 0;
+    std::size_t end = GetTextLength();
+    if (options.bereich == 0) {
+        std::tie(start, end) = GetSelectionRange();
         if (start == end) {
             ShowMessageBox(QStringLiteral("Bitte wählen Sie einen Bereich, den Sie optimieren wollen."), window());
             return;
         }
     }
-    const auto [start, end] = GetSelectionRange();
     std::string working(LockText() + start, end - start);
     UnlockText();
 
@@ -68,8 +70,8 @@ void CQuendelView::OnOptimize() {
 
     const QString idle = Text(StringTable::Prompt(kIdsIdleMessage));
     if (GetTextLength() - (end - start) + working.size() > kTextLimit) {
-        ShowMessageBox(QStringLiteral("Das optimierte Ergebnis wäre länger als 1.048.575 Bytes und passt "
-                                      "nicht in das Dokument. Der Text bleibt unverändert."),
+        ShowMessageBox(QStringLiteral("Der Text wäre danach länger als 1.048.575 Bytes und passt nicht in "
+                                      "das Dokument. Der Text bleibt unverändert."),
                        window());
         ShowStatus(idle);
         return;

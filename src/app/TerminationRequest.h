@@ -1,7 +1,8 @@
 #pragma once
-// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C in the terminal) into the main
-// window's ordinary close request, so the placement and bar layout are saved and a modified
-// text is offered for saving instead of being lost.
+// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C in the terminal) into a call on the
+// event loop's thread. The program makes it the main window's ordinary close request, so the
+// placement and bar layout are saved and a modified text is offered for saving instead of being
+// lost; before the window has shown it ends the run.
 
 #include <QObject>
 

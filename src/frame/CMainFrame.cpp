@@ -3,10 +3,15 @@
 #include <QDragEnterEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "frame/LockKeyState.h"
 #include "platform/CommandIds.h"
@@ -102,6 +107,26 @@ QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// The stored normal rectangle as a widget geometry. Stored numbers may be anything; computed in
+// 64 bits and held to what a widget takes (positions and sizes within QWIDGETSIZE_MAX), so that
+// no edge of the window lies beyond the range of int.
+QRect NormalGeometry(const WindowPlacement::Rect& r) {
+    constexpr std::int64_t kLimit = QWIDGETSIZE_MAX;
+    const auto clamp = [](std::int64_t value, std::int64_t low, std::int64_t high) {
+        return static_cast<int>(std::clamp(value, low, high));
+    };
+    return QRect(clamp(r.left, -kLimit, kLimit), clamp(r.top, -kLimit, kLimit),
+                 clamp(std::int64_t{r.right} - r.left, 0, kLimit),
+                 clamp(std::int64_t{r.bottom} - r.top, 0, kLimit));
+}
+
+// The right or bottom edge for the stored placement, `start` + `length` held to 32 bits.
+std::int32_t EndOf(int start, int length) {
+    constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(std::int64_t{start} + length, kMin, kMax));
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(ProfileStore& profile) : profile_(profile) {
@@ -151,28 +176,38 @@ void CMainFrame::WriteWindowPlacement(const WindowPlacement& placement) {
 WindowPlacement CMainFrame::CurrentPlacement() const {
     WindowPlacement placement;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    placement.flags = isMaximized() ? kRestoreToMaximized : 0;
-    placement.showCmd = isMinimized()   ? kShowMinimized
-                        : isMaximized() ? kShowMaximized
-                                        : kShowNormal;
+    // A window minimized from maximized has both states; restoring it goes to the normal size.
+    const bool maximizedNow = isMaximized() && !isMinimized();
+    placement.flags = maximizedNow ? kRestoreToMaximized : 0;
+    placement.showCmd = isMinimized()  ? kShowMinimized
+                        : maximizedNow ? kShowMaximized
+                                       : kShowNormal;
     placement.minPosition = {-1, -1};
     placement.maxPosition = {-1, -1};
-    placement.normalPosition = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    placement.normalPosition = {normal.x(), normal.y(), EndOf(normal.x(), normal.width()),
+                                EndOf(normal.y(), normal.height())};
     return placement;
 }
 
 void CMainFrame::RestoreWindowPlacement(int showCommand) {
     const std::optional<WindowPlacement> placement = ReadWindowPlacement();
     if (!placement) {
+        // The platform's default for a main window: a large one, three quarters of the free
+        // area of the screen, in its middle.
+        const QRect area = screen()->availableGeometry();
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, area.size() * 3 / 4, area));
         if (showCommand != 0) show();
-        return;
+    } else {
+        setGeometry(NormalGeometry(placement->normalPosition));
+        switch (placement->showCmd) {
+            case kShowMinimized: showMinimized(); break;
+            case kShowMaximized: showMaximized(); break;
+            default: showNormal(); break;
+        }
     }
-    const WindowPlacement::Rect& r = placement->normalPosition;
-    setGeometry(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
-    switch (placement->showCmd) {
-        case kShowMinimized: showMinimized(); break;
-        case kShowMaximized: showMaximized(); break;
-        default: showNormal(); break;
+    if (floatingBarWaits_ && isVisible()) {
+        floatingBarWaits_ = false;
+        toolBar_->show();
     }
 }
 
@@ -185,6 +220,12 @@ void CMainFrame::SaveBarState() {
 void CMainFrame::LoadBarState() {
     const std::string state = profile_.GetBinary(kBarSection, "Symbolleiste");
     if (!state.empty()) restoreState(QByteArray(state.data(), static_cast<qsizetype>(state.size())));
+    // A floating toolbar is a window of its own: shown before the main window, it would end up
+    // beneath it. It waits until the main window is shown.
+    if (toolBar_->isFloating() && !toolBar_->isHidden()) {
+        toolBar_->hide();
+        floatingBarWaits_ = true;
+    }
     statusBar()->setHidden(profile_.GetInt(kBarSection, "Statusleiste", 1) == 0);
 }
 

@@ -45,6 +45,7 @@ private:
     ProfileStore& profile_;
     QLabel* indicators_[3] = {};
     QTimer lockPoll_;
+    bool floatingBarWaits_ = false;  // the floating toolbar is shown with the main window
 };
 
 }  // namespace venkora

@@ -1,8 +1,12 @@
 #include "platform/CDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMap>
+#include <QRadioButton>
 
 #include "platform/MessageBox.h"
 
@@ -48,11 +52,43 @@ bool CDialog::OnOK() {
 
 void CDialog::OnInitDialog() {
     DoDataExchange(false);
+    if (radioGroups_.isEmpty()) WatchRadioGroups();
+    for (const QList<QAbstractButton*>& group : radioGroups_) SetRadioTabStop(group);
     for (QWidget* control = nextInFocusChain(); control != this; control = control->nextInFocusChain()) {
         if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled()) {
             control->setFocus(Qt::TabFocusReason);
             break;
         }
+    }
+}
+
+void CDialog::WatchRadioGroups() {
+    // Button groups, and radio buttons that exclude their siblings without one.
+    for (const QButtonGroup* buttonGroup : findChildren<QButtonGroup*>()) {
+        if (buttonGroup->exclusive()) radioGroups_ << buttonGroup->buttons();
+    }
+    QMap<QObject*, QList<QAbstractButton*>> siblings;
+    for (QRadioButton* radio : findChildren<QRadioButton*>()) {
+        if (!radio->group() && radio->autoExclusive()) siblings[radio->parent()] << radio;
+    }
+    for (const QList<QAbstractButton*>& group : siblings) radioGroups_ << group;
+    for (const QList<QAbstractButton*>& group : radioGroups_) {
+        for (QAbstractButton* button : group) {
+            connect(button, &QAbstractButton::toggled, this, [group] { SetRadioTabStop(group); });
+        }
+    }
+}
+
+void CDialog::SetRadioTabStop(const QList<QAbstractButton*>& group) {
+    if (group.isEmpty()) return;
+    QAbstractButton* stop = group.front();
+    for (QAbstractButton* button : group) {
+        if (button->isChecked()) stop = button;
+    }
+    for (QAbstractButton* button : group) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                              : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 

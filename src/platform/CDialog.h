@@ -9,12 +9,14 @@
 // a typed value.
 
 #include <QDialog>
+#include <QList>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
 
+class QAbstractButton;
 class QLineEdit;
 
 namespace venkora {
@@ -61,6 +63,14 @@ protected:
     std::optional<std::uint32_t> ReadUnsigned(QLineEdit* edit, std::uint32_t min, std::uint32_t max);
 
 private:
+    // Radio groups as the desktop has them: of the buttons of an exclusive group only the checked
+    // one (the first while none is) is a tab stop, so Tab enters the group at its checked button
+    // and leaves it with the next Tab; the arrow keys move within the group (the buttons do that
+    // themselves, checking the button they move to).
+    void WatchRadioGroups();
+    static void SetRadioTabStop(const QList<QAbstractButton*>& group);
+
+    QList<QList<QAbstractButton*>> radioGroups_;  // found at the first showing
     int lettersWidth_;  // width of the 52 letters A-Z, a-z in the dialog font, in pixels
     int charHeight_;    // character height of the dialog font, in pixels
 };

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/FileNameIconProvider.h"
+
 namespace venkora {
 
 namespace {
@@ -16,21 +18,31 @@ UserPromptSeams& Seams() {
 
 const QString kAllFiles = QStringLiteral("Alle Dateien (*)");
 
+// The toolkit's own file dialog (never a desktop one, which may read the files it lists), with
+// icons and types from the file names only, so that no path typed or shown in it can block the
+// program. `start` is a folder or a file name to begin with.
+std::optional<QString> AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption,
+                                   const QString& start) {
+    FileNameIconProvider icons;  // outlives the dialog
+    QFileDialog dialog(parent, caption, start, kAllFiles);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 std::optional<QString> AskOpenFileName(QWidget* parent) {
     if (Seams().openFileName) return Seams().openFileName();
-    const QString name = QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), QString(), kAllFiles);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    return AskFileName(parent, QFileDialog::AcceptOpen, QStringLiteral("Öffnen"), QString());
 }
 
 std::optional<QString> AskSaveFileName(QWidget* parent, const QString& suggestion) {
     if (Seams().saveFileName) return Seams().saveFileName(suggestion);
-    const QString name =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), suggestion, kAllFiles);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    return AskFileName(parent, QFileDialog::AcceptSave, QStringLiteral("Speichern unter"), suggestion);
 }
 
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {

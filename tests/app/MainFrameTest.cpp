@@ -3,10 +3,14 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QtTest/QTest>
+
+#include <array>
+#include <cstdint>
 
 #include "AppFixture.h"
 #include "platform/CommandIds.h"
@@ -125,6 +129,15 @@ TEST_F(MainFrameTest, PromptsThenBereit) {
     EXPECT_EQ(frame().MessageText(), QStringLiteral("Lösche Leerzeichen..."));
 }
 
+TEST_F(MainFrameTest, FirstStartTakesMostOfTheScreenInItsMiddle) {
+    ASSERT_TRUE(Start());
+    const QRect area = frame().screen()->availableGeometry();
+    const QRect window = frame().geometry();
+    EXPECT_TRUE(frame().isVisible() && area.contains(window));
+    EXPECT_TRUE(window.width() > area.width() / 2 && window.height() > area.height() / 2);
+    EXPECT_LE((window.center() - area.center()).manhattanLength(), 2);
+}
+
 TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(frame().ReadWindowPlacement().has_value());  // first run
@@ -147,11 +160,29 @@ TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
     EXPECT_TRUE(frame().isMaximized());
     EXPECT_EQ(frame().normalGeometry(), QRect(120, 80, 640, 480));
 
-    frame().showMinimized();
+    frame().showMinimized();  // maximized before: restoring goes back to the normal rectangle
     Stop();
     stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->showCmd, 2u);
+    EXPECT_EQ(stored->flags, 0u);
+}
+
+TEST_F(MainFrameTest, ExtremePlacementNumbersGiveAWindowThatIsStoredAsItIs) {
+    for (const char* value : {"0,1,0,0,0,0,2147483647,2147483647,-2147483648,-2147483648",
+                              "0,1,0,0,0,0,-2147483648,0,2147483647,200"}) {
+        SCOPED_TRACE(value);
+        profile.WriteString("Einstellungen", "FensterPos", value);
+        ASSERT_TRUE(Start());
+        const QRect shown = frame().normalGeometry();
+        Stop();
+        const auto stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
+        ASSERT_TRUE(stored);
+        const WindowPlacement::Rect& r = stored->normalPosition;
+        EXPECT_EQ((std::array<std::int64_t, 4>{r.left, r.top, std::int64_t{r.right} - r.left,
+                                               std::int64_t{r.bottom} - r.top}),
+                  (std::array<std::int64_t, 4>{shown.x(), shown.y(), shown.width(), shown.height()}));
+    }
 }
 
 TEST_F(MainFrameTest, BarsComeBackAsTheyWereLeft) {
@@ -166,6 +197,39 @@ TEST_F(MainFrameTest, BarsComeBackAsTheyWereLeft) {
     Stop();
     ASSERT_TRUE(Start());
     EXPECT_TRUE(frame().findChild<QToolBar*>()->isHidden());
+}
+
+// The class names of the windows shown while it lives, in order.
+class ShowOrder : public QObject {
+public:
+    ShowOrder() { qApp->installEventFilter(this); }
+    ~ShowOrder() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            shown << watched->metaObject()->className();
+        }
+        return false;
+    }
+    QStringList shown;
+};
+
+TEST_F(MainFrameTest, AFloatingToolbarIsShownAfterTheMainWindowSoItLiesAboveIt) {
+    ASSERT_TRUE(Start());
+    auto* toolBar = frame().findChild<QToolBar*>();
+    toolBar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);  // as a toolbar dragged off
+    toolBar->setGeometry(300, 400, 200, 30);
+    toolBar->show();
+    Stop();
+
+    ShowOrder order;
+    ASSERT_TRUE(Start());
+    toolBar = frame().findChild<QToolBar*>();
+    EXPECT_TRUE(toolBar->isFloating());
+    EXPECT_TRUE(toolBar->isVisible());
+    EXPECT_EQ(toolBar->pos(), QPoint(300, 400));
+    EXPECT_TRUE(order.shown.endsWith(QStringLiteral("QToolBar"))) << order.shown.join(' ').toStdString();
+    Open(Menu(2));
+    EXPECT_TRUE(frame().ActionFor(kIdViewToolbar)->isChecked());
 }
 
 TEST_F(MainFrameTest, EveryCloseRequestWritesPlacementAndBarsEvenWhenCancelled) {

@@ -156,18 +156,31 @@ TEST_F(OptimizeCommandTest, TheUserStringIsMatchedInTheDocumentsCodePage) {
     EXPECT_EQ(Text(), "\r\n\xe4x");
 }
 
-TEST_F(OptimizeCommandTest, AResultPastTheLimitIsRefused) {
+TEST_F(OptimizeCommandTest, AResultPastTheLimitIsRefusedAndKeepsTheSelection) {
     ASSERT_TRUE(Start());
     Load(std::string(600000, '\t'));
     answer = OptimizeOptions{};
     answer->tabZuLeerz = 1;
     answer->tabbreite = 2;  // 1.2 million bytes
-    Execute(kIdOptimize);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().contains(QStringLiteral("1.048.575")));
-    EXPECT_EQ(view().GetTextLength(), 600000u);
-    EXPECT_FALSE(doc().IsModified());
-    EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
+    struct Row {
+        std::size_t start, end;
+        std::optional<int> range;
+    };
+    // A caret with the whole text preset, a selection with the whole text chosen in the dialog,
+    // and a selection of the whole text.
+    for (const Row& row : {Row{7, 7, std::nullopt}, Row{5, 10, 1}, Row{0, 600000, std::nullopt}}) {
+        view().SetSelection(row.start, static_cast<std::ptrdiff_t>(row.end));
+        choice = row.range;
+        messages.clear();
+        Execute(kIdOptimize);
+        EXPECT_EQ(messages.join(QLatin1Char('|')).toStdString(),
+                  "Der Text wäre danach länger als 1.048.575 Bytes und passt nicht in das Dokument. "
+                  "Der Text bleibt unverändert.");
+        EXPECT_EQ(view().GetSelectionRange(), std::make_pair(row.start, row.end));
+        EXPECT_EQ(view().GetTextLength(), 600000u);
+        EXPECT_FALSE(doc().IsModified());
+        EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
+    }
 }
 
 }  // namespace

@@ -1,21 +1,27 @@
-// The built program as a whole: started offscreen with its own settings folder and a file,
-// closed by a termination signal as by its close box, it leaves its placement and its recent
-// file in the settings.
+// The built program as a whole, offscreen with its own settings folder: closed by a termination
+// signal as by its close box, it leaves its placement and its recent file in the settings; the
+// signal ends it also before its window shows, and while a file dialog lists a file that blocks
+// whoever opens it (with its own Xvfb, when installed, also when the display goes with it).
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -47,23 +53,37 @@ int WaitFor(pid_t child, int seconds) {
     return -1;
 }
 
+// Starts the program with its settings in `config` and `argument` (if any) on its command line,
+// offscreen unless a `display` is given, running `commands` (if any) once its window shows.
+pid_t Start(const std::string& config, const std::string& argument, const char* commands = nullptr,
+            const std::string& display = {}, const std::string& folder = ".") {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    setenv("QT_QPA_PLATFORM", display.empty() ? "offscreen" : "xcb", 1);
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    if (commands) setenv("VENKORA_TEST_COMMANDS", commands, 1);
+    if (chdir(folder.c_str()) != 0) _exit(126);
+    const char* first = argument.empty() ? nullptr : argument.c_str();
+    execl(VENKORA_PROGRAM, VENKORA_PROGRAM, first, static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+void WaitUntilItCatchesTerminate(pid_t child) {
+    for (int i = 0; i < 200 && !CatchesTerminate(child); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
     const std::string file = home.filePath(QStringLiteral("brief.txt")).toStdString();
     std::ofstream(file, std::ios::binary) << "Hallo\r\n";
 
-    const pid_t child = fork();
+    const pid_t child = Start(config, file);
     ASSERT_GE(child, 0);
-    if (child == 0) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        execl(VENKORA_PROGRAM, VENKORA_PROGRAM, file.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    for (int i = 0; i < 200 && !CatchesTerminate(child); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    WaitUntilItCatchesTerminate(child);
     kill(child, SIGTERM);
     const int status = WaitFor(child, 20);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
@@ -78,6 +98,108 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     EXPECT_EQ(settings.find("Zeilenumbruch"), std::string::npos) << settings;
     EXPECT_EQ(settings.find("[Schriftart]"), std::string::npos) << settings;
     EXPECT_EQ(ReadFile(file), "Hallo\r\n");
+}
+
+TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNothing) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
+
+    const pid_t child = Start(config, missing);
+    ASSERT_GE(child, 0);
+    WaitUntilItCatchesTerminate(child);
+    // The signal is seen once the error box about the missing file runs its event loop.
+    kill(child, SIGTERM);
+    const int status = WaitFor(child, 20);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));
+}
+
+// A file that can be listed but whose opening blocks, like a kernel queue under /proc: a write
+// lease makes every other process's open wait until the lease is given up (or the kernel
+// breaks it, by default after 45 seconds).
+class BlockingFile {
+public:
+    explicit BlockingFile(const std::string& path) {
+        std::ofstream(path) << "%PDF-1.4\n";
+        previousHandler_ = std::signal(SIGIO, SIG_IGN);  // the lease holder is told of a break
+        fd_ = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        leased_ = fd_ >= 0 && fcntl(fd_, F_SETLEASE, F_WRLCK) == 0;
+    }
+    ~BlockingFile() {
+        if (fd_ >= 0) close(fd_);
+        std::signal(SIGIO, previousHandler_);
+    }
+    bool leased() const { return leased_; }
+    // Whether some process has tried to open the file.
+    bool opened() const { return fcntl(fd_, F_GETLEASE) != F_WRLCK; }
+
+private:
+    int fd_ = -1;
+    bool leased_ = false;
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+// Starts Xvfb on a free display; its process id and display name, or -1 when it is not there.
+std::pair<pid_t, std::string> StartXvfb() {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return {-1, ""};
+    const pid_t server = fork();
+    if (server == 0) {
+        close(pipeFds[0]);
+        const std::string fd = std::to_string(pipeFds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    std::string number;
+    for (char c; server > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n';) number += c;
+    close(pipeFds[0]);
+    if (number.empty() && server > 0) WaitFor(server, 0);
+    return {number.empty() ? -1 : server, ":" + number};
+}
+
+// The open and save dialogs show a folder with a file that blocks whoever opens it. A dialog
+// must not open what it lists; a termination signal ends the program, also when the display
+// connection goes with it.
+TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
+    struct Row {
+        const char* command;
+        bool withX;
+    };
+    for (const Row& row : {Row{"57601", false}, Row{"57604", false}, Row{"57604", true}}) {
+        SCOPED_TRACE(std::string(row.command) + (row.withX ? " Xvfb" : " offscreen"));
+        QTemporaryDir home;
+        const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+        const std::string folder = home.filePath(QStringLiteral("ordner")).toStdString();
+        QDir().mkpath(QString::fromStdString(folder));
+        const BlockingFile blocking(folder + "/daten");
+        if (!blocking.leased()) GTEST_SKIP() << "this file system gives no leases";
+        const auto [server, display] = row.withX ? StartXvfb() : std::pair<pid_t, std::string>{0, ""};
+        if (server < 0) {
+            GTEST_LOG_(INFO) << "Xvfb is not installed: the run with a display connection is left out";
+            continue;
+        }
+        const int watch = inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(inotify_add_watch(watch, folder.c_str(), IN_OPEN), 0);
+        const pid_t child = Start(config, "", row.command, display, folder);
+        ASSERT_GE(child, 0);
+        // The dialog lists the folder it starts in; one that opens what it lists would hang on
+        // the blocking file shortly after.
+        pollfd listing{watch, POLLIN, 0};
+        EXPECT_EQ(poll(&listing, 1, 20000), 1) << "no dialog listed the folder";
+        close(watch);
+        for (int i = 0; i < 40 && !blocking.opened(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        kill(child, SIGTERM);
+        if (row.withX) kill(server, SIGKILL);
+        EXPECT_NE(WaitFor(child, 20), -1) << "the program did not end";
+        EXPECT_FALSE(blocking.opened());
+        if (row.withX) WaitFor(server, 5);
+    }
 }
 
 }  // namespace
@@ -98,15 +220,8 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
         << "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
            "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n";
 
-    const pid_t child = fork();
+    const pid_t child = Start(config, file, "32772,57603,57665");  // optimize, save, exit
     ASSERT_GE(child, 0);
-    if (child == 0) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        setenv("VENKORA_TEST_COMMANDS", "32772,57603,57665", 1);  // optimize, save, exit
-        execl(VENKORA_PROGRAM, VENKORA_PROGRAM, file.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
     const int status = WaitFor(child, 30);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QtTest/QTest>
 
 #include <cmath>
 #include <functional>
@@ -203,6 +204,41 @@ TEST_F(COptimierenDlgTest, LaidOutInDialogUnitsWithOkFirst) {
         Ok();
     });
     Show([this, ok] { EXPECT_EQ(dialog.focusWidget(), ok); });
+}
+
+TEST_F(COptimierenDlgTest, TabEntersARadioGroupAtItsCheckedButtonAndArrowsMoveWithinIt) {
+    store.WriteInt(kOptimizeSection, "Zeilenumbruch", 1);
+    store.WriteInt(kOptimizeSection, "Nur Leerzeilen", 1);
+    struct Row {
+        int range, before, entered, after;  // preset range; Tab from `before` lands on `entered`, then `after`
+        Qt::Key arrow;                      // moves to and checks `moved`
+        int moved;
+    };
+    // The same showing twice: the checked button decides, not the one that had the focus last.
+    for (const Row& row : {Row{1, 1011, 1004, 1019, Qt::Key_Left, 1003}, Row{1, 1011, 1004, 1019, Qt::Key_Left, 1003},
+                           Row{0, 1011, 1003, 1019, Qt::Key_Right, 1004}, Row{1, 1005, 1014, 1011, Qt::Key_Up, 1013}}) {
+        SCOPED_TRACE(row.entered);
+        dialog.options().bereich = row.range;
+        Show([&] {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            const auto focus = [this] { return dialog.focusWidget() ? dialog.focusWidget()->objectName().toInt() : 0; };
+            Get<QWidget>(row.before)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(&dialog, Qt::Key_Tab);
+            EXPECT_EQ(focus(), row.entered);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);  // the checked button stays checked
+            EXPECT_TRUE(Checked(row.entered));
+            QTest::keyClick(&dialog, Qt::Key_Tab);
+            EXPECT_EQ(focus(), row.after);
+            QTest::keyClick(&dialog, Qt::Key_Backtab);
+            EXPECT_EQ(focus(), row.entered);
+            QTest::keyClick(dialog.focusWidget(), row.arrow);
+            EXPECT_EQ(focus(), row.moved);
+            EXPECT_TRUE(Checked(row.moved));
+            dialog.hide();
+        });
+    }
 }
 
 }  // namespace
