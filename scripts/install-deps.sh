@@ -16,6 +16,7 @@ packages=(
   # "Courier" and "monospace" resolve to: the font tests must hold with them as without them.
   fonts-noto-mono fonts-urw-base35
   poppler-utils                     # PDF checks of printed output
+  xvfb                              # whole-program checks that need a real X server
 )
 
 missing=()
