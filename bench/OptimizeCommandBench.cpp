@@ -16,8 +16,8 @@
 #include "frame/CMainFrame.h"
 #include "optimizer/COptimierenDlg.h"
 #include "platform/Archive.h"
-#include "platform/CommandIds.h"
-#include "platform/MemoryProfileStore.h"
+#include "resources/CommandIds.h"
+#include "core/MemoryProfileStore.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "optimizer/OptimizeOptionKey.h"
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 
 namespace venkora {
 

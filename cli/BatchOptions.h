@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "optimizer/OptimizeOptions.h"
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

@@ -10,9 +10,9 @@
 
 #include "SignalHold.h"
 #include "optimizer/TextPasses.h"
-#include "platform/CodePage.h"
-#include "platform/FileReplacement.h"
-#include "platform/RegularFile.h"
+#include "core/CodePage.h"
+#include "core/FileReplacement.h"
+#include "core/RegularFile.h"
 
 namespace venkora {
 

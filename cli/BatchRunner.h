@@ -10,7 +10,7 @@
 
 #include "BatchOptions.h"
 #include "FileError.h"
-#include "platform/FileDescriptor.h"
+#include "core/FileDescriptor.h"
 
 namespace venkora {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileFailure.h"
+#include "core/FileFailure.h"
 
 namespace venkora {
 

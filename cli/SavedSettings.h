@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

@@ -12,7 +12,7 @@
 #include "BatchRunner.h"
 #include "FileError.h"
 #include "SavedSettings.h"
-#include "platform/FileDescriptor.h"
+#include "core/FileDescriptor.h"
 
 int main(int argc, char** argv) {
     using venkora::BatchOptions;

@@ -1,7 +1,7 @@
 #include "app/CQuendelDoc.h"
 
 #include "app/CQuendelView.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace venkora {
 

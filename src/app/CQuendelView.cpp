@@ -10,9 +10,9 @@
 #include "app/ViewSettings.h"
 #include "optimizer/TextPasses.h"
 #include "platform/CFrameWnd.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "platform/MessageBox.h"
-#include "platform/StringTable.h"
+#include "resources/StringTable.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace venkora {
 

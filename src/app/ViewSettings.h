@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "app/FontRecord.h"
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

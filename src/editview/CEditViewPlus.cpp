@@ -24,13 +24,13 @@
 
 #include "platform/ActionCmdUI.h"
 #include "platform/Archive.h"
-#include "platform/ArchiveException.h"
+#include "core/ArchiveException.h"
 #include "platform/CDocument.h"
-#include "platform/CommandIds.h"
-#include "platform/MemoryException.h"
+#include "resources/CommandIds.h"
+#include "core/MemoryException.h"
 #include "platform/MessageBox.h"
-#include "platform/StringTable.h"
-#include "platform/UserException.h"
+#include "resources/StringTable.h"
+#include "core/UserException.h"
 
 namespace venkora {
 

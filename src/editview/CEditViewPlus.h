@@ -12,8 +12,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/CodePage.h"
-#include "platform/CommandTarget.h"
+#include "core/CodePage.h"
+#include "core/CommandTarget.h"
 
 namespace venkora {
 

@@ -14,9 +14,9 @@
 #include <limits>
 
 #include "frame/LockKeyState.h"
-#include "platform/CommandIds.h"
-#include "platform/ProfileStore.h"
-#include "platform/StringTable.h"
+#include "resources/CommandIds.h"
+#include "core/ProfileStore.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "platform/CFrameWnd.h"
-#include "platform/WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
 class QLabel;
 

@@ -13,9 +13,9 @@
 #include <utility>
 
 #include "optimizer/OptimizeOptionKey.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "platform/MessageBox.h"
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "optimizer/OptimizeOptions.h"
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

@@ -4,7 +4,7 @@
 
 #include <QAction>
 
-#include "platform/CmdUI.h"
+#include "core/CmdUI.h"
 
 namespace venkora {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <variant>
 
-#include "platform/ArchiveException.h"
-#include "platform/FileReplacement.h"
-#include "platform/RegularFile.h"
-#include "platform/SystemErrorText.h"
+#include "core/ArchiveException.h"
+#include "core/FileReplacement.h"
+#include "core/RegularFile.h"
+#include "core/SystemErrorText.h"
 
 namespace venkora {
 

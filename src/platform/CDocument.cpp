@@ -5,11 +5,11 @@
 #include <new>
 
 #include "platform/Archive.h"
-#include "platform/ArchiveException.h"
-#include "platform/CommandIds.h"
-#include "platform/MemoryException.h"
+#include "core/ArchiveException.h"
+#include "resources/CommandIds.h"
+#include "core/MemoryException.h"
 #include "platform/MessageBox.h"
-#include "platform/UserException.h"
+#include "core/UserException.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {

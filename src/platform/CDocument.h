@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "platform/CommandTarget.h"
+#include "core/CommandTarget.h"
 
 class QWidget;
 

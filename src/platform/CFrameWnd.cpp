@@ -16,9 +16,9 @@
 #include "platform/ActionCmdUI.h"
 #include "platform/CDocument.h"
 #include "platform/CWinApp.h"
-#include "platform/CommandIds.h"
-#include "platform/RecentFileList.h"
-#include "platform/StringTable.h"
+#include "resources/CommandIds.h"
+#include "core/RecentFileList.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <span>
 
-#include "platform/CommandRouter.h"
-#include "platform/CommandTarget.h"
+#include "core/CommandRouter.h"
+#include "core/CommandTarget.h"
 
 class QLabel;
 class QMenu;

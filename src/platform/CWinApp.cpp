@@ -3,7 +3,7 @@
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CSingleDocTemplate.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "platform/QSettingsProfileStore.h"
 #include "platform/UserPrompts.h"
 

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "platform/CommandTarget.h"
-#include "platform/RecentFileList.h"
+#include "core/CommandTarget.h"
+#include "core/RecentFileList.h"
 
 namespace venkora {
 

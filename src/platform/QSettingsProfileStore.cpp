@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <variant>
 
-#include "platform/MemoryProfileStore.h"
-#include "platform/RegularFile.h"
+#include "core/MemoryProfileStore.h"
+#include "core/RegularFile.h"
 
 namespace venkora {
 

@@ -17,8 +17,8 @@
 
 #include <optional>
 
-#include "platform/FileFailure.h"
-#include "platform/ProfileStore.h"
+#include "core/FileFailure.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

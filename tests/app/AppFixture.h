@@ -21,7 +21,7 @@
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "frame/CMainFrame.h"
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 #include "platform/MessageBox.h"
 #include "platform/UserPrompts.h"
 

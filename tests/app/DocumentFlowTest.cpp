@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "AppFixture.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace venkora::test {
 namespace {

@@ -13,8 +13,8 @@
 #include <cstdint>
 
 #include "AppFixture.h"
-#include "platform/CommandIds.h"
-#include "platform/WindowPlacement.h"
+#include "resources/CommandIds.h"
+#include "core/WindowPlacement.h"
 
 namespace venkora::test {
 namespace {

@@ -11,7 +11,7 @@
 #include "app/CSetTabStops.h"
 #include "app/ViewSettings.h"
 #include "platform/ActionCmdUI.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace venkora::test {
 namespace {

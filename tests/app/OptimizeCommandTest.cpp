@@ -4,7 +4,7 @@
 #include "AppFixture.h"
 #include "optimizer/COptimierenDlg.h"
 #include "optimizer/TextPasses.h"
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace venkora::test {
 namespace {

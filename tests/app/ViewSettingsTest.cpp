@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/ViewSettings.h"
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 
 namespace venkora {
 namespace {

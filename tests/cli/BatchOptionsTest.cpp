@@ -12,7 +12,7 @@
 
 #include "BatchOptions.h"
 #include "optimizer/OptimizeOptionKey.h"
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 
 namespace venkora {
 namespace {

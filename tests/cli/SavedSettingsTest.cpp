@@ -14,7 +14,7 @@
 #include "TemporaryDirectory.h"
 #include "optimizer/OptimizeOptionKey.h"
 #include "optimizer/TextPasses.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "platform/QSettingsProfileStore.h"
 
 namespace {

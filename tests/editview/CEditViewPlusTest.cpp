@@ -16,7 +16,7 @@
 #include <string>
 
 #include "EditViewFixture.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace venkora::test {
 namespace {

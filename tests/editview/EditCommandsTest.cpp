@@ -11,8 +11,8 @@
 #include <string>
 
 #include "EditViewFixture.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
+#include "resources/CommandIds.h"
+#include "core/CommandRouter.h"
 
 namespace venkora::test {
 namespace {

@@ -16,8 +16,8 @@
 #include <string>
 
 #include "EditViewFixture.h"
-#include "platform/ArchiveException.h"
-#include "platform/UserException.h"
+#include "core/ArchiveException.h"
+#include "core/UserException.h"
 
 namespace venkora::test {
 namespace {

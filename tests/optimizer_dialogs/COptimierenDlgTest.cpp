@@ -16,7 +16,7 @@
 
 #include "optimizer/COptimierenDlg.h"
 #include "optimizer/OptimizeOptionKey.h"
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 #include "platform/MessageBox.h"
 
 namespace venkora::test {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/CmdUI.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
-#include "platform/CommandTarget.h"
+#include "core/CmdUI.h"
+#include "resources/CommandIds.h"
+#include "core/CommandRouter.h"
+#include "core/CommandTarget.h"
 
 namespace venkora {
 namespace {

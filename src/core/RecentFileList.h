@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

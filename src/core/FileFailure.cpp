@@ -1,8 +1,8 @@
-#include "platform/FileFailure.h"
+#include "core/FileFailure.h"
 
 #include <cerrno>
 
-#include "platform/SystemErrorText.h"
+#include "core/SystemErrorText.h"
 
 namespace venkora {
 

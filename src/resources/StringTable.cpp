@@ -1,9 +1,9 @@
-#include "platform/StringTable.h"
+#include "resources/StringTable.h"
 
 #include <algorithm>
 #include <array>
 
-#include "platform/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace venkora {
 

@@ -1,4 +1,4 @@
-#include "platform/RecentFileList.h"
+#include "core/RecentFileList.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 
 #include <utility>
 

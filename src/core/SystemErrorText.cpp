@@ -1,4 +1,4 @@
-#include "platform/SystemErrorText.h"
+#include "core/SystemErrorText.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "platform/CommandRouter.h"
+#include "core/CommandRouter.h"
 
 namespace venkora {
 

@@ -1,4 +1,4 @@
-#include "platform/FileReplacement.h"
+#include "core/FileReplacement.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <utility>
 #include <variant>
 
-#include "platform/FileDescriptor.h"
-#include "platform/SystemErrorText.h"
+#include "core/FileDescriptor.h"
+#include "core/SystemErrorText.h"
 
 namespace venkora {
 

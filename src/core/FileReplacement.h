@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileFailure.h"
-#include "platform/RegularFile.h"
+#include "core/FileFailure.h"
+#include "core/RegularFile.h"
 
 namespace venkora {
 

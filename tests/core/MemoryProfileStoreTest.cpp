@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/MemoryProfileStore.h"
+#include "core/MemoryProfileStore.h"
 
 namespace venkora {
 namespace {

@@ -16,7 +16,7 @@
 #include <span>
 #include <type_traits>
 
-#include "platform/CmdUI.h"
+#include "core/CmdUI.h"
 
 namespace venkora {
 

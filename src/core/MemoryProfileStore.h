@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 namespace venkora {
 

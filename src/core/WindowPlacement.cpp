@@ -1,4 +1,4 @@
-#include "platform/WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
 #include <array>
 #include <limits>

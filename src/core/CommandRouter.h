@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CmdUI.h"
-#include "platform/CommandTarget.h"
+#include "core/CmdUI.h"
+#include "core/CommandTarget.h"
 
 namespace venkora {
 

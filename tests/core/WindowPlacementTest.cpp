@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
 namespace venkora {
 namespace {

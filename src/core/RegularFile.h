@@ -14,8 +14,8 @@
 #include <string>
 #include <variant>
 
-#include "platform/FileDescriptor.h"
-#include "platform/FileFailure.h"
+#include "core/FileDescriptor.h"
+#include "core/FileFailure.h"
 
 namespace venkora {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
-#include "platform/CommandIds.h"
-#include "platform/StringTable.h"
+#include "core/CodePage.h"
+#include "resources/CommandIds.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/CommandTarget.h"
+#include "core/CommandTarget.h"
 
 namespace venkora {
 

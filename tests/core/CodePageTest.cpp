@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace venkora {
 namespace {

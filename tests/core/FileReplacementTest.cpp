@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "TemporaryDirectory.h"
-#include "platform/FileReplacement.h"
-#include "platform/RegularFile.h"
+#include "core/FileReplacement.h"
+#include "core/RegularFile.h"
 
 namespace venkora {
 namespace {

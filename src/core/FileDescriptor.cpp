@@ -1,4 +1,4 @@
-#include "platform/FileDescriptor.h"
+#include "core/FileDescriptor.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

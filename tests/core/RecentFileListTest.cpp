@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/MemoryProfileStore.h"
-#include "platform/RecentFileList.h"
+#include "core/MemoryProfileStore.h"
+#include "core/RecentFileList.h"
 
 namespace venkora {
 namespace {
