@@ -3,15 +3,18 @@
 #include <QFile>
 
 #include "platform/QSettingsProfileStore.h"
+#include "platform/QtText.h"
+#include "resources/CommandTable.h"
 
 namespace venkora {
 
 SavedSettings::Loaded SavedSettings::Load() {
-    auto store = std::make_unique<QSettingsProfileStore>();
+    const QString path = QSettingsProfileStore::UserFilePath(QtText(kCompanyName), QtText(kProgramName));
+    auto store = std::make_unique<QSettingsProfileStore>(path);
     Loaded loaded;
     if (const auto& failure = store->readFailure()) {
         loaded.warning = "Warnung: Die gespeicherten Einstellungen in „" +
-                         QFile::encodeName(QSettingsProfileStore::UserFilePath()).toStdString() +
+                         QFile::encodeName(path).toStdString() +
                          "“ können nicht gelesen werden (" + failure->text() +
                          "); es gelten die Vorgaben.";
     }

@@ -17,8 +17,6 @@
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Venkora"));
-    QApplication::setOrganizationName(QStringLiteral("talberg"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/venkora.svg")));
     // Qt's own dialogs and buttons speak German.
     QTranslator qtTexts;

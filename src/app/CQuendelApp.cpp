@@ -8,10 +8,11 @@
 #include "frame/CMainFrame.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/MessageBox.h"
+#include "resources/CommandTable.h"
 
 namespace venkora {
 
-CQuendelApp::CQuendelApp(std::vector<std::string> arguments) {
+CQuendelApp::CQuendelApp(std::vector<std::string> arguments) : CWinApp(kCompanyName, kProgramName) {
     std::vector<std::string_view> views(arguments.begin(), arguments.end());
     commandLine_ = CommandLineInfo::Parse(views);
 }

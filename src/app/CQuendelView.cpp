@@ -12,18 +12,11 @@
 #include "platform/CFrameWnd.h"
 #include "resources/CommandIds.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "resources/StringTable.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {
-
-namespace {
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
 
 CQuendelView::CQuendelView(ProfileStore& profile, QWidget* parent)
     : CEditViewPlus(parent), optimizeDialog_(profile) {}
@@ -66,9 +59,9 @@ void CQuendelView::OnOptimize() {
     // the code page cannot hold matches nothing.
     OptimizeOptions run = options;
     if (!run.bendefZeichen.empty()) run.bendefZeichen = codePage().Encode(run.bendefZeichen).value_or("");
-    OptimizeTextPasses(working, run, [this](std::string_view status) { ShowStatus(Text(status)); });
+    OptimizeTextPasses(working, run, [this](std::string_view status) { ShowStatus(QtText(status)); });
 
-    const QString idle = Text(StringTable::Prompt(kIdsIdleMessage));
+    const QString idle = QtText(StringTable::Prompt(kIdsIdleMessage));
     if (GetTextLength() - (end - start) + working.size() > kTextLimit) {
         ShowMessageBox(QStringLiteral("Der Text wäre danach länger als 1.048.575 Bytes und passt nicht in "
                                       "das Dokument. Der Text bleibt unverändert."),
@@ -127,10 +120,7 @@ void CQuendelView::OnDisplayFont() {
     QApplication::restoreOverrideCursor();
 }
 
-void CQuendelView::OnSelectAllText() {
-    SetSelection(0, -1);
-    SendScintilla(SCI_SCROLLCARET);
-}
+void CQuendelView::OnSelectAllText() { OnEditSelectAll(); }
 
 const CommandTarget::Map& CQuendelView::CommandMap() {
     static constexpr Entry kEntries[] = {

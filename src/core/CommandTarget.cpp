@@ -10,7 +10,8 @@ const CommandTarget::Map& CommandTarget::CommandMap() {
 const CommandTarget::Entry* CommandTarget::Find(unsigned id, bool wantHandler) const {
     for (const Map* map = &GetCommandMap(); map != nullptr; map = map->base) {
         for (const Entry& entry : map->entries) {
-            if (entry.id == id && (wantHandler ? entry.handler != nullptr : entry.update != nullptr)) {
+            const bool covers = entry.first <= id && id <= entry.last;
+            if (covers && (wantHandler ? entry.handler != nullptr : entry.update != nullptr)) {
                 return &entry;
             }
         }
@@ -23,7 +24,7 @@ bool CommandTarget::HasHandler(unsigned id) const { return Find(id, true) != nul
 bool CommandTarget::RunHandler(unsigned id) {
     const Entry* entry = Find(id, true);
     if (!entry) return false;
-    entry->handler(*this);
+    entry->handler(*this, id);
     return true;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // An object that commands can be routed to. Each class that handles commands keeps one static
-// table: command id -> handler, command id -> enabling rule; the table names the table of the
-// base class, so a derived class handles its own commands first and its base's after them.
+// table: command id (or a range of ids) -> handler, command id -> enabling rule; the table names
+// the table of the base class, so a derived class handles its own commands first and its base's
+// after them. A handler takes no argument, or the id of the command it carries out.
 //
 //   const CommandTarget::Map& MyView::CommandMap() {
 //       static constexpr Entry kEntries[] = {
 //           OnCommand<&MyView::OnEditUndo>(kIdEditUndo),
 //           OnUpdate<&MyView::OnUpdateEditUndo>(kIdEditUndo),
+//           OnCommandRange<&MyView::OnOpenRecent>(kIdFirst, kIdLast),  // void OnOpenRecent(unsigned id)
 //       };
 //       static const Map map{&Base::CommandMap(), kEntries};
 //       return map;
@@ -22,11 +24,12 @@ namespace venkora {
 
 class CommandTarget {
 public:
-    using Handler = void (*)(CommandTarget&);
+    using Handler = void (*)(CommandTarget&, unsigned id);
     using UpdateRule = void (*)(CommandTarget&, CmdUI&);
 
     struct Entry {
-        unsigned id;
+        unsigned first;     // the ids first ... last
+        unsigned last;
         Handler handler;    // nullptr in an enabling-rule entry
         UpdateRule update;  // nullptr in a handler entry
     };
@@ -52,11 +55,19 @@ public:
 protected:
     template <auto Method>
     static constexpr Entry OnCommand(unsigned id) {
-        return {id, &CallHandler<Method>, nullptr};
+        return {id, id, &CallHandler<Method>, nullptr};
+    }
+    template <auto Method>
+    static constexpr Entry OnCommandRange(unsigned first, unsigned last) {
+        return {first, last, &CallHandler<Method>, nullptr};
     }
     template <auto Method>
     static constexpr Entry OnUpdate(unsigned id) {
-        return {id, nullptr, &CallUpdate<Method>};
+        return {id, id, nullptr, &CallUpdate<Method>};
+    }
+    template <auto Method>
+    static constexpr Entry OnUpdateRange(unsigned first, unsigned last) {
+        return {first, last, nullptr, &CallUpdate<Method>};
     }
 
 private:
@@ -68,9 +79,13 @@ private:
     };
 
     template <auto Method>
-    static void CallHandler(CommandTarget& target) {
+    static void CallHandler(CommandTarget& target, [[maybe_unused]] unsigned id) {
         using C = typename ClassOf<decltype(Method)>::type;
-        (static_cast<C&>(target).*Method)();
+        if constexpr (std::is_invocable_v<decltype(Method), C&, unsigned>) {
+            (static_cast<C&>(target).*Method)(id);
+        } else {
+            (static_cast<C&>(target).*Method)();
+        }
     }
     template <auto Method>
     static void CallUpdate(CommandTarget& target, CmdUI& ui) {

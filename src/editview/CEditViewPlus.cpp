@@ -29,6 +29,7 @@
 #include "resources/CommandIds.h"
 #include "core/MemoryException.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "resources/StringTable.h"
 #include "core/UserException.h"
 
@@ -255,9 +256,7 @@ void CEditViewPlus::SerializeRawText(Archive& archive) {
     }
     const std::uint64_t length = archive.FileLength();
     if (length > kTextLimit) {
-        const std::string_view message = StringTable::Find(kIdsFileTooLarge).value_or("");
-        ShowMessageBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-                       this);
+        ShowMessageBox(QtText(StringTable::Find(kIdsFileTooLarge).value_or("")), this);
         throw UserException();
     }
     ReadTextFromArchive(archive, static_cast<std::size_t>(length));

@@ -1,7 +1,6 @@
 #include "frame/CMainFrame.h"
 
 #include <QDragEnterEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -14,82 +13,15 @@
 #include <limits>
 
 #include "frame/LockKeyState.h"
+#include "platform/QtText.h"
 #include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
 #include "core/ProfileStore.h"
 #include "resources/StringTable.h"
 
 namespace venkora {
 
 namespace {
-
-using Item = CFrameWnd::MenuItem;
-
-constexpr Item kFileMenu[] = {
-    {kIdFileNew, "&Neu\tStrg+N"},
-    {kIdFileOpen, "Ö&ffnen...\tStrg+O"},
-    {kIdFileSave, "S&peichern\tStrg+S"},
-    {kIdFileSaveAs, "Speichern &unter..."},
-    {0, nullptr},
-    {kIdFilePrint, "&Drucken...\tStrg+P"},
-    {kIdFilePrintPreview, "Sei&tenansicht"},
-    {kIdFilePrintSetup, "Drucker&einrichtung..."},
-    {0, nullptr},
-    {kIdFileMruFirst, "Letzte Datei"},
-    {0, nullptr},
-    {kIdAppExit, "&Beenden"},
-};
-constexpr Item kEditMenu[] = {
-    {kIdEditUndo, "&Rückgängig\tStrg+Z"},
-    {0, nullptr},
-    {kIdOptimize, "&Optimieren..."},
-    {0, nullptr},
-    {kIdEditCut, "&Ausschneiden\tStrg+X"},
-    {kIdEditCopy, "&Kopieren\tStrg+C"},
-    {kIdEditPaste, "E&infügen\tStrg+V"},
-    {0, nullptr},
-    {kIdSelectAllText, "Alles &markieren"},
-};
-constexpr Item kViewMenu[] = {
-    {kIdToggleWordWrap, "&Zeilenumbruch"},
-    {0, nullptr},
-    {kIdViewToolbar, "&Symbolleiste"},
-    {kIdViewStatusBar, "S&tatusleiste"},
-    {0, nullptr},
-    {kIdTabLength, "Tab &Länge..."},
-    {kIdDisplayFont, "S&chriftart..."},
-};
-constexpr Item kHelpMenu[] = {
-    {kIdAppAbout, "Inf&o über Venkora..."},
-};
-constexpr CFrameWnd::Popup kMenuBar[] = {
-    {"&Datei", kFileMenu},
-    {"&Bearbeiten", kEditMenu},
-    {"&Ansicht", kViewMenu},
-    {"&?", kHelpMenu},
-};
-
-// F6 and Shift+F6 (next and previous pane) have no pane to go to and are left out.
-constexpr CFrameWnd::Accelerator kAccelerators[] = {
-    {Qt::CTRL | Qt::Key_N, kIdFileNew},       {Qt::CTRL | Qt::Key_O, kIdFileOpen},
-    {Qt::CTRL | Qt::Key_S, kIdFileSave},      {Qt::CTRL | Qt::Key_P, kIdFilePrint},
-    {Qt::CTRL | Qt::Key_Z, kIdEditUndo},      {Qt::CTRL | Qt::Key_X, kIdEditCut},
-    {Qt::CTRL | Qt::Key_C, kIdEditCopy},      {Qt::CTRL | Qt::Key_V, kIdEditPaste},
-    {Qt::ALT | Qt::Key_Backspace, kIdEditUndo}, {Qt::SHIFT | Qt::Key_Delete, kIdEditCut},
-    {Qt::CTRL | Qt::Key_Insert, kIdEditCopy}, {Qt::SHIFT | Qt::Key_Insert, kIdEditPaste},
-};
-
-constexpr unsigned kToolBar[] = {
-    kIdFileNew, kIdFileOpen, kIdFileSave, 0, kIdEditUndo, 0, kIdEditCut, kIdEditCopy,
-    kIdEditPaste, 0, kIdOptimize, 0, kIdFilePrint, 0, kIdAppAbout,
-};
-
-constexpr std::pair<unsigned, const char*> kIcons[] = {
-    {kIdFileNew, ":/icons/new.svg"},       {kIdFileOpen, ":/icons/open.svg"},
-    {kIdFileSave, ":/icons/save.svg"},     {kIdEditUndo, ":/icons/undo.svg"},
-    {kIdEditCut, ":/icons/cut.svg"},       {kIdEditCopy, ":/icons/copy.svg"},
-    {kIdEditPaste, ":/icons/paste.svg"},   {kIdOptimize, ":/icons/optimize.svg"},
-    {kIdFilePrint, ":/icons/print.svg"},   {kIdAppAbout, ":/icons/about.svg"},
-};
 
 constexpr unsigned kIndicatorIds[3] = {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScroll};
 
@@ -102,10 +34,6 @@ constexpr std::uint32_t kShowMaximized = 3;
 constexpr std::string_view kSettings = "Einstellungen";
 constexpr std::string_view kPlacementKey = "FensterPos";
 constexpr std::string_view kBarSection = "StatusBars";
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The stored normal rectangle as a widget geometry. Stored numbers may be anything; computed in
 // 64 bits and held to what a widget takes (positions and sizes within QWIDGETSIZE_MAX), so that
@@ -129,15 +57,15 @@ std::int32_t EndOf(int start, int length) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(ProfileStore& profile) : profile_(profile) {
-    BuildMenuBar(kMenuBar);
-    AddAccelerators(kAccelerators);
-    QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), kToolBar);
-    for (const auto& [id, file] : kIcons) ActionFor(id)->setIcon(QIcon(QString::fromUtf8(file)));
+CMainFrame::CMainFrame(ProfileStore& profile)
+    : CFrameWnd(CommandRows(), QtText(StringTable::Prompt(kIdsIdleMessage))), profile_(profile) {
+    BuildMenuBar(MainMenu());
+    AddAccelerators();
+    QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), MainToolBar());
     toolBar->setIconSize(QSize(16, 16));
     statusBar()->setObjectName(QStringLiteral("Statusleiste"));
     for (int i = 0; i < 3; ++i) {
-        const QString text = Text(StringTable::Prompt(kIndicatorIds[i]));
+        const QString text = QtText(StringTable::Prompt(kIndicatorIds[i]));
         indicators_[i] = new QLabel(this);
         indicators_[i]->setObjectName(text);
         indicators_[i]->setMinimumWidth(indicators_[i]->fontMetrics().horizontalAdvance(text) + 8);
@@ -156,7 +84,7 @@ void CMainFrame::OnIdleUpdate() {
     const std::optional<LockKeyState> locks = LockKeyState::Read();
     const bool on[3] = {locks && locks->capsLock, locks && locks->numLock, locks && locks->scrollLock};
     for (int i = 0; i < 3; ++i) {
-        const QString text = on[i] ? Text(StringTable::Prompt(kIndicatorIds[i])) : QString();
+        const QString text = on[i] ? QtText(StringTable::Prompt(kIndicatorIds[i])) : QString();
         if (indicators_[i]->text() != text) indicators_[i]->setText(text);
     }
 }

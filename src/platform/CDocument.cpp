@@ -6,7 +6,7 @@
 
 #include "platform/Archive.h"
 #include "core/ArchiveException.h"
-#include "resources/CommandIds.h"
+#include "core/StandardIds.h"
 #include "core/MemoryException.h"
 #include "platform/MessageBox.h"
 #include "core/UserException.h"

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,12 +15,11 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "core/RecentFileList.h"
+#include "core/StandardIds.h"
 #include "platform/ActionCmdUI.h"
 #include "platform/CDocument.h"
-#include "platform/CWinApp.h"
-#include "resources/CommandIds.h"
-#include "core/RecentFileList.h"
-#include "resources/StringTable.h"
+#include "platform/QtText.h"
 
 namespace venkora {
 
@@ -26,14 +27,25 @@ namespace {
 
 constexpr const char* kCommandId = "venkoraCommandId";
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString IdleText() { return Text(StringTable::Prompt(kIdsIdleMessage)); }
-
 unsigned CommandIdOf(const QAction* action) {
     return action->property(kCommandId).toUInt();
+}
+
+QKeyCombination KeysOf(const KeyChord& chord) {
+    Qt::KeyboardModifiers modifiers;
+    if (chord.modifiers & KeyChord::kShift) modifiers |= Qt::ShiftModifier;
+    if (chord.modifiers & KeyChord::kCtrl) modifiers |= Qt::ControlModifier;
+    if (chord.modifiers & KeyChord::kAlt) modifiers |= Qt::AltModifier;
+    Qt::Key key = static_cast<Qt::Key>(chord.key);  // letters and digits are their ASCII codes
+    switch (chord.key) {
+        case KeyChord::kInsert: key = Qt::Key_Insert; break;
+        case KeyChord::kDelete: key = Qt::Key_Delete; break;
+        case KeyChord::kBackspace: key = Qt::Key_Backspace; break;
+        default:
+            if (chord.key >= KeyChord::kF1) key = static_cast<Qt::Key>(Qt::Key_F1 + (chord.key - KeyChord::kF1));
+            break;
+    }
+    return QKeyCombination(modifiers, key);
 }
 
 // A recent file as a menu entry: "&1 ~/Briefe/brief.txt", ampersands doubled.
@@ -48,8 +60,9 @@ QString RecentEntryText(int index, const QString& path) {
 
 }  // namespace
 
-CFrameWnd::CFrameWnd() {
-    messagePane_ = new QLabel(IdleText(), this);
+CFrameWnd::CFrameWnd(std::span<const CommandRow> commands, QString idleText)
+    : commands_(commands), idleText_(std::move(idleText)) {
+    messagePane_ = new QLabel(idleText_, this);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(messagePane_, 1);
     qApp->installEventFilter(this);
@@ -69,8 +82,9 @@ void CFrameWnd::SetView(QWidget* view, CommandTarget* viewTarget, CDocument* doc
     OnUpdateFrameTitle();
 }
 
-void CFrameWnd::SetApplication(CWinApp* app) {
+void CFrameWnd::SetApplication(CommandTarget* app, const RecentFileList* recentFiles) {
     app_ = app;
+    recentFiles_ = recentFiles;
     UpdateChain();
 }
 
@@ -91,9 +105,11 @@ QAction* CFrameWnd::ActionFor(unsigned id) const {
 QAction* CFrameWnd::MakeAction(unsigned id, const QString& text) {
     auto* action = new QAction(text, this);
     action->setProperty(kCommandId, id);
-    action->setStatusTip(Text(StringTable::Prompt(id)));
-    const std::string_view tooltip = StringTable::Tooltip(id);
-    if (!tooltip.empty()) action->setToolTip(Text(tooltip));
+    if (const CommandRow* row = FindCommandRow(commands_, id)) {
+        action->setStatusTip(QtText(row->prompt));
+        if (!row->tooltip.empty()) action->setToolTip(QtText(row->tooltip));
+        if (!row->icon.empty()) action->setIcon(QIcon(QtText(row->icon)));
+    }
     connect(action, &QAction::triggered, this, [this, id] {
         router_.Execute(id);
         ScheduleIdleUpdate();
@@ -101,35 +117,44 @@ QAction* CFrameWnd::MakeAction(unsigned id, const QString& text) {
     return action;
 }
 
-void CFrameWnd::BuildMenuBar(std::span<const Popup> popups) {
-    for (const Popup& popup : popups) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.title));
-        for (const MenuItem& item : popup.items) {
-            if (item.id == 0) {
+QAction* CFrameWnd::ActionOrNew(unsigned id) {
+    if (QAction* action = ActionFor(id)) return action;
+    const CommandRow* row = FindCommandRow(commands_, id);
+    QAction* action = MakeAction(id, row ? QString::fromStdString(row->MenuItemText()) : QString());
+    actions_.emplace(id, action);
+    return action;
+}
+
+void CFrameWnd::BuildMenuBar(std::span<const MenuPopup> popups) {
+    for (const MenuPopup& popup : popups) {
+        QMenu* menu = menuBar()->addMenu(QtText(popup.title));
+        for (const unsigned id : popup.ids) {
+            if (id == 0) {
                 menu->addSeparator();
-                continue;
+            } else {
+                menu->addAction(ActionOrNew(id));
             }
-            QAction* action = MakeAction(item.id, QString::fromUtf8(item.text));
-            actions_.emplace(item.id, action);
-            menu->addAction(action);
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
             OnInitMenu(menu);
             UpdateMenu(menu);
         });
-        connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(IdleText()); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(idleText_); });
     }
 }
 
-void CFrameWnd::AddAccelerators(std::span<const Accelerator> accelerators) {
-    for (const Accelerator& accelerator : accelerators) {
-        auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const unsigned id = accelerator.id;
-        connect(shortcut, &QShortcut::activated, this, [this, id] {
-            router_.Execute(id);
-            ScheduleIdleUpdate();
-        });
+void CFrameWnd::AddAccelerators() {
+    for (const CommandRow& row : commands_) {
+        for (const KeyChord& chord : {row.key, row.alternateKey}) {
+            if (chord.IsNone()) continue;
+            auto* shortcut = new QShortcut(QKeySequence(KeysOf(chord)), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            const unsigned id = row.id;
+            connect(shortcut, &QShortcut::activated, this, [this, id] {
+                router_.Execute(id);
+                ScheduleIdleUpdate();
+            });
+        }
     }
 }
 
@@ -144,12 +169,7 @@ QToolBar* CFrameWnd::BuildToolBar(const QString& objectName, std::span<const uns
             toolBar_->addSeparator();
             continue;
         }
-        QAction* action = ActionFor(id);
-        if (!action) {
-            action = MakeAction(id, Text(StringTable::Tooltip(id)));
-            actions_.emplace(id, action);
-        }
-        toolBar_->addAction(action);
+        toolBar_->addAction(ActionOrNew(id));
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
     return toolBar_;
@@ -198,7 +218,7 @@ void CFrameWnd::FillRecentFiles(QMenu* menu) {
             following = i + 1 < actions.size() ? actions[i + 1] : nullptr;
         }
     }
-    if (!first || !app_) return;
+    if (!first || !recentFiles_) return;
     for (QAction* action : actions) {
         const unsigned id = CommandIdOf(action);
         if (id >= kIdFileMruFirst && id <= kIdFileMruLast) {
@@ -206,10 +226,11 @@ void CFrameWnd::FillRecentFiles(QMenu* menu) {
             if (action != ActionFor(kIdFileMruFirst)) action->deleteLater();
         }
     }
-    const std::vector<std::string>& entries = app_->recentFiles().entries();
+    const std::vector<std::string>& entries = recentFiles_->entries();
     if (entries.empty()) {
         QAction* placeholder = ActionFor(kIdFileMruFirst);
-        placeholder->setText(QStringLiteral("Letzte Datei"));
+        const CommandRow* row = FindCommandRow(commands_, kIdFileMruFirst);
+        placeholder->setText(row ? QtText(row->menuText) : QString());
         menu->insertAction(following, placeholder);
         return;
     }
@@ -232,13 +253,13 @@ QString CFrameWnd::MessageText() const { return messagePane_->text(); }
 
 void CFrameWnd::OnUpdateFrameTitle() {
     if (!document_) return;
-    setWindowTitle(document_->GetTitle() + QStringLiteral(" - ") + Text(StringTable::Prompt(kIdsAppTitle)));
+    setWindowTitle(document_->GetTitle() + QStringLiteral(" - ") + QCoreApplication::applicationName());
 }
 
 bool CFrameWnd::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        SetMessageText(tip.isEmpty() ? IdleText() : tip);
+        SetMessageText(tip.isEmpty() ? idleText_ : tip);
         return true;
     }
     return QMainWindow::event(event);

@@ -1,8 +1,9 @@
 #pragma once
-// The main window base: menus, accelerators and toolbar actions that carry command ids, the
-// routing of those commands along view, document, frame and application, the enabling rules
-// asked when a menu opens and when the program falls idle, the message pane of the status line
-// with its prompts, and the window title that follows the document.
+// The main window base: menus, accelerators and toolbar actions built from command rows (each
+// action carries its command id), the routing of those commands along view, document, frame and
+// application, the enabling rules asked when a menu opens and when the program falls idle, the
+// message pane of the status line with its prompts, the recent files in the menu, and the window
+// title that follows the document ("TITLE - PROGRAM", the program being the application's name).
 
 #include <QMainWindow>
 
@@ -10,6 +11,7 @@
 #include <span>
 
 #include "core/CommandRouter.h"
+#include "core/CommandRow.h"
 #include "core/CommandTarget.h"
 
 class QLabel;
@@ -19,33 +21,23 @@ class QToolBar;
 namespace venkora {
 
 class CDocument;
-class CWinApp;
+class RecentFileList;
 
 class CFrameWnd : public QMainWindow, public CommandTarget {
     Q_OBJECT
 
 public:
-    // One menu entry: a command id and its text ("&Neu\tStrg+N"); id 0 is a separator.
-    struct MenuItem {
-        unsigned id;
-        const char* text;
-    };
-    struct Popup {
-        const char* title;
-        std::span<const MenuItem> items;
-    };
-    struct Accelerator {
-        QKeyCombination keys;
-        unsigned id;
-    };
-
-    CFrameWnd();
+    // `commands` (borrowed, living as long as the program) give every command its menu text,
+    // keys, toolbar image, prompt and tooltip; `idleText` is the message pane's text when
+    // nothing else is shown.
+    CFrameWnd(std::span<const CommandRow> commands, QString idleText);
     ~CFrameWnd() override;
 
     // The view that fills the window (with its command target) and its document.
     void SetView(QWidget* view, CommandTarget* viewTarget, CDocument* document);
     QWidget* GetActiveView() const { return view_; }
-    void SetApplication(CWinApp* app);
+    // The application, last on the command route, and its recent files (both borrowed).
+    void SetApplication(CommandTarget* app, const RecentFileList* recentFiles);
 
     CommandRouter& router() { return router_; }
     // The action that stands for a command in the menus and the toolbar.
@@ -72,9 +64,10 @@ signals:
     void messageTextChanged(const QString& text);
 
 protected:
-    void BuildMenuBar(std::span<const Popup> popups);
-    void AddAccelerators(std::span<const Accelerator> accelerators);
-    // A toolbar of the given actions (id 0 = separator).
+    void BuildMenuBar(std::span<const MenuPopup> popups);
+    // A shortcut of the window for every key of the command rows.
+    void AddAccelerators();
+    // A toolbar of the given commands (id 0 = separator) with their images and tooltips.
     QToolBar* BuildToolBar(const QString& objectName, std::span<const unsigned> ids);
     // Called before the status panes of derived frames are asked (on idle).
     virtual void OnIdleUpdate() {}
@@ -91,15 +84,19 @@ protected:
 
 private:
     QAction* MakeAction(unsigned id, const QString& text);
+    QAction* ActionOrNew(unsigned id);
     void ScheduleIdleUpdate();
     void UpdateChain();
     void FillRecentFiles(QMenu* menu);
 
+    std::span<const CommandRow> commands_;
+    QString idleText_;
     CommandRouter router_;
     QWidget* view_ = nullptr;
     CommandTarget* viewTarget_ = nullptr;
     CDocument* document_ = nullptr;
-    CWinApp* app_ = nullptr;
+    CommandTarget* app_ = nullptr;
+    const RecentFileList* recentFiles_ = nullptr;
     QLabel* messagePane_ = nullptr;
     std::map<unsigned, QAction*> actions_;
     bool idleUpdatePending_ = false;

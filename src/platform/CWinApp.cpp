@@ -1,15 +1,22 @@
 #include "platform/CWinApp.h"
 
+#include <QCoreApplication>
+
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CSingleDocTemplate.h"
-#include "resources/CommandIds.h"
+#include "platform/QtText.h"
+#include "core/StandardIds.h"
 #include "platform/QSettingsProfileStore.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {
 
-CWinApp::CWinApp() = default;
+CWinApp::CWinApp(std::string_view company, std::string_view program)
+    : company_(QtText(company)), program_(QtText(program)) {
+    QCoreApplication::setOrganizationName(company_);
+    QCoreApplication::setApplicationName(program_);
+}
 
 CWinApp::~CWinApp() = default;
 
@@ -19,7 +26,10 @@ int CWinApp::ExitInstance() {
 }
 
 void CWinApp::SetRegistryKey() {
-    if (!profile_) profile_ = std::make_unique<QSettingsProfileStore>();
+    if (!profile_) {
+        profile_ = std::make_unique<QSettingsProfileStore>(
+            QSettingsProfileStore::UserFilePath(company_, program_));
+    }
 }
 
 void CWinApp::SetProfileStore(std::unique_ptr<ProfileStore> store) { profile_ = std::move(store); }
@@ -38,7 +48,7 @@ CDocument* CWinApp::OpenDocumentFile(const QString* path) {
     if (document && firstUse) {
         document->SetFileUsedHandler(
             [this](const QString& file) { recentFiles_.Add(file.toStdString()); });
-        GetMainWnd()->SetApplication(this);
+        GetMainWnd()->SetApplication(this, &recentFiles_);
     }
     if (document && path) recentFiles_.Add(document->GetPathName().toStdString());
     return document;
@@ -55,7 +65,8 @@ void CWinApp::OnAppExit() {
     if (CFrameWnd* frame = GetMainWnd()) frame->close();
 }
 
-void CWinApp::OpenRecentFile(std::size_t index) {
+void CWinApp::OnOpenRecentFile(unsigned id) {
+    const std::size_t index = id - kIdFileMruFirst;
     const std::vector<std::string>& entries = recentFiles_.entries();
     if (index >= entries.size()) return;
     const QString path = QString::fromStdString(entries[index]);
@@ -68,18 +79,15 @@ void CWinApp::OnUpdateRecentFileMenu(CmdUI& ui) {
 }
 
 const CommandTarget::Map& CWinApp::CommandMap() {
+    // One command id per entry the list holds.
+    constexpr unsigned kLastRecentFile =
+        kIdFileMruFirst + static_cast<unsigned>(RecentFileList::kMaxEntries) - 1;
     static constexpr Entry kEntries[] = {
         OnCommand<&CWinApp::OnFileNew>(kIdFileNew),
         OnCommand<&CWinApp::OnFileOpen>(kIdFileOpen),
         OnCommand<&CWinApp::OnAppExit>(kIdAppExit),
-        OnCommand<&CWinApp::OnFileMru1>(kIdFileMruFirst),
-        OnCommand<&CWinApp::OnFileMru2>(kIdFileMruFirst + 1),
-        OnCommand<&CWinApp::OnFileMru3>(kIdFileMruFirst + 2),
-        OnCommand<&CWinApp::OnFileMru4>(kIdFileMruFirst + 3),
-        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst),
-        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 1),
-        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 2),
-        OnUpdate<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst + 3),
+        OnCommandRange<&CWinApp::OnOpenRecentFile>(kIdFileMruFirst, kLastRecentFile),
+        OnUpdateRange<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst, kLastRecentFile),
     };
     static const Map map{&CommandTarget::CommandMap(), kEntries};
     return map;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 #include "core/CommandTarget.h"
 #include "core/RecentFileList.h"
@@ -19,7 +20,9 @@ class ProfileStore;
 
 class CWinApp : public CommandTarget {
 public:
-    CWinApp();
+    // The application of `program` by `company`, the names under which the settings are kept;
+    // `program` is also the title of its windows and message boxes.
+    CWinApp(std::string_view company, std::string_view program);
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -29,8 +32,8 @@ public:
     // Runs after the event loop (also after a failed start); returns the exit code.
     virtual int ExitInstance();
 
-    // Opens the user's settings store (company "talberg", application "Venkora"); a store set
-    // before (tests) is kept.
+    // Opens the user's settings store of the company and program; a store set before (tests) is
+    // kept.
     void SetRegistryKey();
     void SetProfileStore(std::unique_ptr<ProfileStore> store);
     ProfileStore& profile() const { return *profile_; }
@@ -47,10 +50,8 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnAppExit();
-    void OnFileMru1() { OpenRecentFile(0); }
-    void OnFileMru2() { OpenRecentFile(1); }
-    void OnFileMru3() { OpenRecentFile(2); }
-    void OnFileMru4() { OpenRecentFile(3); }
+    // The recent-file commands, one id per entry of the list.
+    void OnOpenRecentFile(unsigned id);
     void OnUpdateRecentFileMenu(CmdUI& ui);
     static const Map& CommandMap();
     const Map& GetCommandMap() const override { return CommandMap(); }
@@ -58,8 +59,8 @@ public:
     void SetExitCode(int code) { exitCode_ = code; }
 
 private:
-    void OpenRecentFile(std::size_t index);
-
+    QString company_;
+    QString program_;
     std::unique_ptr<ProfileStore> profile_;
     RecentFileList recentFiles_;
     std::unique_ptr<CSingleDocTemplate> template_;

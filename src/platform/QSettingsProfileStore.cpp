@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <variant>
 
+#include "platform/QtText.h"
 #include "core/MemoryProfileStore.h"
 #include "core/RegularFile.h"
 
@@ -18,9 +19,6 @@ namespace venkora {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // `wanted` as spelled among `names`: the same spelling first, else the first that differs
 // only in case; `wanted` itself when there is none.
@@ -47,16 +45,14 @@ std::optional<FileFailure> ReadFailure(const QString& path) {
 
 }  // namespace
 
-QSettingsProfileStore::QSettingsProfileStore() : QSettingsProfileStore(UserFilePath()) {}
-
 QSettingsProfileStore::QSettingsProfileStore(const QString& path)
     : path_(path), readFailure_(ReadFailure(path)) {
     if (!readFailure_) values_ = ReadAll(path_);
 }
 
-QString QSettingsProfileStore::UserFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/talberg/Venkora.conf");
+QString QSettingsProfileStore::UserFilePath(const QString& company, const QString& program) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           company + u'/' + program + QStringLiteral(".conf");
 }
 
 QSettingsProfileStore::Values QSettingsProfileStore::ReadAll(const QString& path) {
@@ -99,7 +95,7 @@ void QSettingsProfileStore::WriteInt(std::string_view section, std::string_view 
 
 void QSettingsProfileStore::WriteString(std::string_view section, std::string_view key,
                                         std::string_view value) {
-    Write(section, key, FromUtf8(value));
+    Write(section, key, QtText(value));
 }
 
 std::string QSettingsProfileStore::GetBinary(std::string_view section,
@@ -121,7 +117,7 @@ QString QSettingsProfileStore::Path(const Values& values, std::string_view secti
         const qsizetype slash = path.indexOf(u'/');
         if (slash > 0 && !groups.contains(path.left(slash))) groups << path.left(slash);
     }
-    const QString group = Spelling(groups, FromUtf8(section));
+    const QString group = Spelling(groups, QtText(section));
     const QString prefix = group.isEmpty() ? QString() : group + u'/';
     QStringList keys;
     for (const QString& path : values.keys()) {
@@ -129,7 +125,7 @@ QString QSettingsProfileStore::Path(const Values& values, std::string_view secti
             keys << path.mid(prefix.size());
         }
     }
-    return prefix + Spelling(keys, FromUtf8(key));
+    return prefix + Spelling(keys, QtText(key));
 }
 
 QVariant QSettingsProfileStore::Value(std::string_view section, std::string_view key) const {

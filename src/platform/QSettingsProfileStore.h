@@ -1,6 +1,6 @@
 #pragma once
-// The user's settings in an INI file as QSettings reads and writes it, by default
-// $XDG_CONFIG_HOME/talberg/Venkora.conf (~/.config when that is unset or empty). The file is
+// The settings in an INI file as QSettings reads and writes it, for a user's settings
+// $XDG_CONFIG_HOME/COMPANY/PROGRAM.conf (~/.config when that is unset or empty). The file is
 // read once, when the store is made; each value written goes into the file at once, so it is
 // current even if the program is killed. Names are looked up without regard to case and
 // written in the spelling already in the file, else in the caller's. Integers are stored as
@@ -27,13 +27,11 @@ public:
     // The largest settings file read; the program itself writes a few kilobytes.
     static constexpr qint64 kMaxFileSize = 1 << 20;
 
-    // The user's settings file.
-    QSettingsProfileStore();
     // The INI file at `path`.
     explicit QSettingsProfileStore(const QString& path);
 
-    // Where QSettings keeps the settings of "talberg"/"Venkora" for this user.
-    static QString UserFilePath();
+    // Where QSettings keeps this user's settings of `program` by `company`.
+    static QString UserFilePath(const QString& company, const QString& program);
 
     // Why the file could not be read when the store was made; nullopt when it was read or does
     // not exist yet.

@@ -1,7 +1,9 @@
 #pragma once
-// The numbers of the program's commands and strings. The file, edit, window, view and help
-// commands keep the framework's standard numbers; a command's status prompt is the string with
-// the same number (StringTable).
+// The numbers of the program's commands and strings, beside the framework's standard ones
+// (core/StandardIds.h), which they include. A command's status prompt is the string with the
+// same number (StringTable).
+
+#include "core/StandardIds.h"
 
 namespace venkora {
 
@@ -17,57 +19,6 @@ inline constexpr unsigned kIdTabLength = 32774;
 inline constexpr unsigned kIdDisplayFont = 32775;
 inline constexpr unsigned kIdSelectAllText = 32776;
 
-// File commands.
-inline constexpr unsigned kIdFileNew = 57600;
-inline constexpr unsigned kIdFileOpen = 57601;
-inline constexpr unsigned kIdFileClose = 57602;
-inline constexpr unsigned kIdFileSave = 57603;
-inline constexpr unsigned kIdFileSaveAs = 57604;
-inline constexpr unsigned kIdFilePageSetup = 57605;
-inline constexpr unsigned kIdFilePrintSetup = 57606;
-inline constexpr unsigned kIdFilePrint = 57607;
-inline constexpr unsigned kIdFilePrintDirect = 57608;
-inline constexpr unsigned kIdFilePrintPreview = 57609;
-// The recent-file entries; the first is also the menu item that holds the list's place.
-inline constexpr unsigned kIdFileMruFirst = 57616;
-inline constexpr unsigned kIdFileMruLast = 57631;
-
-// Edit commands.
-inline constexpr unsigned kIdEditClear = 57632;
-inline constexpr unsigned kIdEditClearAll = 57633;
-inline constexpr unsigned kIdEditCopy = 57634;
-inline constexpr unsigned kIdEditCut = 57635;
-inline constexpr unsigned kIdEditFind = 57636;
-inline constexpr unsigned kIdEditPaste = 57637;
-inline constexpr unsigned kIdEditRepeat = 57640;
-inline constexpr unsigned kIdEditReplace = 57641;
-inline constexpr unsigned kIdEditSelectAll = 57642;
-inline constexpr unsigned kIdEditUndo = 57643;
-inline constexpr unsigned kIdEditRedo = 57644;
-
-// Window, application and pane commands.
-inline constexpr unsigned kIdWindowSplit = 57653;
-inline constexpr unsigned kIdAppAbout = 57664;
-inline constexpr unsigned kIdAppExit = 57665;
-inline constexpr unsigned kIdNextPane = 57680;
-inline constexpr unsigned kIdPrevPane = 57681;
-
-// Bar commands; also the window ids of the toolbar and the status bar.
-inline constexpr unsigned kIdViewToolbar = 59392;
-inline constexpr unsigned kIdViewStatusBar = 59393;
-
-// Status-bar indicators; each string holds the indicator's text.
-inline constexpr unsigned kIdIndicatorExt = 59136;
-inline constexpr unsigned kIdIndicatorCaps = 59137;
-inline constexpr unsigned kIdIndicatorNum = 59138;
-inline constexpr unsigned kIdIndicatorScroll = 59139;
-inline constexpr unsigned kIdIndicatorOverwrite = 59140;
-inline constexpr unsigned kIdIndicatorRecord = 59141;
-
-// Strings of the application.
-inline constexpr unsigned kIdsAppTitle = 57344;
-inline constexpr unsigned kIdsIdleMessage = 57345;
-
 // Strings of the tips: the help-menu item, the heading of the tip dialog, its text when the tips
 // file is missing, the message when the file cannot be read, and the help menu's title.
 inline constexpr unsigned kIdsTipsMenuItem = 105;
@@ -75,21 +26,5 @@ inline constexpr unsigned kIdsTipHeading = 106;
 inline constexpr unsigned kIdsTipsFileMissing = 107;
 inline constexpr unsigned kIdsTipsFileReadError = 108;
 inline constexpr unsigned kIdsHelpMenuTitle = 109;
-
-// Prompts of the window-menu commands.
-inline constexpr unsigned kIdsWindowSize = 61184;
-inline constexpr unsigned kIdsWindowMove = 61185;
-inline constexpr unsigned kIdsWindowMinimize = 61186;
-inline constexpr unsigned kIdsWindowMaximize = 61187;
-inline constexpr unsigned kIdsWindowNext = 61188;
-inline constexpr unsigned kIdsWindowPrevious = 61189;
-inline constexpr unsigned kIdsWindowClose = 61190;
-inline constexpr unsigned kIdsWindowRestore = 61202;
-inline constexpr unsigned kIdsWindowTaskList = 61203;
-
-// The maker's web address, shown as the link of the about dialog.
-inline constexpr unsigned kIdsMakerWebAddress = 61204;
-// The message for a file too large to be opened.
-inline constexpr unsigned kIdsFileTooLarge = 61701;
 
 }  // namespace venkora

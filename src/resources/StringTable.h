@@ -1,6 +1,6 @@
 #pragma once
-// The program's string table: the German texts looked up by number. A command's entry is its
-// status prompt, optionally followed by a line feed and the tooltip of its toolbar button.
+// The program's string table: the German texts looked up by number. A command's prompt and
+// tooltip are those of its row in the command table; the other strings are held here.
 
 #include <optional>
 #include <string_view>
@@ -9,12 +9,13 @@ namespace venkora {
 
 class StringTable {
 public:
-    // The whole entry in UTF-8; nullopt when there is none with this id.
+    // A string that is no command's, in UTF-8; nullopt when there is none with this id.
     static std::optional<std::string_view> Find(unsigned id);
-    // The part of the entry before the first line feed, or the whole entry when it has none;
-    // empty for an unknown id.
+    // A command's prompt; for other strings the part before the first line feed, or the whole
+    // string when it has none; empty for an unknown id.
     static std::string_view Prompt(unsigned id);
-    // The part of the entry after the first line feed; empty when it has none.
+    // A command's tooltip; for other strings the part after the first line feed; empty when
+    // there is none.
     static std::string_view Tooltip(unsigned id);
 };
 

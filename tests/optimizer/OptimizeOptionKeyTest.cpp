@@ -1,5 +1,5 @@
-// The stored names of the optimize options: order, kinds, defaults, lookup and the conversion of
-// stored 32-bit values into the record's fields.
+// The stored names of the optimize options: the names, order and defaults that settings files
+// rely on (pinned), lookup, and the conversion of stored 32-bit values into the record's fields.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,7 @@ struct ExpectedKey {
     std::int32_t OptimizeOptions::*field;  // nullptr for "Tabbreite" and the string
 };
 
+// Pins: what the settings files of every earlier run hold.
 constexpr ExpectedKey kExpected[] = {
     {"Leerz", Kind::Integer, 0, &O::leerz},
     {"Bendef", Kind::Integer, 0, &O::bendef},
@@ -51,7 +52,7 @@ const OptimizeOptionKey& Key(std::string_view name) {
     return key != nullptr ? *key : OptimizeOptionKeys().front();
 }
 
-TEST(OptimizeOptionKey, SixteenKeysInStoredOrder) {
+TEST(OptimizeOptionKeyPins, TheSixteenStoredKeysTheirOrderAndDefaults) {
     EXPECT_EQ(kOptimizeSection, "OptimierenDlg");
     const auto keys = OptimizeOptionKeys();
     ASSERT_EQ(keys.size(), std::size(kExpected));

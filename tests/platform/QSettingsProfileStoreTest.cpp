@@ -191,12 +191,14 @@ TEST_F(QSettingsProfileStoreTest, TheUsersFileIsWhereQSettingsKeepsIt) {
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("talberg"),
                   QStringLiteral("Venkora"))
             .fileName();
-    EXPECT_EQ(QSettingsProfileStore::UserFilePath(), qtPath);
+    const QString path =
+        QSettingsProfileStore::UserFilePath(QStringLiteral("talberg"), QStringLiteral("Venkora"));
+    EXPECT_EQ(path, qtPath);
     EXPECT_EQ(qtPath, config + QStringLiteral("/talberg/Venkora.conf"));
 
     // The folder is made with the first value written.
-    QSettingsProfileStore().WriteInt("S", "Zahl", 7);
-    EXPECT_EQ(QSettingsProfileStore().GetInt("S", "Zahl", 0), 7u);
+    QSettingsProfileStore(path).WriteInt("S", "Zahl", 7);
+    EXPECT_EQ(QSettingsProfileStore(path).GetInt("S", "Zahl", 0), 7u);
     unsetenv("XDG_CONFIG_HOME");
 }
 

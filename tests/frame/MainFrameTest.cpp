@@ -2,8 +2,10 @@
 // rules and check marks, the message pane, and the placement and bar layout kept between runs.
 
 #include <QMenu>
+#include <QFile>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -13,7 +15,9 @@
 #include <cstdint>
 
 #include "AppFixture.h"
+#include "platform/QtText.h"
 #include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
 #include "core/WindowPlacement.h"
 
 namespace venkora::test {
@@ -36,46 +40,58 @@ protected:
     void Open(QMenu* menu) { QMetaObject::invokeMethod(menu, "aboutToShow"); }
 };
 
-TEST_F(MainFrameTest, MenusFollowTheTable) {
+TEST_F(MainFrameTest, MenusToolbarAndKeysAreBuiltFromTheCommandRows) {
     ASSERT_TRUE(Start());
-    QStringList titles;
-    for (QAction* action : frame().menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
-    EXPECT_EQ(Entries(Menu(0)->actions()),
-              (QStringList{"&Neu\tStrg+N=57600", "Ö&ffnen...\tStrg+O=57601", "S&peichern\tStrg+S=57603",
-                           "Speichern &unter...=57604", "-", "&Drucken...\tStrg+P=57607",
-                           "Sei&tenansicht=57609", "Drucker&einrichtung...=57606", "-",
-                           "Letzte Datei=57616", "-", "&Beenden=57665"}));
-    EXPECT_EQ(Entries(Menu(1)->actions()),
-              (QStringList{"&Rückgängig\tStrg+Z=57643", "-", "&Optimieren...=32772", "-",
-                           "&Ausschneiden\tStrg+X=57635", "&Kopieren\tStrg+C=57634",
-                           "E&infügen\tStrg+V=57637", "-", "Alles &markieren=32776"}));
-    EXPECT_EQ(Entries(Menu(2)->actions()),
-              (QStringList{"&Zeilenumbruch=32773", "-", "&Symbolleiste=59392", "S&tatusleiste=59393", "-",
-                           "Tab &Länge...=32774", "S&chriftart...=32775"}));
-    EXPECT_EQ(Entries(Menu(3)->actions()), (QStringList{"Inf&o über Venkora...=57664"}));
-}
+    const QList<QAction*> popups = frame().menuBar()->actions();
+    ASSERT_EQ(popups.size(), static_cast<qsizetype>(MainMenu().size()));
+    for (std::size_t p = 0; p < MainMenu().size(); ++p) {
+        const MenuPopup& popup = MainMenu()[p];
+        EXPECT_EQ(popups[static_cast<qsizetype>(p)]->text(), QtText(popup.title));
+        QStringList expected;
+        for (const unsigned id : popup.ids) {
+            expected << (id == 0 ? QStringLiteral("-")
+                                 : QString::fromStdString(FindCommandRow(CommandRows(), id)->MenuItemText()) +
+                                       QLatin1Char('=') + QString::number(id));
+        }
+        EXPECT_EQ(Entries(Menu(static_cast<int>(p))->actions()), expected);
+    }
 
-TEST_F(MainFrameTest, ToolbarFollowsTheTable) {
-    ASSERT_TRUE(Start());
     auto* toolBar = frame().findChild<QToolBar*>();
     ASSERT_NE(toolBar, nullptr);
-    QStringList ids;
-    for (QAction* action : toolBar->actions()) {
-        ids << (action->isSeparator() ? QStringLiteral("-")
-                                      : QString::number(action->property("venkoraCommandId").toUInt()) +
-                                            QLatin1Char(':') + action->toolTip());
-    }
-    EXPECT_EQ(ids, (QStringList{"57600:Neu", "57601:Öffnen", "57603:Speichern", "-", "57643:Rückgängig", "-",
-                                "57635:Ausschneiden", "57634:Kopieren", "57637:Einfügen", "-",
-                                "32772:Optimieren", "-", "57607:Drucken", "-", "57664:Info"}));
-    for (QAction* action : toolBar->actions()) {
-        if (!action->isSeparator()) {
-            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
-        }
+    const QList<QAction*> buttons = toolBar->actions();
+    ASSERT_EQ(buttons.size(), static_cast<qsizetype>(MainToolBar().size()));
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const unsigned id = MainToolBar()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(buttons[i]->isSeparator(), id == 0);
+        if (id == 0) continue;
+        const CommandRow* row = FindCommandRow(CommandRows(), id);
+        EXPECT_EQ(buttons[i]->property("venkoraCommandId").toUInt(), id);
+        EXPECT_EQ(buttons[i]->toolTip(), QtText(row->tooltip));
+        EXPECT_TRUE(QFile::exists(QtText(row->icon))) << row->icon;
+        EXPECT_FALSE(buttons[i]->icon().isNull()) << row->icon;
     }
     EXPECT_TRUE(toolBar->isMovable());
     EXPECT_EQ(toolBar->allowedAreas(), Qt::AllToolBarAreas);
+
+    // A shortcut of the window for every key of the rows.
+    QStringList keys;
+    for (const CommandRow& row : CommandRows()) {
+        for (const KeyChord& chord : {row.key, row.alternateKey}) {
+            if (!chord.IsNone()) keys << QString::fromStdString(chord.Text());
+        }
+    }
+    QStringList shortcuts;
+    for (const QShortcut* shortcut : frame().findChildren<QShortcut*>()) {
+        shortcuts << shortcut->key().toString(QKeySequence::PortableText)
+                         .replace(QStringLiteral("Shift"), QStringLiteral("Umschalt"))
+                         .replace(QStringLiteral("Ctrl"), QStringLiteral("Strg"))
+                         .replace(QStringLiteral("Ins"), QStringLiteral("Einfg"))
+                         .replace(QStringLiteral("Del"), QStringLiteral("Entf"))
+                         .replace(QStringLiteral("Backspace"), QStringLiteral("Rücktaste"));
+    }
+    keys.sort();
+    shortcuts.sort();
+    EXPECT_EQ(shortcuts, keys);
 }
 
 TEST_F(MainFrameTest, MenusAskTheRulesWhenTheyOpen) {
