@@ -19,9 +19,14 @@
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "ProgramRunner.h"
 
 namespace {
 
@@ -41,32 +46,20 @@ bool CatchesTerminate(pid_t process) {
     return false;
 }
 
-// Waits up to `seconds` for the child; its wait status, or -1 when it did not end.
-int WaitFor(pid_t child, int seconds) {
-    for (int i = 0; i < seconds * 20; ++i) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) return status;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-    return -1;
-}
-
 // Starts the program with its settings in `config` and `argument` (if any) on its command line,
 // offscreen unless a `display` is given, running `commands` (if any) once its window shows.
-pid_t Start(const std::string& config, const std::string& argument, const char* commands = nullptr,
-            const std::string& display = {}, const std::string& folder = ".") {
-    const pid_t child = fork();
-    if (child != 0) return child;
-    setenv("QT_QPA_PLATFORM", display.empty() ? "offscreen" : "xcb", 1);
-    setenv("DISPLAY", display.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    if (commands) setenv("VENKORA_TEST_COMMANDS", commands, 1);
-    if (chdir(folder.c_str()) != 0) _exit(126);
-    const char* first = argument.empty() ? nullptr : argument.c_str();
-    execl(VENKORA_PROGRAM, VENKORA_PROGRAM, first, static_cast<char*>(nullptr));
-    _exit(127);
+std::unique_ptr<ChildProcess> Start(const std::string& config, const std::string& argument,
+                                    const char* commands = nullptr, const std::string& display = {},
+                                    const std::string& folder = {}) {
+    ChildProcess::Options options;
+    options.environment = {{"QT_QPA_PLATFORM", display.empty() ? "offscreen" : "xcb"},
+                           {"DISPLAY", display},
+                           {"XDG_CONFIG_HOME", config}};
+    if (commands) options.environment["VENKORA_TEST_COMMANDS"] = commands;
+    options.folder = folder;
+    std::vector<std::string> arguments;
+    if (!argument.empty()) arguments.push_back(argument);
+    return std::make_unique<ChildProcess>(VENKORA_PROGRAM, arguments, options);
 }
 
 void WaitUntilItCatchesTerminate(pid_t child) {
@@ -81,11 +74,10 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     const std::string file = home.filePath(QStringLiteral("brief.txt")).toStdString();
     std::ofstream(file, std::ios::binary) << "Hallo\r\n";
 
-    const pid_t child = Start(config, file);
-    ASSERT_GE(child, 0);
-    WaitUntilItCatchesTerminate(child);
-    kill(child, SIGTERM);
-    const int status = WaitFor(child, 20);
+    const auto child = Start(config, file);
+    WaitUntilItCatchesTerminate(child->pid());
+    kill(child->pid(), SIGTERM);
+    const int status = child->Wait(20);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
@@ -105,12 +97,11 @@ TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNo
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
     const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
 
-    const pid_t child = Start(config, missing);
-    ASSERT_GE(child, 0);
-    WaitUntilItCatchesTerminate(child);
+    const auto child = Start(config, missing);
+    WaitUntilItCatchesTerminate(child->pid());
     // The signal is seen once the error box about the missing file runs its event loop.
-    kill(child, SIGTERM);
-    const int status = WaitFor(child, 20);
+    kill(child->pid(), SIGTERM);
+    const int status = child->Wait(20);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));
@@ -141,24 +132,21 @@ private:
     void (*previousHandler_)(int) = SIG_DFL;
 };
 
-// Starts Xvfb on a free display; its process id and display name, or -1 when it is not there.
-std::pair<pid_t, std::string> StartXvfb() {
+// Starts Xvfb on a free display: the server and its display name; none when it is not there.
+std::pair<std::unique_ptr<ChildProcess>, std::string> StartXvfb() {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0) return {-1, ""};
-    const pid_t server = fork();
-    if (server == 0) {
-        close(pipeFds[0]);
-        const std::string fd = std::to_string(pipeFds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    if (pipe(pipeFds) != 0) return {};
+    auto server = std::make_unique<ChildProcess>(
+        "Xvfb",
+        std::vector<std::string>{"-displayfd", std::to_string(pipeFds[1]), "-nolisten", "tcp",
+                                 "-screen", "0", "1024x768x24"},
+        ChildProcess::Options{});
     close(pipeFds[1]);
     std::string number;
-    for (char c; server > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n';) number += c;
+    for (char c; read(pipeFds[0], &c, 1) == 1 && c != '\n';) number += c;
     close(pipeFds[0]);
-    if (number.empty() && server > 0) WaitFor(server, 0);
-    return {number.empty() ? -1 : server, ":" + number};
+    if (number.empty()) return {};
+    return {std::move(server), ":" + number};
 }
 
 // The open and save dialogs show a folder with a file that blocks whoever opens it. A dialog
@@ -177,15 +165,14 @@ TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
         QDir().mkpath(QString::fromStdString(folder));
         const BlockingFile blocking(folder + "/daten");
         if (!blocking.leased()) GTEST_SKIP() << "this file system gives no leases";
-        const auto [server, display] = row.withX ? StartXvfb() : std::pair<pid_t, std::string>{0, ""};
-        if (server < 0) {
+        auto [server, display] = row.withX ? StartXvfb() : std::pair<std::unique_ptr<ChildProcess>, std::string>{};
+        if (row.withX && !server) {
             GTEST_LOG_(INFO) << "Xvfb is not installed: the run with a display connection is left out";
             continue;
         }
         const int watch = inotify_init1(IN_CLOEXEC);
         ASSERT_GE(inotify_add_watch(watch, folder.c_str(), IN_OPEN), 0);
-        const pid_t child = Start(config, "", row.command, display, folder);
-        ASSERT_GE(child, 0);
+        const auto child = Start(config, "", row.command, display, folder);
         // The dialog lists the folder it starts in; one that opens what it lists would hang on
         // the blocking file shortly after.
         pollfd listing{watch, POLLIN, 0};
@@ -194,11 +181,10 @@ TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
         for (int i = 0; i < 40 && !blocking.opened(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
-        kill(child, SIGTERM);
-        if (row.withX) kill(server, SIGKILL);
-        EXPECT_NE(WaitFor(child, 20), -1) << "the program did not end";
+        kill(child->pid(), SIGTERM);
+        if (server) server->Kill();
+        EXPECT_NE(child->Wait(20), -1) << "the program did not end";
         EXPECT_FALSE(blocking.opened());
-        if (row.withX) WaitFor(server, 5);
     }
 }
 
@@ -220,23 +206,14 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
         << "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
            "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n";
 
-    const pid_t child = Start(config, file, "32772,57603,57665");  // optimize, save, exit
-    ASSERT_GE(child, 0);
-    const int status = WaitFor(child, 30);
+    const int status = Start(config, file, "32772,57603,57665")->Wait(30);  // optimize, save, exit
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    const pid_t tool = fork();
-    ASSERT_GE(tool, 0);
-    if (tool == 0) {
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        execl(VENKORA_OPTIMIEREN, VENKORA_OPTIMIEREN, "--gespeichert", "-i", copy.c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    const int toolStatus = WaitFor(tool, 30);
-    ASSERT_TRUE(WIFEXITED(toolStatus));
-    EXPECT_EQ(WEXITSTATUS(toolStatus), 0);
+    ProgramRunner tool(VENKORA_OPTIMIEREN);
+    tool.SetEnvironment("XDG_CONFIG_HOME", config);
+    const ProgramRunner::Result result = tool.Run({"--gespeichert", "-i", copy});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(ReadFile(file), text);
     EXPECT_EQ(ReadFile(file), ReadFile(copy));
 }

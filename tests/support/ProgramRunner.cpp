@@ -11,6 +11,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "ChildProcess.h"
+
 namespace {
 
 constexpr auto kTimeLimit = std::chrono::seconds(60);
@@ -33,25 +35,6 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
                                          std::string_view input) const {
     // A child that exits without reading its input must not kill the test with SIGPIPE.
     signal(SIGPIPE, SIG_IGN);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program_.c_str()));
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    // The environment is made before the fork: the child may only call async-signal-safe
-    // functions, and setenv is none.
-    std::vector<std::string> variables;
-    for (char** entry = environ; *entry; ++entry) {
-        const char* equals = std::strchr(*entry, '=');
-        const std::string name(*entry, equals ? static_cast<std::size_t>(equals - *entry) : 0);
-        if (!environment_.contains(name)) variables.emplace_back(*entry);
-    }
-    for (const auto& [name, value] : environment_) variables.push_back(name + "=" + value);
-    std::vector<char*> envp;
-    for (std::string& variable : variables) envp.push_back(variable.data());
-    envp.push_back(nullptr);
-
     int in[2];
     int out[2];
     int err[2];
@@ -63,23 +46,14 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
         stdoutFile = open(stdoutFile_->c_str(), O_WRONLY | O_CLOEXEC);
         if (stdoutFile < 0) throw std::runtime_error("cannot open " + *stdoutFile_);
     }
-
-    const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        // Only async-signal-safe calls between fork and exec.
-        dup2(in[0], 0);
-        dup2(stdoutFile >= 0 ? stdoutFile : out[1], 1);
-        dup2(err[1], 2);
-        signal(SIGPIPE, SIG_DFL);
-        if (fileSizeLimit_) {
-            const rlimit limit{*fileSizeLimit_, *fileSizeLimit_};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        execve(program_.c_str(), argv.data(), envp.data());
-        _exit(127);
-    }
-    if (started_) started_(pid);
+    ChildProcess::Options options;
+    options.environment = environment_;
+    options.in = in[0];
+    options.out = stdoutFile >= 0 ? stdoutFile : out[1];
+    options.err = err[1];
+    options.fileSizeLimit = fileSizeLimit_;
+    ChildProcess child(program_, arguments, options);
+    if (started_) started_(child.pid());
     CloseFd(in[0]);
     CloseFd(out[1]);
     CloseFd(err[1]);
@@ -121,11 +95,8 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
     CloseFd(in[1]);
     CloseFd(out[0]);
     CloseFd(err[0]);
-    if (timedOut) kill(pid, SIGKILL);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (timedOut) {
+    const int status = child.Wait(timedOut ? 0 : static_cast<int>(kTimeLimit.count()));
+    if (timedOut || status == -1) {
         result.err += "[killed after the time limit]";
         result.exitCode = -1;
     } else if (WIFEXITED(status)) {

@@ -1,8 +1,7 @@
 #pragma once
-// Starts the built venkora-optimieren as a child process (fork and exec, no shell) with pipes
-// for its three standard streams, feeds it its input and collects what it writes. A child that
-// runs longer than the time limit is killed, so a hanging program fails its test instead of
-// blocking the whole run.
+// Runs a built program as a ChildProcess with pipes for its three standard streams, feeds it its
+// input and collects what it writes. A child that runs longer than the time limit is killed, so
+// a hanging program fails its test instead of blocking the whole run.
 
 #include <sys/resource.h>
 
