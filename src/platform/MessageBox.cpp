@@ -19,7 +19,7 @@ void ShowMessageBox(const QString& text, QWidget* parent) {
         Seam()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Venkora"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     parent ? parent : QApplication::activeWindow());
     box.exec();
 }

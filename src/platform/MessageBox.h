@@ -1,6 +1,6 @@
 #pragma once
-// The program's message box: a German text, caption "Venkora", an OK button only. Tests replace
-// the box with a recorder so that nothing blocks.
+// The program's message box: a German text, the program's name as caption, an OK button only.
+// Tests replace the box with a recorder so that nothing blocks.
 
 #include <QString>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "platform/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -47,7 +48,7 @@ std::optional<QString> AskSaveFileName(QWidget* parent, const QString& suggestio
 
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
     if (Seams().saveChanges) return Seams().saveChanges(title);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Venkora"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
                     QStringLiteral("Änderungen in „%1“ speichern?").arg(title), QMessageBox::NoButton,
                     parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
