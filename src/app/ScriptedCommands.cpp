@@ -1,13 +1,11 @@
 #include "app/ScriptedCommands.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdlib>
 
-#include "app/CSetTabStops.h"
-#include "optimizer/COptimierenDlg.h"
+#include "platform/CDialog.h"
 #include "platform/CFrameWnd.h"
 
 namespace venkora {
@@ -15,11 +13,9 @@ namespace venkora {
 bool ScriptedCommands::Schedule(CFrameWnd& frame) {
     const char* script = std::getenv("VENKORA_TEST_COMMANDS");
     if (!script) return false;
-    COptimierenDlg::SetModalSeam([](COptimierenDlg& dialog) {
-        return dialog.OnOK() ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);
-    });
-    CSetTabStops::SetModalSeam([](CSetTabStops& dialog) {
-        return dialog.OnOK() ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);
+    CDialog::SetModalSeam([](CDialog& shown) {
+        shown.OnOK();
+        return shown.result();
     });
     const QStringList ids = QString::fromLocal8Bit(script).split(QLatin1Char(','), Qt::SkipEmptyParts);
     QTimer::singleShot(0, &frame, [&frame, ids] {
