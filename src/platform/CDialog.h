@@ -1,13 +1,14 @@
 #pragma once
-// The base of the program's modal dialogs. A dialog is laid out like a dialog template: a fixed
-// client size and control rectangles in dialog units of the application font, a quarter of the
-// average width of the letters A-Z and a-z across and an eighth of the character height down.
-// (The font's own average character width runs narrower than the captions' text and would cut
-// them off.) Each showing lends the dialog a parent window, initialises it, runs the modal loop
-// and takes the parent back, so the owner may keep the dialog longer than that window lives.
-// The fields a dialog edits are exchanged with its controls by DoDataExchange, which may refuse
-// a typed value. One seam replaces the modal loop of every dialog, so tests and the test command
-// hook answer dialogs without showing them.
+// The base of the program's dialogs, shown modally (CModelessDialog shows them without a modal
+// loop). A dialog is laid out like a dialog template: a fixed client size and control rectangles
+// in dialog units of the application font, a quarter of the average width of the letters A-Z and
+// a-z across and an eighth of the character height down. (The font's own average character
+// width runs narrower than the captions' text and would cut them off.) Each modal showing lends
+// the dialog a parent window, initialises it, runs the modal loop and takes the parent back, so
+// the owner may keep the dialog longer than that window lives. The fields a dialog edits are
+// exchanged with its controls by DoDataExchange, which may refuse a typed value. One seam
+// replaces the modal loop of every dialog, so tests and the test command hook answer dialogs
+// without showing them.
 
 #include <QDialog>
 #include <QList>
