@@ -4,32 +4,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
-
 namespace venkora {
 
-namespace {
-
-std::function<int(CSetTabStops&)>& ModalSeam() {
-    static std::function<int(CSetTabStops&)> seam;
-    return seam;
-}
-
-}  // namespace
-
 CSetTabStops::CSetTabStops() : CDialog(QStringLiteral("Tabulatoren Länge"), 186, 49) {
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), 1, 129, 7, 50, 14);
-    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), 2, 129, 24, 50, 14);
-    edit_ = Place(new QLineEdit(this), 1023, 73, 15, 34, 14);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 129, 7, 50, 14);
+    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), kIdCancel, 129, 24, 50, 14);
+    edit_ = Place(new QLineEdit(this), kIdTabLengthEdit, 73, 15, 34, 14);
     Place(new QLabel(QStringLiteral("Tabulatoren Länge"), this), 0, 7, 18, 61, 8);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, &CSetTabStops::OnCancel);
 }
-
-void CSetTabStops::SetModalSeam(std::function<int(CSetTabStops&)> seam) { ModalSeam() = std::move(seam); }
-
-int CSetTabStops::RunModalLoop() { return ModalSeam() ? ModalSeam()(*this) : CDialog::RunModalLoop(); }
 
 bool CSetTabStops::DoDataExchange(bool save) {
     if (!save) {

@@ -3,7 +3,6 @@
 // length command creates it for one showing, presets the field and reads it after OK.
 
 #include <cstdint>
-#include <functional>
 
 #include "platform/CDialog.h"
 
@@ -15,16 +14,15 @@ class CSetTabStops : public CDialog {
     Q_OBJECT
 
 public:
+    // The id of the template's edit control besides OK and Cancel; each control is named by its id.
+    enum ControlId : int { kIdTabLengthEdit = 1023 };
+
     CSetTabStops();
 
     std::uint32_t tabLength = 0;
 
-    // Replaces the modal loop of every showing by `seam` (tests); an empty function restores it.
-    static void SetModalSeam(std::function<int(CSetTabStops&)> seam);
-
 protected:
     bool DoDataExchange(bool save) override;
-    int RunModalLoop() override;
 
 private:
     QLineEdit* edit_;

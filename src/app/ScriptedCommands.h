@@ -1,8 +1,9 @@
 #pragma once
-// For whole-program tests: the command ids in the environment variable VENKORA_TEST_COMMANDS
-// (comma-separated, e.g. "32772,57603,57665") are issued one after another once the event loop
-// runs, as if chosen from the menu; the optimize and tab length dialogs then confirm with the
-// values they show. Without the variable nothing happens.
+// A testing aid for whole-program tests (docs/testing.md): when the environment variable
+// VENKORA_TEST_COMMANDS names command ids (comma-separated, e.g. "32772,57603,57665"), they are
+// issued one after another once the event loop runs, as if chosen from the menu, and every
+// dialog they show is confirmed with OK and the values it shows. Unset or empty, the variable
+// schedules nothing and dialogs run as always.
 
 namespace venkora {
 
@@ -10,7 +11,7 @@ class CFrameWnd;
 
 class ScriptedCommands {
 public:
-    // Schedules the commands for `frame`; true when the variable was set.
+    // Schedules the commands for `frame`; true when the variable named some.
     static bool Schedule(CFrameWnd& frame);
 };
 

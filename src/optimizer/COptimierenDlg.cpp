@@ -10,7 +10,6 @@
 #include <QRadioButton>
 
 #include <string_view>
-#include <utility>
 
 #include "optimizer/OptimizeOptionKey.h"
 #include "core/CodePage.h"
@@ -20,11 +19,6 @@
 namespace venkora {
 
 namespace {
-
-std::function<int(COptimierenDlg&)>& ModalSeam() {
-    static std::function<int(COptimierenDlg&)> seam;
-    return seam;
-}
 
 // The stored user string for the edit control: UTF-8, and each byte that starts no valid
 // sequence as the Latin-1 character of that byte.
@@ -72,8 +66,8 @@ void Exchange(bool save, QButtonGroup* group, std::int32_t& field) {
 COptimierenDlg::COptimierenDlg(ProfileStore& profile)
     : CDialog(QStringLiteral("Optimieren"), 184, 241), profile_(profile) {
     // Created in tab order.
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), 1, 66, 220, 50, 14);
-    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), 2, 127, 220, 50, 14);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 66, 220, 50, 14);
+    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), kIdCancel, 127, 220, 50, 14);
     ok->setDefault(true);
     const auto check = [this](const char* caption, int id, int x, int y, int w, int h) {
         return Place(new QCheckBox(QString::fromUtf8(caption), this), id, x, y, w, h);
@@ -87,32 +81,32 @@ COptimierenDlg::COptimierenDlg(ProfileStore& profile)
     const auto radio = [this](const char* caption, int id, int x, int y, int w, int h) {
         return Place(new QRadioButton(QString::fromUtf8(caption), this), id, x, y, w, h);
     };
-    leerz_ = check("Leerzeichen", 1000, 14, 22, 55, 10);
-    leerzEnde_ = check("am Zeilenende", 1001, 88, 22, 63, 10);
-    leerzAnf_ = check("am Zeilenanfang", 1002, 88, 34, 69, 10);
-    tab_ = check("Tabulatoren", 1008, 14, 49, 54, 10);
-    tabEnde_ = check("am Zeilenende", 1009, 88, 49, 63, 10);
-    tabAnf_ = check("am Zeilenanfang", 1010, 88, 60, 69, 10);
-    zeilenumbruch_ = check("Zeilenumbrüche", 1005, 14, 76, 67, 10);
-    auto* alle = radio("alle", 1013, 88, 76, 27, 10);
-    auto* nurLeerzeilen = radio("nur Leerzeilen", 1014, 88, 87, 60, 10);
+    leerz_ = check("Leerzeichen", kIdLeerz, 14, 22, 55, 10);
+    leerzEnde_ = check("am Zeilenende", kIdLeerzEnde, 88, 22, 63, 10);
+    leerzAnf_ = check("am Zeilenanfang", kIdLeerzAnf, 88, 34, 69, 10);
+    tab_ = check("Tabulatoren", kIdTab, 14, 49, 54, 10);
+    tabEnde_ = check("am Zeilenende", kIdTabEnde, 88, 49, 63, 10);
+    tabAnf_ = check("am Zeilenanfang", kIdTabAnf, 88, 60, 69, 10);
+    zeilenumbruch_ = check("Zeilenumbrüche", kIdZeilenumbruch, 14, 76, 67, 10);
+    auto* alle = radio("alle", kIdAlle, 88, 76, 27, 10);
+    auto* nurLeerzeilen = radio("nur Leerzeilen", kIdNurLeerzeilen, 88, 87, 60, 10);
     nurLeerzeilen_ = group({alle, nurLeerzeilen});
-    bendef_ = check("Benutzerdefiniert", 1011, 14, 98, 69, 10);
-    bendefZeichen_ = Place(new QLineEdit(this), 1012, 45, 111, 34, 14);
-    bendefEnde_ = check("am Zeilenende", 1015, 88, 108, 63, 10);
-    bendefAnf_ = check("am Zeilenanfang", 1016, 88, 118, 69, 10);
-    bereich_ = group({radio("Markierung", 1003, 14, 196, 51, 10),
-                      radio("gesamtes Dokument", 1004, 88, 196, 81, 10)});
+    bendef_ = check("Benutzerdefiniert", kIdBendef, 14, 98, 69, 10);
+    bendefZeichen_ = Place(new QLineEdit(this), kIdBendefZeichen, 45, 111, 34, 14);
+    bendefEnde_ = check("am Zeilenende", kIdBendefEnde, 88, 108, 63, 10);
+    bendefAnf_ = check("am Zeilenanfang", kIdBendefAnf, 88, 118, 69, 10);
+    bereich_ = group({radio("Markierung", kIdMarkierung, 14, 196, 51, 10),
+                      radio("gesamtes Dokument", kIdGesamtesDokument, 88, 196, 81, 10)});
     // The frames lie beneath the controls they surround.
     Place(new QGroupBox(QStringLiteral("Bereich"), this), 0, 7, 185, 170, 29)->lower();
     Place(new QGroupBox(QStringLiteral("Löschen"), this), 0, 7, 7, 170, 125)->lower();
     Place(new QLabel(QStringLiteral("Zeichen:"), this), 0, 14, 114, 29, 8);
     Place(new QGroupBox(QStringLiteral("Umwandeln (alle)"), this), 0, 7, 134, 170, 48)->lower();
     Place(new QLabel(QStringLiteral("Breite"), this), 0, 137, 145, 19, 8);
-    tabbreite_ = Place(new QLineEdit(this), 1019, 137, 156, 26, 12);
-    leerzZuTab_ = check("Leerzeichen zu Tabulatoren", 1020, 14, 156, 104, 10);
-    tabZuLeerz_ = check("Tabulatoren zu Leerzeichen", 1021, 14, 144, 104, 10);
-    loescheUeberz_ = check("Überzählige löschen", 1022, 24, 168, 80, 10);
+    tabbreite_ = Place(new QLineEdit(this), kIdTabbreite, 137, 156, 26, 12);
+    leerzZuTab_ = check("Leerzeichen zu Tabulatoren", kIdLeerzZuTab, 14, 156, 104, 10);
+    tabZuLeerz_ = check("Tabulatoren zu Leerzeichen", kIdTabZuLeerz, 14, 144, 104, 10);
+    loescheUeberz_ = check("Überzählige löschen", kIdLoescheUeberz, 24, 168, 80, 10);
 
     masters_ = {{
         {&OptimizeOptions::leerz, {leerzAnf_, leerzEnde_}},
@@ -134,12 +128,6 @@ COptimierenDlg::COptimierenDlg(ProfileStore& profile)
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, &COptimierenDlg::OnCancel);
 }
-
-void COptimierenDlg::SetModalSeam(std::function<int(COptimierenDlg&)> seam) {
-    ModalSeam() = std::move(seam);
-}
-
-int COptimierenDlg::RunModalLoop() { return ModalSeam() ? ModalSeam()(*this) : CDialog::RunModalLoop(); }
 
 bool COptimierenDlg::DoDataExchange(bool save) {
     OptimizeOptions& o = options_;

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "optimizer/OptimizeOptions.h"
@@ -28,6 +27,29 @@ class COptimierenDlg : public CDialog {
     Q_OBJECT
 
 public:
+    // The ids of the template's controls besides OK and Cancel; each control is named by its id.
+    enum ControlId : int {
+        kIdLeerz = 1000,
+        kIdLeerzEnde = 1001,
+        kIdLeerzAnf = 1002,
+        kIdMarkierung = 1003,
+        kIdGesamtesDokument = 1004,
+        kIdZeilenumbruch = 1005,
+        kIdTab = 1008,
+        kIdTabEnde = 1009,
+        kIdTabAnf = 1010,
+        kIdBendef = 1011,
+        kIdBendefZeichen = 1012,
+        kIdAlle = 1013,
+        kIdNurLeerzeilen = 1014,
+        kIdBendefEnde = 1015,
+        kIdBendefAnf = 1016,
+        kIdTabbreite = 1019,
+        kIdLeerzZuTab = 1020,
+        kIdTabZuLeerz = 1021,
+        kIdLoescheUeberz = 1022,
+    };
+
     // `profile` must outlive the dialog.
     explicit COptimierenDlg(ProfileStore& profile);
 
@@ -39,13 +61,9 @@ public:
     // nothing stored, when a value is refused or a check fails.
     bool OnOK() override;
 
-    // Replaces the modal loop of every showing by `seam` (tests); an empty function restores it.
-    static void SetModalSeam(std::function<int(COptimierenDlg&)> seam);
-
 protected:
     bool DoDataExchange(bool save) override;
     void OnInitDialog() override;
-    int RunModalLoop() override;
 
 private:
     // A switch and the controls it enables while it is on.

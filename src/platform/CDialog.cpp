@@ -14,6 +14,11 @@ namespace venkora {
 
 namespace {
 
+CDialog::ModalSeam& InstalledModalSeam() {
+    static CDialog::ModalSeam seam;
+    return seam;
+}
+
 // value × numerator / denominator rounded to the nearest integer (halves away from zero).
 int MulDiv(int value, int numerator, int denominator) {
     const long long product = static_cast<long long>(value) * numerator;
@@ -38,11 +43,16 @@ CDialog::CDialog(const QString& caption, int width, int height)
 
 int CDialog::DoModal(QWidget* parent) {
     setParent(parent, windowFlags());
+    setResult(Rejected);
     OnInitDialog();
-    const int result = RunModalLoop();
+    // A copy, so a seam may replace itself while it answers.
+    const ModalSeam seam = InstalledModalSeam();
+    const int result = seam ? seam(*this) : exec();
     setParent(nullptr, windowFlags());
     return result;
 }
+
+void CDialog::SetModalSeam(ModalSeam seam) { InstalledModalSeam() = std::move(seam); }
 
 bool CDialog::OnOK() {
     if (!DoDataExchange(true)) return false;

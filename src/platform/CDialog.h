@@ -1,12 +1,14 @@
 #pragma once
-// The base of the program's modal dialogs. A dialog is laid out like a dialog template: a fixed
-// client size and control rectangles in dialog units of the application font, a quarter of the
-// average width of the letters A-Z and a-z across and an eighth of the character height down.
-// (The font's own average character width runs narrower than the captions' text and would cut
-// them off.) Each showing lends the dialog a parent window, initialises it, runs the modal loop
-// and takes the parent back, so the owner may keep the dialog longer than that window lives.
-// The fields a dialog edits are exchanged with its controls by DoDataExchange, which may refuse
-// a typed value.
+// The base of the program's dialogs, shown modally (CModelessDialog shows them without a modal
+// loop). A dialog is laid out like a dialog template: a fixed client size and control rectangles
+// in dialog units of the application font, a quarter of the average width of the letters A-Z and
+// a-z across and an eighth of the character height down. (The font's own average character
+// width runs narrower than the captions' text and would cut them off.) Each modal showing lends
+// the dialog a parent window, initialises it, runs the modal loop and takes the parent back, so
+// the owner may keep the dialog longer than that window lives. The fields a dialog edits are
+// exchanged with its controls by DoDataExchange, which may refuse a typed value. One seam
+// replaces the modal loop of every dialog, so tests and the test command hook answer dialogs
+// without showing them.
 
 #include <QDialog>
 #include <QList>
@@ -14,7 +16,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
 class QAbstractButton;
 class QLineEdit;
@@ -25,9 +29,27 @@ class CDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the dialog modally over `parent` (may be null): OnInitDialog, then the modal loop.
-    // QDialog::Accepted or QDialog::Rejected.
+    // The ids of the OK and Cancel buttons in every template.
+    enum StandardId : int { kIdOk = 1, kIdCancel = 2 };
+
+    // Shows the dialog modally over `parent` (may be null): OnInitDialog, then the modal loop, or
+    // the modal seam instead of it. QDialog::Accepted or QDialog::Rejected.
     int DoModal(QWidget* parent);
+
+    // Replaces the modal loop of every showing of every dialog by `seam` (tests, the test command
+    // hook): it gets the initialised dialog, acts on it (its controls, OnOK, OnCancel) and gives
+    // the showing's result, usually the dialog's result(), which is QDialog::Rejected until OK
+    // succeeds. An empty function restores the modal loop.
+    using ModalSeam = std::function<int(CDialog& shown)>;
+    static void SetModalSeam(ModalSeam seam);
+    // A modal seam that gives the showings of a `Dialog` to `answer` and cancels every other dialog.
+    template <class Dialog>
+    static void SetModalSeam(std::function<int(Dialog& shown)> answer) {
+        SetModalSeam([answer = std::move(answer)](CDialog& shown) {
+            auto* dialog = qobject_cast<Dialog*>(&shown);
+            return dialog ? answer(*dialog) : static_cast<int>(QDialog::Rejected);
+        });
+    }
 
     // OK: transfers the controls into the fields and closes with QDialog::Accepted; false, with
     // the dialog still open, when the transfer refused a value.
@@ -44,8 +66,6 @@ protected:
     virtual bool DoDataExchange(bool save) = 0;
     // Before each showing: fields into controls, and the focus to the first tab stop.
     virtual void OnInitDialog();
-    // The modal loop; the dialogs' test seams replace it.
-    virtual int RunModalLoop() { return exec(); }
 
     // Pixels of a template rectangle, each edge rounded on its own.
     QRect MapDialogRect(int x, int y, int width, int height) const;

@@ -18,7 +18,7 @@ namespace {
 
 class MainViewCommandsTest : public AppFixture {
 protected:
-    ~MainViewCommandsTest() override { CSetTabStops::SetModalSeam({}); }
+    ~MainViewCommandsTest() override { CDialog::SetModalSeam({}); }
 
     // The font command with the real dialog: `answer` gets it as it opened, then it gets OK.
     void ChooseFont(const std::function<void(QFontDialog&)>& answer) {
@@ -74,7 +74,7 @@ TEST_F(MainViewCommandsTest, TabLengthIsShownInCharactersAndStoredInDialogUnits)
     profile.WriteInt("Einstellungen", "TabStops", 30);
     ASSERT_TRUE(Start());
     unsigned shown = 0;
-    CSetTabStops::SetModalSeam([&shown](CSetTabStops& dialog) {
+    CDialog::SetModalSeam<CSetTabStops>([&shown](CSetTabStops& dialog) {
         shown = dialog.tabLength;
         return dialog.OnOK() ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);
     });

@@ -14,7 +14,7 @@ using namespace std::string_literals;
 class OptimizeCommandTest : public AppFixture {
 protected:
     OptimizeCommandTest() {
-        COptimierenDlg::SetModalSeam([this](COptimierenDlg& dialog) {
+        CDialog::SetModalSeam<COptimierenDlg>([this](COptimierenDlg& dialog) {
             presetRange = dialog.options().bereich;
             if (!answer) return static_cast<int>(QDialog::Rejected);
             const int range = choice.value_or(dialog.options().bereich);
@@ -23,7 +23,7 @@ protected:
             return static_cast<int>(QDialog::Accepted);
         });
     }
-    ~OptimizeCommandTest() override { COptimierenDlg::SetModalSeam({}); }
+    ~OptimizeCommandTest() override { CDialog::SetModalSeam({}); }
 
     // Opens `bytes` as a file, dropping the changes of the text before.
     void Load(const std::string& bytes) {

@@ -14,8 +14,8 @@ namespace {
 TEST(CSetTabStopsTest, ShowsTheLengthAndAcceptsOnly1To16) {
     QStringList messages;
     SetMessageBoxSeam([&messages](const QString& text) { messages << text; });
-    CSetTabStops::SetModalSeam([&messages](CSetTabStops& shown) {
-        auto* edit = shown.findChild<QLineEdit*>("1023");
+    CDialog::SetModalSeam<CSetTabStops>([&messages](CSetTabStops& shown) {
+        auto* edit = shown.findChild<QLineEdit*>(QString::number(CSetTabStops::kIdTabLengthEdit));
         EXPECT_EQ(edit->text(), "8");
         for (const char* text : {"0", "17", "x", "-4", ""}) {
             messages.clear();
@@ -34,7 +34,7 @@ TEST(CSetTabStopsTest, ShowsTheLengthAndAcceptsOnly1To16) {
     EXPECT_EQ(dialog.DoModal(nullptr), QDialog::Accepted);
     EXPECT_EQ(dialog.tabLength, 4u);
     SetMessageBoxSeam({});
-    CSetTabStops::SetModalSeam({});
+    CDialog::SetModalSeam({});
 }
 
 }  // namespace

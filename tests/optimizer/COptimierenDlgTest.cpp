@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "optimizer/COptimierenDlg.h"
 #include "optimizer/OptimizeOptionKey.h"
@@ -27,12 +28,15 @@ protected:
     COptimierenDlgTest() { SetMessageBoxSeam([this](const QString& text) { messages << text; }); }
     ~COptimierenDlgTest() override {
         SetMessageBoxSeam({});
-        COptimierenDlg::SetModalSeam({});
+        CDialog::SetModalSeam({});
     }
+
+    using enum CDialog::StandardId;
+    using enum COptimierenDlg::ControlId;
 
     // One showing; `act` drives the open dialog.
     int Show(const std::function<void()>& act) {
-        COptimierenDlg::SetModalSeam([&act](COptimierenDlg& shown) {
+        CDialog::SetModalSeam<COptimierenDlg>([&act](COptimierenDlg& shown) {
             act();
             return shown.result();
         });
@@ -61,34 +65,41 @@ protected:
 TEST_F(COptimierenDlgTest, FirstShowingWithAnEmptyStore) {
     dialog.options().bereich = 1;
     Show([this] {
-        for (int id : {1000, 1001, 1002, 1008, 1009, 1010, 1005, 1014, 1011, 1015, 1016, 1003, 1020, 1021, 1022}) {
+        for (int id : {kIdLeerz, kIdLeerzEnde, kIdLeerzAnf, kIdTab, kIdTabEnde, kIdTabAnf, kIdZeilenumbruch,
+                       kIdNurLeerzeilen, kIdBendef, kIdBendefEnde, kIdBendefAnf, kIdMarkierung, kIdLeerzZuTab,
+                       kIdTabZuLeerz, kIdLoescheUeberz}) {
             EXPECT_FALSE(Checked(id)) << id;
         }
-        EXPECT_TRUE(Checked(1013));
-        EXPECT_TRUE(Checked(1004));  // the range preset by the caller
-        EXPECT_EQ(Text(1019), "2");
-        EXPECT_EQ(Text(1012), "");
-        for (int id : {1001, 1002, 1009, 1010, 1013, 1014, 1012, 1015, 1016, 1022}) EXPECT_FALSE(Enabled(id)) << id;
-        for (int id : {1003, 1004, 1019, 1020, 1021}) EXPECT_TRUE(Enabled(id)) << id;
+        EXPECT_TRUE(Checked(kIdAlle));
+        EXPECT_TRUE(Checked(kIdGesamtesDokument));  // the range preset by the caller
+        EXPECT_EQ(Text(kIdTabbreite), "2");
+        EXPECT_EQ(Text(kIdBendefZeichen), "");
+        for (int id : {kIdLeerzEnde, kIdLeerzAnf, kIdTabEnde, kIdTabAnf, kIdAlle, kIdNurLeerzeilen, kIdBendefZeichen,
+                       kIdBendefEnde, kIdBendefAnf, kIdLoescheUeberz}) {
+            EXPECT_FALSE(Enabled(id)) << id;
+        }
+        for (int id : {kIdMarkierung, kIdGesamtesDokument, kIdTabbreite, kIdLeerzZuTab, kIdTabZuLeerz}) {
+            EXPECT_TRUE(Enabled(id)) << id;
+        }
     });
 }
 
 TEST_F(COptimierenDlgTest, AMasterSwitchedOffKeepsItsDependentsAsTheyStand) {
     Show([this] {
-        Click(1000);
-        Click(1001);
-        Click(1000);
-        EXPECT_TRUE(Checked(1001));
-        EXPECT_FALSE(Enabled(1001));
-        Click(1011);
-        Get<QLineEdit>(1012)->setText("#");
-        Click(1011);
+        Click(kIdLeerz);
+        Click(kIdLeerzEnde);
+        Click(kIdLeerz);
+        EXPECT_TRUE(Checked(kIdLeerzEnde));
+        EXPECT_FALSE(Enabled(kIdLeerzEnde));
+        Click(kIdBendef);
+        Get<QLineEdit>(kIdBendefZeichen)->setText("#");
+        Click(kIdBendef);
         EXPECT_TRUE(Ok());
     });
     EXPECT_EQ(Stored("Leerz") + Stored("LeerzEnde") + Stored("Benutzerdef Zeichen"), "01#");
     Show([this] {
-        EXPECT_TRUE(Checked(1001) && !Enabled(1001));
-        EXPECT_TRUE(Text(1012) == "#" && !Enabled(1012));
+        EXPECT_TRUE(Checked(kIdLeerzEnde) && !Enabled(kIdLeerzEnde));
+        EXPECT_TRUE(Text(kIdBendefZeichen) == "#" && !Enabled(kIdBendefZeichen));
     });
 }
 
@@ -100,18 +111,18 @@ TEST_F(COptimierenDlgTest, OkChecksInTheirOrderAndStoresOnlyWhenAllPass) {
         EXPECT_TRUE(StoredNothing());
     };
     EXPECT_EQ(Show([&] {
-                  Click(1000);
-                  Click(1008);
-                  Click(1011);
+                  Click(kIdLeerz);
+                  Click(kIdTab);
+                  Click(kIdBendef);
                   refused("Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Leerzeichen.");
-                  Click(1002);
+                  Click(kIdLeerzAnf);
                   refused("Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Tabulatoren.");
-                  Click(1009);
+                  Click(kIdTabEnde);
                   refused("Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der "
                           "Benutzerdefinierten Zeichen.");
-                  Click(1016);
+                  Click(kIdBendefAnf);
                   refused("Bitte geben Sie ein benutzerdefiniertes Zeichen ein, wenn Sie benutzerdefiniert wählen.");
-                  Get<QLineEdit>(1012)->setText(QStringLiteral("ä"));
+                  Get<QLineEdit>(kIdBendefZeichen)->setText(QStringLiteral("ä"));
                   EXPECT_TRUE(Ok());
               }),
               QDialog::Accepted);
@@ -122,13 +133,13 @@ TEST_F(COptimierenDlgTest, OkChecksInTheirOrderAndStoresOnlyWhenAllPass) {
 
 TEST_F(COptimierenDlgTest, TheConversionsExcludeEachOtherAfterAClick) {
     Show([this] {
-        Click(1020);
-        EXPECT_TRUE(Enabled(1022));
-        Click(1022);
-        Click(1021);
-        EXPECT_TRUE(!Checked(1020) && !Enabled(1022) && Checked(1022));
-        Click(1020);
-        EXPECT_TRUE(!Checked(1021) && Enabled(1022));
+        Click(kIdLeerzZuTab);
+        EXPECT_TRUE(Enabled(kIdLoescheUeberz));
+        Click(kIdLoescheUeberz);
+        Click(kIdTabZuLeerz);
+        EXPECT_TRUE(!Checked(kIdLeerzZuTab) && !Enabled(kIdLoescheUeberz) && Checked(kIdLoescheUeberz));
+        Click(kIdLeerzZuTab);
+        EXPECT_TRUE(!Checked(kIdTabZuLeerz) && Enabled(kIdLoescheUeberz));
     });
 }
 
@@ -140,20 +151,20 @@ TEST_F(COptimierenDlgTest, StoredValuesTheControlsCannotHoldAsSuch) {
     store.WriteInt(kOptimizeSection, "Leerz zu Tab", 1);
     store.WriteString(kOptimizeSection, "Benutzerdef Zeichen", "\xE2\x82\xAC|\xE4|\xC3");  // UTF-8, then not
     Show([this] {
-        EXPECT_EQ(Text(1019), "44");
-        EXPECT_FALSE(Checked(1013) || Checked(1014));
-        EXPECT_EQ(Text(1012), QStringLiteral("€|ä|Ã"));
-        EXPECT_TRUE(Checked(1020) && Checked(1021) && Enabled(1022));
-        Click(1020);  // switched off: the other one stays on
-        EXPECT_TRUE(Checked(1021));
-        Click(1020);
-        EXPECT_FALSE(Checked(1021));
+        EXPECT_EQ(Text(kIdTabbreite), "44");
+        EXPECT_FALSE(Checked(kIdAlle) || Checked(kIdNurLeerzeilen));
+        EXPECT_EQ(Text(kIdBendefZeichen), QStringLiteral("€|ä|Ã"));
+        EXPECT_TRUE(Checked(kIdLeerzZuTab) && Checked(kIdTabZuLeerz) && Enabled(kIdLoescheUeberz));
+        Click(kIdLeerzZuTab);  // switched off: the other one stays on
+        EXPECT_TRUE(Checked(kIdTabZuLeerz));
+        Click(kIdLeerzZuTab);
+        EXPECT_FALSE(Checked(kIdTabZuLeerz));
     });
 }
 
 TEST_F(COptimierenDlgTest, TheWidthIsAWholeNumberFrom0To255) {
     Show([this] {
-        auto* width = Get<QLineEdit>(1019);
+        auto* width = Get<QLineEdit>(kIdTabbreite);
         for (const char* text : {"256", "x", "", "-1", "4294967298", "1 2"}) {
             messages.clear();
             width->setText(text);
@@ -171,14 +182,14 @@ TEST_F(COptimierenDlgTest, TheWidthIsAWholeNumberFrom0To255) {
 TEST_F(COptimierenDlgTest, CancelStoresNothingAndTheNextShowingReadsTheStore) {
     store.WriteInt(kOptimizeSection, "Tab", 1);
     EXPECT_EQ(Show([this] {
-                  Click(1000);
-                  Click(1008);
+                  Click(kIdLeerz);
+                  Click(kIdTab);
                   dialog.OnCancel();
               }),
               QDialog::Rejected);
     EXPECT_EQ(Stored("Leerz") + Stored("Tab"), "-1");
     EXPECT_EQ(dialog.options().leerz, 1);  // the click put it into the field
-    Show([this] { EXPECT_TRUE(!Checked(1000) && Checked(1008)); });
+    Show([this] { EXPECT_TRUE(!Checked(kIdLeerz) && Checked(kIdTab)); });
 }
 
 TEST_F(COptimierenDlgTest, LaidOutInDialogUnitsWithOkFirst) {
@@ -188,19 +199,23 @@ TEST_F(COptimierenDlgTest, LaidOutInDialogUnitsWithOkFirst) {
     const auto y = [&](int units) { return static_cast<int>(std::lround(units * metrics.height() / 8.0)); };
     EXPECT_EQ(dialog.minimumSize(), QSize(x(184), y(241)));
     EXPECT_EQ(dialog.maximumSize(), dialog.minimumSize());
-    auto* ok = Get<QPushButton>(1);
+    auto* ok = Get<QPushButton>(kIdOk);
     EXPECT_EQ(ok->geometry(), QRect(QPoint(x(66), y(220)), QPoint(x(116) - 1, y(234) - 1)));
-    EXPECT_EQ(Get<QWidget>(1019)->geometry(), QRect(QPoint(x(137), y(156)), QPoint(x(163) - 1, y(168) - 1)));
+    EXPECT_EQ(Get<QWidget>(kIdTabbreite)->geometry(),
+              QRect(QPoint(x(137), y(156)), QPoint(x(163) - 1, y(168) - 1)));
     EXPECT_TRUE(ok->isDefault());
-    QStringList tabOrder;
+    std::vector<int> tabOrder;
     for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus) tabOrder << w->objectName();
+        if (w->focusPolicy() & Qt::TabFocus) tabOrder.push_back(w->objectName().toInt());
     }
-    EXPECT_EQ(tabOrder.join(' '), "1 2 1000 1001 1002 1008 1009 1010 1005 1013 1014 1011 1012 1015 1016 "
-                                  "1003 1004 1019 1020 1021 1022");
+    EXPECT_EQ(tabOrder, (std::vector<int>{kIdOk, kIdCancel, kIdLeerz, kIdLeerzEnde, kIdLeerzAnf, kIdTab, kIdTabEnde,
+                                          kIdTabAnf, kIdZeilenumbruch, kIdAlle, kIdNurLeerzeilen, kIdBendef,
+                                          kIdBendefZeichen, kIdBendefEnde, kIdBendefAnf, kIdMarkierung,
+                                          kIdGesamtesDokument, kIdTabbreite, kIdLeerzZuTab, kIdTabZuLeerz,
+                                          kIdLoescheUeberz}));
     // The focus starts on OK at every showing, also after a refused width took it away.
     Show([this] {
-        Get<QLineEdit>(1019)->setText("x");
+        Get<QLineEdit>(kIdTabbreite)->setText("x");
         Ok();
     });
     Show([this, ok] { EXPECT_EQ(dialog.focusWidget(), ok); });
@@ -215,8 +230,10 @@ TEST_F(COptimierenDlgTest, TabEntersARadioGroupAtItsCheckedButtonAndArrowsMoveWi
         int moved;
     };
     // The same showing twice: the checked button decides, not the one that had the focus last.
-    for (const Row& row : {Row{1, 1011, 1004, 1019, Qt::Key_Left, 1003}, Row{1, 1011, 1004, 1019, Qt::Key_Left, 1003},
-                           Row{0, 1011, 1003, 1019, Qt::Key_Right, 1004}, Row{1, 1005, 1014, 1011, Qt::Key_Up, 1013}}) {
+    for (const Row& row : {Row{1, kIdBendef, kIdGesamtesDokument, kIdTabbreite, Qt::Key_Left, kIdMarkierung},
+                           Row{1, kIdBendef, kIdGesamtesDokument, kIdTabbreite, Qt::Key_Left, kIdMarkierung},
+                           Row{0, kIdBendef, kIdMarkierung, kIdTabbreite, Qt::Key_Right, kIdGesamtesDokument},
+                           Row{1, kIdZeilenumbruch, kIdNurLeerzeilen, kIdBendef, Qt::Key_Up, kIdAlle}}) {
         SCOPED_TRACE(row.entered);
         dialog.options().bereich = row.range;
         Show([&] {
