@@ -44,7 +44,7 @@ void BM_OptimizeCommand(benchmark::State& state) {
     CQuendelApp app({});
     app.SetProfileStore(std::make_unique<MemoryProfileStore>());
     app.InitInstance();
-    COptimierenDlg::SetModalSeam([](COptimierenDlg& dialog) {
+    CDialog::SetModalSeam<COptimierenDlg>([](COptimierenDlg& dialog) {
         OptimizeOptions& o = dialog.options();
         const int range = o.bereich;
         o = OptimizeOptions{};
@@ -69,7 +69,7 @@ void BM_OptimizeCommand(benchmark::State& state) {
         result = view.GetSelectionRange().second;
     }
     state.counters["result_bytes"] = static_cast<double>(result);
-    COptimierenDlg::SetModalSeam({});
+    CDialog::SetModalSeam({});
     app.document()->SetModifiedFlag(false);  // no save question at the end
     app.mainFrame()->close();
 }
