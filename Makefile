@@ -1,6 +1,7 @@
 # The two everyday commands:
 #   make run    starts the editor on samples/Beispiel.txt (without a display: the batch tool)
-#   make test   installs what is missing, builds with warnings as errors, runs every test
+#   make test   installs what is missing, builds with warnings as errors and with the asserts
+#               on, runs every test
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
@@ -10,7 +11,7 @@ deps:
 	./scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DVENKORA_WERROR=ON
+	cmake -S . -B $(BUILD_DIR) -DVENKORA_WERROR=ON -DVENKORA_ASSERTIONS=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
