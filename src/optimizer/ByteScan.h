@@ -24,8 +24,9 @@ inline std::size_t FindByteOrEnd(const char* p, std::size_t from, std::size_t si
 }
 
 // Position of the first occurrence of `needle` (not empty) in `hay` at or after `from`, or
-// npos. Candidates are the places where the first and the last byte of the needle both match,
-// so a byte that is frequent in the text but not at both ends costs nothing.
+// npos. Candidates are the places where the first and the last byte of the needle both match
+// (and its middle byte, for a needle of three), so a byte that is frequent in the text but not
+// at both ends costs nothing; needles of up to three bytes need no comparison beyond that.
 inline std::size_t Find(std::string_view hay, std::string_view needle, std::size_t from = 0) {
     const std::size_t n = hay.size();
     const std::size_t m = needle.size();
@@ -37,21 +38,32 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
     }
     const std::size_t lastStart = n - m;
     const char head = needle[0];
+    const char middle = needle[m / 2];
     const char tail = needle[m - 1];
+    // Whether the bytes between head and tail match; for m <= 3 the candidate test did it.
+    const auto inner = [&](std::size_t at) {
+        return m <= 3 || std::memcmp(p + at + 1, needle.data() + 1, m - 2) == 0;
+    };
     std::size_t i = from;
 #if defined(__SSE2__)
     const __m128i heads = _mm_set1_epi8(head);
+    const __m128i middles = _mm_set1_epi8(middle);
     const __m128i tails = _mm_set1_epi8(tail);
     const auto candidates = [&](std::size_t at) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + m - 1));
-        return _mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails));
+        __m128i found = _mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails));
+        if (m == 3) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + 1));
+            found = _mm_and_si128(found, _mm_cmpeq_epi8(c, middles));
+        }
+        return found;
     };
     // Verifies the candidates of the 16 starts from `at`; npos when none is an occurrence.
     const auto verify = [&](std::size_t at, __m128i found) {
         for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(found)); mask != 0; mask &= mask - 1) {
             const auto bit = static_cast<std::size_t>(__builtin_ctz(mask));
-            if (std::memcmp(p + at + bit + 1, needle.data() + 1, m - 2) == 0) return at + bit;
+            if (inner(at + bit)) return at + bit;
         }
         return npos;
     };
@@ -67,12 +79,29 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
     }
 #endif
     for (; i <= lastStart; ++i) {
-        if (p[i] == head && p[i + m - 1] == tail &&
-            std::memcmp(p + i + 1, needle.data() + 1, m - 2) == 0) {
-            return i;
-        }
+        if (p[i] == head && p[i + m - 1] == tail && p[i + m / 2] == middle && inner(i)) return i;
     }
     return npos;
+}
+
+// Whether `c` is one of the two bytes line breaks are made of.
+inline bool IsBreakByte(char c) { return c == '\r' || c == '\n'; }
+
+// Position of the first CR or LF at or after `from`, or `size` when there is none.
+inline std::size_t FindBreakByteOrEnd(const char* p, std::size_t from, std::size_t size) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, crs), _mm_cmpeq_epi8(v, lfs))));
+        if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    while (i < size && !IsBreakByte(p[i])) ++i;
+    return i;
 }
 
 // Number of bytes equal to `c` in the text.
@@ -125,7 +154,7 @@ inline std::size_t RunBackward(const char* p, std::size_t end, char c, std::size
 }
 
 // Counts whole copies of a string that stand in a row, by comparing a block of several
-// copies at a time.
+// copies at a time; copies of a single byte are counted as a run of that byte.
 class Repeats {
 public:
     explicit Repeats(std::string_view s) : unit_(s.size()) {
@@ -134,6 +163,7 @@ public:
 
     // Bytes taken by the copies that end at `end`.
     std::size_t Before(const char* p, std::size_t end) const {
+        if (unit_ == 1) return RunBackward(p, end, block_[0], end);
         std::size_t i = end;
         while (i >= block_.size() && std::memcmp(p + i - block_.size(), block_.data(), block_.size()) == 0) {
             i -= block_.size();
@@ -144,6 +174,7 @@ public:
 
     // Bytes taken by the copies that begin at `from`.
     std::size_t After(const char* p, std::size_t from, std::size_t size) const {
+        if (unit_ == 1) return RunForward(p, from, size, block_[0]);
         std::size_t i = from;
         while (size - i >= block_.size() && std::memcmp(p + i, block_.data(), block_.size()) == 0) {
             i += block_.size();

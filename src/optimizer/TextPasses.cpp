@@ -1,5 +1,6 @@
 #include "optimizer/TextPasses.h"
 
+#include "optimizer/BlanksAtBreaks.h"
 #include "optimizer/ByteScan.h"
 #include "optimizer/Conversions.h"
 #include "optimizer/LineBreakRules.h"
@@ -31,25 +32,85 @@ void DeleteAtLineEndsThenStarts(std::string& text, std::string_view s, std::int3
     }
 }
 
-}  // namespace
+// The text between the passes: the source as long as no pass has changed it, then the result.
+// When the caller's string may be changed (the in-place entry), passes that work in place work
+// on it directly instead of on a copy in the result.
+class WorkingText {
+public:
+    WorkingText(std::string_view source, std::string* changeableSource, std::string& result,
+                std::size_t bound)
+        : source_(source), changeableSource_(changeableSource), result_(result), bound_(bound) {}
 
-void OptimizeTextPasses(std::string& text, const OptimizeOptions& o, const StatusSink& status) {
-    const bool breaks = (o.leerz || o.tab || o.zeilenumbruch || o.bendef) && HasLineBreak(text);
-    if (o.leerz) {
-        Announce(status, kStatusLeerzeichen);
-        if (breaks) DeleteAtLineEndsThenStarts(text, " ", o.leerzEnde, o.leerzAnf);
+    // The text as it came; read only before a pass has changed it.
+    std::string_view source() const { return source_; }
+    bool InResult() const { return inResult_; }
+
+    // The text for a pass that works in place.
+    std::string& Text() {
+        if (inResult_) return result_;
+        if (changeableSource_) return *changeableSource_;
+        Reserve();
+        result_.assign(source_);
+        inResult_ = true;
+        return result_;
     }
-    if (o.tab) {
-        Announce(status, kStatusTabulatoren);
-        if (breaks) DeleteAtLineEndsThenStarts(text, "\t", o.tabEnde, o.tabAnf);
+
+    // The empty result, for the first pass, which reads the unchanged source and writes the
+    // result anew; TakeResult() when it has written it.
+    std::string& EmptyResult() {
+        result_.clear();
+        Reserve();
+        return result_;
     }
+    void TakeResult() { inResult_ = true; }
+
+private:
+    void Reserve() {
+        if (result_.capacity() < bound_) result_.reserve(bound_);
+    }
+
+    std::string_view source_;
+    std::string* changeableSource_;
+    std::string& result_;
+    std::size_t bound_;
+    bool inResult_ = false;
+};
+
+// Groups 1 and 2, spaces then tabs. One pass where it is exact; else the rules one by one.
+void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
+    BlankSides sides;
+    sides.spacesAtEnds = o.leerz && o.leerzEnde;
+    sides.spacesAtStarts = o.leerz && o.leerzAnf;
+    sides.tabsAtEnds = o.tab && o.tabEnde;
+    sides.tabsAtStarts = o.tab && o.tabAnf;
+    if (!sides.spacesAtEnds && !sides.spacesAtStarts && !sides.tabsAtEnds && !sides.tabsAtStarts) {
+        return;
+    }
+    switch (DeleteBlanksAtBreaks(w.source(), w.EmptyResult(), sides)) {
+        case OnePass::Unchanged: return;
+        case OnePass::Changed: w.TakeResult(); return;
+        case OnePass::NotExact: break;
+    }
+    std::string& text = w.Text();
+    if (o.leerz) DeleteAtLineEndsThenStarts(text, " ", o.leerzEnde, o.leerzAnf);
+    if (o.tab) DeleteAtLineEndsThenStarts(text, "\t", o.tabEnde, o.tabAnf);
+}
+
+// Every group and conversion in order; whether the optimized text is in `result`.
+bool RunPasses(WorkingText& w, const OptimizeOptions& o, const StatusSink& status) {
+    const bool breaks =
+        (o.leerz || o.tab || o.zeilenumbruch || o.bendef) && HasLineBreak(w.source());
+    // The space and tab groups begin together: they share one pass.
+    if (o.leerz) Announce(status, kStatusLeerzeichen);
+    if (o.tab) Announce(status, kStatusTabulatoren);
+    if (breaks) DeleteBlanks(w, o);
     if (o.zeilenumbruch) {
         Announce(status, kStatusZeilenumbrueche);
         if (breaks && o.nurLeerzeilen == 1) {
-            CollapseCrLfRuns(text);
+            CollapseCrLfRuns(w.Text());
         } else if (breaks && o.nurLeerzeilen == 0) {
-            DeleteBreaks(text, kCrLf);
-            DeleteBreaks(text, kLfCr);
+            DeleteBreaks(w.Text(), kCrLf);
+            DeleteBreaks(w.Text(), kLfCr);
         }
     }
     if (o.bendef) {
@@ -58,20 +119,42 @@ void OptimizeTextPasses(std::string& text, const OptimizeOptions& o, const Statu
         Announce(status, kStatusBenutzerdefiniert);
         if (breaks && !o.bendefZeichen.empty()) {
             if (o.bendefAnf) {
-                DeleteAfterBreaks(text, kCrLf, o.bendefZeichen);
-                DeleteAfterBreaks(text, kLfCr, o.bendefZeichen);
+                DeleteAfterBreaks(w.Text(), kCrLf, o.bendefZeichen);
+                DeleteAfterBreaks(w.Text(), kLfCr, o.bendefZeichen);
             }
             if (o.bendefEnde) {
-                DeleteBeforeBreaks(text, o.bendefZeichen, kCrLf);
-                DeleteBeforeBreaks(text, o.bendefZeichen, kLfCr);
+                DeleteBeforeBreaks(w.Text(), o.bendefZeichen, kCrLf);
+                DeleteBeforeBreaks(w.Text(), o.bendefZeichen, kLfCr);
             }
         }
     }
-    if (o.tabZuLeerz) TabsToSpaces(text, o.tabbreite);
+    if (o.tabZuLeerz) TabsToSpaces(w.Text(), o.tabbreite);
     if (o.leerzZuTab) {
-        SpacesToTabs(text, o.tabbreite);
-        if (o.loescheUeberz) DeleteSpacesAfterTabs(text);
+        SpacesToTabs(w.Text(), o.tabbreite);
+        if (o.loescheUeberz) DeleteSpacesAfterTabs(w.Text());
     }
+    return w.InResult();
+}
+
+}  // namespace
+
+std::size_t OptimizedSizeBound(std::string_view source, const OptimizeOptions& o) {
+    // Only tabs to spaces lengthens the text, and no pass adds a tab.
+    if (!o.tabZuLeerz || o.tabbreite <= 1) return source.size();
+    return source.size() + scan::Count(source, '\t') * (o.tabbreite - 1u);
+}
+
+bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
+                  const StatusSink& status) {
+    WorkingText w(source, nullptr, result, OptimizedSizeBound(source, options));
+    return RunPasses(w, options, status);
+}
+
+void OptimizeTextPasses(std::string& text, const OptimizeOptions& options, const StatusSink& status) {
+    // Only the space and tab groups write a new text; the other passes change `text` itself.
+    std::string result;
+    WorkingText w(text, &text, result, text.size());
+    if (RunPasses(w, options, status)) text.swap(result);
 }
 
 }  // namespace venkora

@@ -1,0 +1,227 @@
+#include "optimizer/BlanksAtBreaks.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "optimizer/ByteScan.h"
+
+namespace venkora {
+
+// Why one pass is exact. Cut the text into clusters, the maximal runs of CR and LF, and the
+// segments between them. A line break is a pair of different bytes inside a cluster, so a
+// blank stands directly in front of a break exactly when it ends a segment whose right cluster
+// begins with two different bytes, and directly behind one exactly when it begins a segment
+// whose left cluster ends with two different bytes. The rules delete blanks only and never
+// touch a cluster. What they can change is which clusters touch: a segment they empty joins
+// its two clusters, and the joined cluster begins as its left part began and ends as its right
+// part ended, unless that part is a single byte. So while no segment between two clusters is
+// emptied next to a cluster of one byte, every segment keeps the line breaks at both of its
+// ends, and the rules, one after the other, act on each segment by itself: its trailing spaces
+// go if a break follows it, its leading spaces if one precedes it, then its trailing tabs,
+// then its leading tabs. The pass computes exactly that, and gives up where a segment would be
+// emptied next to a single-byte cluster (a lone CR or LF touching a blank line).
+//
+// Only segments with a blank at an end that touches a cluster can change, so the pass visits
+// just the places where a blank touches a CR or LF, found 64 bytes at a time. In a segment
+// that keeps a byte other than a blank between its two ends, the two ends are trimmed
+// independently: at the right end trailing spaces, then trailing tabs; at the left end leading
+// spaces, then leading tabs. A segment of blanks only is worked through rule by rule.
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Builds the result from the stretches of the text that are kept, so that a text in which
+// nothing is deleted costs no copy at all.
+class Keeper {
+public:
+    Keeper(std::string_view text, std::string& result) : text_(text), result_(result) {}
+
+    // Leaves out the bytes [from, to); calls come in text order.
+    void Drop(std::size_t from, std::size_t to) {
+        if (from == to) return;
+        if (!changed_) {
+            result_.reserve(text_.size());
+            changed_ = true;
+        }
+        result_.append(text_.data() + kept_, from - kept_);
+        kept_ = to;
+    }
+
+    // Appends the rest; whether anything was left out.
+    bool Finish() {
+        if (changed_) result_.append(text_.data() + kept_, text_.size() - kept_);
+        return changed_;
+    }
+
+private:
+    std::string_view text_;
+    std::string& result_;
+    std::size_t kept_ = 0;  // start of the kept stretch not yet appended
+    bool changed_ = false;
+};
+
+// The places where a blank and a CR or LF stand side by side, 64 bytes at a time: bit k of
+// Next() stands for the pair of bytes (at + k, at + k + 1).
+class Touches {
+public:
+    explicit Touches(std::string_view text) : p_(text.data()), size_(text.size()) {}
+
+    // The mask of the next 64 pairs, and where they begin; false at the end of the text.
+    bool Next(std::uint64_t& mask, std::size_t& at) {
+        if (block_ >= size_) return false;
+        at = block_;
+        std::uint64_t breaks = 0;
+        std::uint64_t blanks = 0;
+        if (size_ - block_ > 64) {
+            Classify(p_ + block_, breaks, blanks);
+            // The last pair ends in the next block.
+            const char following = p_[block_ + 64];
+            Combine(breaks, blanks, scan::IsBreakByte(following), IsBlank(following), mask);
+        } else {
+            char tail[64] = {};  // zero bytes are neither blanks nor break bytes
+            std::memcpy(tail, p_ + block_, size_ - block_);
+            Classify(tail, breaks, blanks);
+            Combine(breaks, blanks, false, false, mask);
+        }
+        block_ += 64;
+        return true;
+    }
+
+private:
+    static void Classify(const char* p, std::uint64_t& breaks, std::uint64_t& blanks) {
+#if defined(__SSE2__)
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        const __m128i sp = _mm_set1_epi8(' ');
+        const __m128i tab = _mm_set1_epi8('\t');
+        for (int k = 0; k < 4; ++k) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+            const auto br = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+            const auto bl = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, sp), _mm_cmpeq_epi8(v, tab))));
+            breaks |= std::uint64_t{br} << (16 * k);
+            blanks |= std::uint64_t{bl} << (16 * k);
+        }
+#else
+        for (int k = 0; k < 64; ++k) {
+            breaks |= std::uint64_t{scan::IsBreakByte(p[k])} << k;
+            blanks |= std::uint64_t{IsBlank(p[k])} << k;
+        }
+#endif
+    }
+
+    // Pairs (blank, break byte) and (break byte, blank); `breakFollows` and `blankFollows`
+    // describe the byte behind the block.
+    static void Combine(std::uint64_t breaks, std::uint64_t blanks, bool breakFollows,
+                        bool blankFollows, std::uint64_t& mask) {
+        const std::uint64_t breakNext = (breaks >> 1) | (std::uint64_t{breakFollows} << 63);
+        const std::uint64_t blankNext = (blanks >> 1) | (std::uint64_t{blankFollows} << 63);
+        mask = (blanks & breakNext) | (breaks & blankNext);
+    }
+
+    const char* p_;
+    std::size_t size_;
+    std::size_t block_ = 0;
+};
+
+class BlankPass {
+public:
+    BlankPass(std::string_view text, std::string& result, const BlankSides& sides)
+        : p_(text.data()), size_(text.size()), sides_(sides), keeper_(text, result) {}
+
+    OnePass Run(std::string_view text) {
+        Touches touches(text);
+        std::uint64_t mask = 0;
+        std::size_t at = 0;
+        while (touches.Next(mask, at)) {
+            for (; mask != 0; mask &= mask - 1) {
+                const std::size_t pair = at + static_cast<std::size_t>(__builtin_ctzll(mask));
+                const bool ok = IsBlank(p_[pair]) ? AtSegmentEnd(pair + 1) : AtSegmentStart(pair + 1);
+                if (!ok) return OnePass::NotExact;
+            }
+        }
+        return keeper_.Finish() ? OnePass::Changed : OnePass::Unchanged;
+    }
+
+private:
+    // Whether the cluster that begins at `at` begins with a line break.
+    bool BreakAt(std::size_t at) const {
+        return at + 1 < size_ && scan::IsBreakByte(p_[at + 1]) && p_[at] != p_[at + 1];
+    }
+    // Whether the cluster that ends at `end` ends with a line break.
+    bool BreakEndsAt(std::size_t end) const {
+        return end >= 2 && scan::IsBreakByte(p_[end - 2]) && p_[end - 2] != p_[end - 1];
+    }
+    // A segment that ends at `end`, where a cluster begins, with a blank in front of it.
+    bool AtSegmentEnd(std::size_t end) {
+        if (end <= settled_ || !BreakAt(end)) return true;
+        std::size_t last = end;
+        if (sides_.spacesAtEnds) last -= scan::RunBackward(p_, last, ' ', last);
+        if (sides_.tabsAtEnds) last -= scan::RunBackward(p_, last, '\t', last);
+        if (last == end) return true;
+        std::size_t blanks = last;  // start of the blanks the segment ends with
+        while (blanks > 0 && IsBlank(p_[blanks - 1])) --blanks;
+        if (blanks == 0 || scan::IsBreakByte(p_[blanks - 1])) return Segment(blanks, end);
+        keeper_.Drop(last, end);
+        settled_ = end;
+        return true;
+    }
+
+    // A segment that begins at `start`, behind a cluster, with a blank at its start.
+    bool AtSegmentStart(std::size_t start) {
+        if (start < settled_ || !BreakEndsAt(start)) return true;
+        std::size_t first = start;
+        if (sides_.spacesAtStarts) first += scan::RunForward(p_, first, size_, ' ');
+        if (sides_.tabsAtStarts) first += scan::RunForward(p_, first, size_, '\t');
+        if (first == start) return true;
+        std::size_t blanks = first;  // end of the blanks the segment begins with
+        while (blanks < size_ && IsBlank(p_[blanks])) ++blanks;
+        if (blanks == size_ || scan::IsBreakByte(p_[blanks])) return Segment(start, blanks);
+        keeper_.Drop(start, first);
+        settled_ = first;
+        return true;
+    }
+
+    // The segment [start, end), rule by rule; false where one pass is not known to be exact.
+    bool Segment(std::size_t start, std::size_t end) {
+        const bool breakBefore = BreakEndsAt(start);
+        const bool breakAfter = end < size_ && BreakAt(end);
+        std::size_t first = start;
+        std::size_t last = end;
+        const auto trim = [&](char blank, bool atEnds, bool atStarts) {
+            if (atEnds && breakAfter) last -= scan::RunBackward(p_, last, blank, last - first);
+            if (atStarts && breakBefore) first += scan::RunForward(p_, first, last, blank);
+        };
+        trim(' ', sides_.spacesAtEnds, sides_.spacesAtStarts);
+        trim('\t', sides_.tabsAtEnds, sides_.tabsAtStarts);
+        settled_ = end;
+        if (first < last) {
+            keeper_.Drop(start, first);
+            keeper_.Drop(last, end);
+            return true;
+        }
+        // Emptied. Between two clusters, it joins them; a cluster of one byte then gains or
+        // loses a line break at its other end.
+        const bool lonePrevious = start == 1 || (start >= 2 && !scan::IsBreakByte(p_[start - 2]));
+        const bool loneNext = end + 1 == size_ || (end + 1 < size_ && !scan::IsBreakByte(p_[end + 1]));
+        if (start > 0 && end < size_ && (lonePrevious || loneNext)) return false;
+        keeper_.Drop(start, end);
+        return true;
+    }
+
+    const char* p_;
+    std::size_t size_;
+    BlankSides sides_;
+    Keeper keeper_;
+    std::size_t settled_ = 0;  // the text before this position is done with
+};
+
+}  // namespace
+
+OnePass DeleteBlanksAtBreaks(std::string_view text, std::string& result, const BlankSides& sides) {
+    return BlankPass(text, result, sides).Run(text);
+}
+
+}  // namespace venkora
