@@ -5,11 +5,17 @@
 // against other runs from reading to replacing, and what is replaced is the file that was
 // read. A file that fails is reported in German on standard error and the others are still
 // processed.
+//
+// Each file is read whole into memory and optimized into one result string beside it; a text
+// that no rule changes is written as it was read, never copied.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "BatchOptions.h"
 #include "FileError.h"
+#include "core/FileContents.h"
 #include "core/FileDescriptor.h"
 
 namespace venkora {
@@ -29,9 +35,10 @@ public:
 private:
     void Process(const std::string& name);
     // Reads `name` for the modes that do not write it: any file that can be read.
-    bool ReadOnly(const std::string& name, std::string& text);
-    // Optimizes `text` as read from `name`; the status texts go to standard error with -v.
-    void Optimize(std::string& text);
+    std::optional<FileContents> ReadOnly(const std::string& name);
+    // Optimizes the text read from a file; the status texts go to standard error with -v.
+    // Returns the optimized text: `source` itself or `result`.
+    std::string_view Optimize(std::string_view source, std::string& result);
     void ProcessInPlace(const std::string& name);
     void WriteOutput(std::string_view bytes);
     void Report(const FileError& error);
