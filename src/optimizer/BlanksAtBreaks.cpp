@@ -62,7 +62,7 @@ private:
 };
 
 // The places where a blank and a CR or LF stand side by side, 64 bytes at a time: bit k of
-// Next() stands for the pair of bytes (at + k, at + k + 1).
+// the mask stands for the pair of bytes (at + k, at + k + 1).
 class Touches {
 public:
     explicit Touches(std::string_view text) : p_(text.data()), size_(text.size()) {}
@@ -71,54 +71,52 @@ public:
     bool Next(std::uint64_t& mask, std::size_t& at) {
         if (block_ >= size_) return false;
         at = block_;
-        std::uint64_t breaks = 0;
-        std::uint64_t blanks = 0;
         if (size_ - block_ > 64) {
-            Classify(p_ + block_, breaks, blanks);
-            // The last pair ends in the next block.
-            const char following = p_[block_ + 64];
-            Combine(breaks, blanks, scan::IsBreakByte(following), IsBlank(following), mask);
+            mask = Pairs(p_ + block_, p_[block_ + 64]);  // the last pair ends in the next block
         } else {
-            char tail[64] = {};  // zero bytes are neither blanks nor break bytes
+            char tail[65] = {};  // zero bytes are neither blanks nor break bytes
             std::memcpy(tail, p_ + block_, size_ - block_);
-            Classify(tail, breaks, blanks);
-            Combine(breaks, blanks, false, false, mask);
+            mask = Pairs(tail, '\0');
         }
         block_ += 64;
         return true;
     }
 
 private:
-    static void Classify(const char* p, std::uint64_t& breaks, std::uint64_t& blanks) {
+    // The pairs (blank, break byte) and (break byte, blank) among the 64 bytes at `p` and the
+    // byte `following` behind them. Blanks are looked for only where break bytes are.
+    static std::uint64_t Pairs(const char* p, char following) {
+        const std::uint64_t breakFollows = scan::IsBreakByte(following) ? 1 : 0;
+        const std::uint64_t blankFollows = IsBlank(following) ? 1 : 0;
 #if defined(__SSE2__)
-        const __m128i cr = _mm_set1_epi8('\r');
-        const __m128i lf = _mm_set1_epi8('\n');
-        const __m128i sp = _mm_set1_epi8(' ');
-        const __m128i tab = _mm_set1_epi8('\t');
+        __m128i v[4];
+        __m128i br[4];
         for (int k = 0; k < 4; ++k) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-            const auto br = static_cast<std::uint32_t>(
-                _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
-            const auto bl = static_cast<std::uint32_t>(
-                _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, sp), _mm_cmpeq_epi8(v, tab))));
-            breaks |= std::uint64_t{br} << (16 * k);
-            blanks |= std::uint64_t{bl} << (16 * k);
+            v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+            br[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8('\r')),
+                                 _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\n')));
+        }
+        const __m128i anyBreak = _mm_or_si128(_mm_or_si128(br[0], br[1]), _mm_or_si128(br[2], br[3]));
+        if (_mm_movemask_epi8(anyBreak) == 0 && breakFollows == 0) return 0;
+        std::uint64_t breaks = 0;
+        std::uint64_t blanks = 0;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i bl = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8(' ')),
+                                            _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\t')));
+            breaks |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(br[k]))} << (16 * k);
+            blanks |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(bl))} << (16 * k);
         }
 #else
+        std::uint64_t breaks = 0;
+        std::uint64_t blanks = 0;
         for (int k = 0; k < 64; ++k) {
             breaks |= std::uint64_t{scan::IsBreakByte(p[k])} << k;
             blanks |= std::uint64_t{IsBlank(p[k])} << k;
         }
 #endif
-    }
-
-    // Pairs (blank, break byte) and (break byte, blank); `breakFollows` and `blankFollows`
-    // describe the byte behind the block.
-    static void Combine(std::uint64_t breaks, std::uint64_t blanks, bool breakFollows,
-                        bool blankFollows, std::uint64_t& mask) {
-        const std::uint64_t breakNext = (breaks >> 1) | (std::uint64_t{breakFollows} << 63);
-        const std::uint64_t blankNext = (blanks >> 1) | (std::uint64_t{blankFollows} << 63);
-        mask = (blanks & breakNext) | (breaks & blankNext);
+        const std::uint64_t breakNext = (breaks >> 1) | (breakFollows << 63);
+        const std::uint64_t blankNext = (blanks >> 1) | (blankFollows << 63);
+        return (blanks & breakNext) | (breaks & blankNext);
     }
 
     const char* p_;
@@ -163,10 +161,15 @@ private:
         if (last == end) return true;
         std::size_t blanks = last;  // start of the blanks the segment ends with
         while (blanks > 0 && IsBlank(p_[blanks - 1])) --blanks;
-        if (blanks == 0 || scan::IsBreakByte(p_[blanks - 1])) return Segment(blanks, end);
-        keeper_.Drop(last, end);
-        settled_ = end;
-        return true;
+        if (blanks > 0 && !scan::IsBreakByte(p_[blanks - 1])) {
+            keeper_.Drop(last, end);
+            settled_ = end;
+            return true;
+        }
+        // Blanks only. Trailing spaces, then trailing tabs, were all of it: whatever the rules
+        // at its start take first, nothing is left.
+        if (blanks == last) return Emptied(last, end);
+        return Segment(blanks, end);
     }
 
     // A segment that begins at `start`, behind a cluster, with a blank at its start.
@@ -178,10 +181,14 @@ private:
         if (first == start) return true;
         std::size_t blanks = first;  // end of the blanks the segment begins with
         while (blanks < size_ && IsBlank(p_[blanks])) ++blanks;
-        if (blanks == size_ || scan::IsBreakByte(p_[blanks])) return Segment(start, blanks);
-        keeper_.Drop(start, first);
-        settled_ = first;
-        return true;
+        if (blanks < size_ && !scan::IsBreakByte(p_[blanks])) {
+            keeper_.Drop(start, first);
+            settled_ = first;
+            return true;
+        }
+        // Blanks only; leading spaces, then leading tabs, were all of it.
+        if (blanks == first) return Emptied(start, first);
+        return Segment(start, blanks);
     }
 
     // The segment [start, end), rule by rule; false where one pass is not known to be exact.
@@ -196,18 +203,22 @@ private:
         };
         trim(' ', sides_.spacesAtEnds, sides_.spacesAtStarts);
         trim('\t', sides_.tabsAtEnds, sides_.tabsAtStarts);
+        if (first == last) return Emptied(start, end);
+        keeper_.Drop(start, first);
+        keeper_.Drop(last, end);
         settled_ = end;
-        if (first < last) {
-            keeper_.Drop(start, first);
-            keeper_.Drop(last, end);
-            return true;
-        }
-        // Emptied. Between two clusters, it joins them; a cluster of one byte then gains or
-        // loses a line break at its other end.
+        return true;
+    }
+
+    // The segment [start, end) goes whole. Between two clusters, that joins them; a cluster
+    // of one byte then gains or loses a line break at its other end, and one pass is not
+    // known to be exact.
+    bool Emptied(std::size_t start, std::size_t end) {
         const bool lonePrevious = start == 1 || (start >= 2 && !scan::IsBreakByte(p_[start - 2]));
         const bool loneNext = end + 1 == size_ || (end + 1 < size_ && !scan::IsBreakByte(p_[end + 1]));
         if (start > 0 && end < size_ && (lonePrevious || loneNext)) return false;
         keeper_.Drop(start, end);
+        settled_ = end;
         return true;
     }
 

@@ -23,10 +23,37 @@ inline std::size_t FindByteOrEnd(const char* p, std::size_t from, std::size_t si
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - p) : size;
 }
 
+// Position of the first occurrence of the three bytes `needle` in `hay` at or after `from`, or
+// npos: each of the three bytes is compared 16 places at a time, so nothing is left to verify.
+inline std::size_t FindThree(std::string_view hay, std::string_view needle, std::size_t from) {
+    const char* p = hay.data();
+    const std::size_t lastStart = hay.size() - 3;
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i second = _mm_set1_epi8(needle[1]);
+    const __m128i third = _mm_set1_epi8(needle[2]);
+    const auto load = [p](std::size_t at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+    };
+    for (; i + 15 <= lastStart; i += 16) {
+        const __m128i found = _mm_and_si128(
+            _mm_and_si128(_mm_cmpeq_epi8(load(i), first), _mm_cmpeq_epi8(load(i + 1), second)),
+            _mm_cmpeq_epi8(load(i + 2), third));
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(found));
+        if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    for (; i <= lastStart; ++i) {
+        if (p[i] == needle[0] && p[i + 1] == needle[1] && p[i + 2] == needle[2]) return i;
+    }
+    return npos;
+}
+
 // Position of the first occurrence of `needle` (not empty) in `hay` at or after `from`, or
-// npos. Candidates are the places where the first and the last byte of the needle both match
-// (and its middle byte, for a needle of three), so a byte that is frequent in the text but not
-// at both ends costs nothing; needles of up to three bytes need no comparison beyond that.
+// npos. Candidates are the places where the first and the last byte of the needle both match,
+// so a byte that is frequent in the text but not at both ends costs nothing; a needle of three
+// bytes is matched whole.
 inline std::size_t Find(std::string_view hay, std::string_view needle, std::size_t from = 0) {
     const std::size_t n = hay.size();
     const std::size_t m = needle.size();
@@ -36,34 +63,24 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
         const std::size_t at = FindByteOrEnd(p, from, n, needle[0]);
         return at == n ? npos : at;
     }
+    if (m == 3) return FindThree(hay, needle, from);
     const std::size_t lastStart = n - m;
     const char head = needle[0];
-    const char middle = needle[m / 2];
     const char tail = needle[m - 1];
-    // Whether the bytes between head and tail match; for m <= 3 the candidate test did it.
-    const auto inner = [&](std::size_t at) {
-        return m <= 3 || std::memcmp(p + at + 1, needle.data() + 1, m - 2) == 0;
-    };
     std::size_t i = from;
 #if defined(__SSE2__)
     const __m128i heads = _mm_set1_epi8(head);
-    const __m128i middles = _mm_set1_epi8(middle);
     const __m128i tails = _mm_set1_epi8(tail);
     const auto candidates = [&](std::size_t at) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + m - 1));
-        __m128i found = _mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails));
-        if (m == 3) {
-            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + 1));
-            found = _mm_and_si128(found, _mm_cmpeq_epi8(c, middles));
-        }
-        return found;
+        return _mm_and_si128(_mm_cmpeq_epi8(a, heads), _mm_cmpeq_epi8(b, tails));
     };
     // Verifies the candidates of the 16 starts from `at`; npos when none is an occurrence.
     const auto verify = [&](std::size_t at, __m128i found) {
         for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(found)); mask != 0; mask &= mask - 1) {
             const auto bit = static_cast<std::size_t>(__builtin_ctz(mask));
-            if (inner(at + bit)) return at + bit;
+            if (std::memcmp(p + at + bit + 1, needle.data() + 1, m - 2) == 0) return at + bit;
         }
         return npos;
     };
@@ -79,7 +96,10 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
     }
 #endif
     for (; i <= lastStart; ++i) {
-        if (p[i] == head && p[i + m - 1] == tail && p[i + m / 2] == middle && inner(i)) return i;
+        if (p[i] == head && p[i + m - 1] == tail &&
+            std::memcmp(p + i + 1, needle.data() + 1, m - 2) == 0) {
+            return i;
+        }
     }
     return npos;
 }
@@ -122,15 +142,39 @@ inline std::size_t Count(std::string_view text, char c) {
     return count;
 }
 
-// Number of bytes equal to `c` from `from` onwards.
+#if defined(__SSE2__)
+namespace detail {
+
+// Mask of the bytes equal to `all` among the 16 at `p`.
+inline unsigned Equal16(const char* p, __m128i all) {
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), all)));
+}
+
+// Whether the 64 bytes at `p` all equal `all`.
+inline bool Equal64(const char* p, __m128i all) {
+    const auto equal = [p, all](int k) {
+        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k)), all);
+    };
+    const __m128i both = _mm_and_si128(_mm_and_si128(equal(0), equal(1)), _mm_and_si128(equal(2), equal(3)));
+    return _mm_movemask_epi8(both) == 0xFFFF;
+}
+
+}  // namespace detail
+#endif
+
+// Number of bytes equal to `c` from `from` onwards. A run longer than 16 bytes is measured
+// 64 bytes at a time.
 inline std::size_t RunForward(const char* p, std::size_t from, std::size_t size, char c) {
     std::size_t i = from;
 #if defined(__SSE2__)
     const __m128i all = _mm_set1_epi8(c);
-    for (; i + 16 <= size; i += 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), all)));
+    for (bool first = true; i + 16 <= size; i += 16, first = false) {
+        const unsigned mask = detail::Equal16(p + i, all);
         if (mask != 0xFFFFu) return i + static_cast<std::size_t>(__builtin_ctz(~mask)) - from;
+        if (first) {
+            while (i + 16 + 64 <= size && detail::Equal64(p + i + 16, all)) i += 64;
+        }
     }
 #endif
     while (i < size && p[i] == c) ++i;
@@ -143,10 +187,12 @@ inline std::size_t RunBackward(const char* p, std::size_t end, char c, std::size
     std::size_t i = end;
 #if defined(__SSE2__)
     const __m128i all = _mm_set1_epi8(c);
-    for (; i >= stop + 16; i -= 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i - 16)), all)));
+    for (bool first = true; i >= stop + 16; i -= 16, first = false) {
+        const unsigned mask = detail::Equal16(p + i - 16, all);
         if (mask != 0xFFFFu) return end - i + static_cast<std::size_t>(__builtin_clz(~mask << 16));
+        if (first) {
+            while (i >= stop + 16 + 64 && detail::Equal64(p + i - 16 - 64, all)) i -= 64;
+        }
     }
 #endif
     while (i > stop && p[i - 1] == c) --i;

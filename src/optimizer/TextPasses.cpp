@@ -98,12 +98,15 @@ void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
 
 // Every group and conversion in order; whether the optimized text is in `result`.
 bool RunPasses(WorkingText& w, const OptimizeOptions& o, const StatusSink& status) {
-    const bool breaks =
-        (o.leerz || o.tab || o.zeilenumbruch || o.bendef) && HasLineBreak(w.source());
+    // The space and tab groups find the line breaks themselves; only when later groups run
+    // is the text first looked at for one. (Deleting blanks neither makes the first line break
+    // nor takes the last.)
+    const bool looked = o.zeilenumbruch || o.bendef;
+    const bool breaks = looked && HasLineBreak(w.source());
     // The space and tab groups begin together: they share one pass.
     if (o.leerz) Announce(status, kStatusLeerzeichen);
     if (o.tab) Announce(status, kStatusTabulatoren);
-    if (breaks) DeleteBlanks(w, o);
+    if (breaks || !looked) DeleteBlanks(w, o);
     if (o.zeilenumbruch) {
         Announce(status, kStatusZeilenumbrueche);
         if (breaks && o.nurLeerzeilen == 1) {

@@ -81,9 +81,9 @@ public:
         return out;
     }
 
-    // Ordinary prose: many short lines of words, with spaces and tabs mixed at both ends and
-    // blank lines between them, ended by CR LF or LF CR (a text keeps one kind, or mixes them),
-    // and now and then a lone CR or LF.
+    // Ordinary prose: many short lines of words (a few long ones), with spaces and tabs mixed
+    // at both ends and blank lines between them, ended by CR LF or LF CR (a text keeps one
+    // kind, or mixes them), and now and then a lone CR or LF.
     std::string Prose() {
         static constexpr std::string_view kLineEnds[] = {"\r\n", "\n\r", "\r", "\n"};
         const std::size_t lines = 1 + Below(maxTextLength_ / 8 + 1);
@@ -93,7 +93,8 @@ public:
         for (std::size_t line = 0; line < lines; ++line) {
             out += Bytes(" \t", 0, Percent(70) ? 0 : 3);
             if (Percent(85)) {
-                const std::size_t words = 1 + Below(4);
+                // Now and then a line longer than the 64-byte blocks the scanner looks at.
+                const std::size_t words = Percent(10) ? 10 + Below(30) : 1 + Below(4);
                 for (std::size_t w = 0; w < words; ++w) {
                     if (w > 0) out += Bytes(" \t", 1, Percent(90) ? 1 : 2);
                     out += Bytes("ab", 1, 4);
