@@ -54,13 +54,13 @@ int BatchRunner::Run() {
 
 void BatchRunner::Process(const std::string& name) {
     if (options_.inPlace) return ProcessInPlace(name);
-    const std::optional<FileContents> contents = ReadOnly(name);
+    std::optional<FileContents> contents = ReadOnly(name);
     if (!contents) return;
-    const std::string_view source = contents->bytes();
     std::string result;
-    const std::string_view optimized = Optimize(source, result);
-    if (!options_.check) return WriteOutput(optimized);
-    // Only checking compares with the bytes as read.
+    // Only checking compares with the bytes as read; otherwise the passes may work in them.
+    if (!options_.check) return WriteOutput(Optimize(*contents, result, false));
+    const std::string_view optimized = Optimize(*contents, result, true);
+    const std::string_view source = contents->bytes();
     if (optimized.data() != source.data() && optimized != source) {
         anyWouldChange_ = true;
         WriteOutput(name + "\n");
@@ -90,7 +90,8 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     return std::move(std::get<FileContents>(read));
 }
 
-std::string_view BatchRunner::Optimize(std::string_view source, std::string& result) {
+std::string_view BatchRunner::Optimize(FileContents& contents, std::string& result, bool keepText) {
+    const std::string_view source = contents.bytes();
     // The user string is typed text. In each file it stands for the bytes the editor would
     // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
     // code page cannot hold deletes nothing. A string that is no valid UTF-8 is taken as bytes.
@@ -106,6 +107,7 @@ std::string_view BatchRunner::Optimize(std::string_view source, std::string& res
         };
     }
     ReserveResult(result, OptimizedSizeBound(source, options));
+    if (!keepText) return OptimizeTextInBuffer(contents.writableBytes(), result, options, status);
     return OptimizeText(source, result, options, status) ? std::string_view(result) : source;
 }
 
@@ -122,10 +124,10 @@ void BatchRunner::ProcessInPlace(const std::string& name) {
     if (const int* error = std::get_if<int>(&read)) {
         return Report(FileError(name, Action::Read, *error));
     }
-    const FileContents& contents = std::get<FileContents>(read);
+    FileContents& contents = std::get<FileContents>(read);
     const std::string_view source = contents.bytes();
     std::string result;
-    const std::string_view optimized = Optimize(source, result);
+    const std::string_view optimized = Optimize(contents, result, true);
     // An unchanged file stays untouched.
     if (optimized.data() == source.data() || optimized == source) return;
     const SignalHold hold;

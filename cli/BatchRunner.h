@@ -6,8 +6,10 @@
 // read. A file that fails is reported in German on standard error and the others are still
 // processed.
 //
-// Each file is read whole into memory and optimized into one result string beside it; a text
-// that no rule changes is written as it was read, never copied.
+// Each file is read whole into memory. Written to standard output, it is optimized in its own
+// memory where the passes can (deleting spaces and tabs); checking and rewriting compare with
+// the text as read, so there the result is built beside it. A text that no rule changes is
+// written as it was read, never copied.
 
 #include <optional>
 #include <string>
@@ -37,8 +39,9 @@ private:
     // Reads `name` for the modes that do not write it: any file that can be read.
     std::optional<FileContents> ReadOnly(const std::string& name);
     // Optimizes the text read from a file; the status texts go to standard error with -v.
-    // Returns the optimized text: `source` itself or `result`.
-    std::string_view Optimize(std::string_view source, std::string& result);
+    // Returns the optimized text: the text as read, `result`, or, unless `keepText`, what the
+    // passes made of the text in its own memory.
+    std::string_view Optimize(FileContents& contents, std::string& result, bool keepText);
     void ProcessInPlace(const std::string& name);
     void WriteOutput(std::string_view bytes);
     void Report(const FileError& error);

@@ -6,6 +6,7 @@
 // and large memory comes in huge pages, which the system provides with far fewer page faults.
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <variant>
 
@@ -23,6 +24,8 @@ public:
     FileContents& operator=(const FileContents&) = delete;
 
     std::string_view bytes() const { return {data_, size_}; }
+    // The same bytes, for a caller that changes them in place.
+    std::span<char> writableBytes() { return {data_, size_}; }
 
 private:
     FileContents() = default;

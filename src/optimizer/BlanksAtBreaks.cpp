@@ -1,5 +1,6 @@
 #include "optimizer/BlanksAtBreaks.h"
 
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -31,35 +32,101 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Builds the result from the stretches of the text that are kept, so that a text in which
-// nothing is deleted costs no copy at all.
+// Builds the result from the stretches of the text that are kept: appended to a result string
+// (then a text in which nothing is deleted costs no copy at all), or moved together at the
+// front of the text itself.
 class Keeper {
 public:
-    Keeper(std::string_view text, std::string& result) : text_(text), result_(result) {}
+    Keeper(std::string_view text, std::string& result) : text_(text), result_(&result) {}
+    Keeper(char* text, std::size_t size) : text_(text, size), front_(text) {}
 
     // Leaves out the bytes [from, to); calls come in text order.
     void Drop(std::size_t from, std::size_t to) {
         if (from == to) return;
-        if (!changed_) {
-            result_.reserve(text_.size());
-            changed_ = true;
-        }
-        result_.append(text_.data() + kept_, from - kept_);
+        Keep(from);
         kept_ = to;
+        changed_ = true;
     }
 
-    // Appends the rest; whether anything was left out.
+    // Keeps the rest; whether anything was left out.
     bool Finish() {
-        if (changed_) result_.append(text_.data() + kept_, text_.size() - kept_);
+        if (changed_) Keep(text_.size());
         return changed_;
     }
 
+    // The bytes kept at the front of the text.
+    std::size_t kept() const { return changed_ ? front_size_ : text_.size(); }
+
 private:
+    // Keeps the bytes from the last drop up to `until`.
+    void Keep(std::size_t until) {
+        if (result_) {
+            if (!changed_) result_->reserve(text_.size());
+            result_->append(text_.data() + kept_, until - kept_);
+        } else {
+            if (front_size_ != kept_) std::memmove(front_ + front_size_, front_ + kept_, until - kept_);
+            front_size_ += until - kept_;
+        }
+    }
+
     std::string_view text_;
-    std::string& result_;
-    std::size_t kept_ = 0;  // start of the kept stretch not yet appended
+    std::string* result_ = nullptr;
+    char* front_ = nullptr;
+    std::size_t front_size_ = 0;  // bytes kept at the front so far
+    std::size_t kept_ = 0;        // start of the kept stretch not yet kept
     bool changed_ = false;
 };
+
+#if defined(__SSE2__)
+// Loads the 64 bytes at `p` and marks their break bytes; whether there is any.
+bool LoadBreaks(const char* p, __m128i (&v)[4], __m128i (&br)[4]) {
+    for (int k = 0; k < 4; ++k) {
+        v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        br[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8('\r')),
+                             _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\n')));
+    }
+    return _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(br[0], br[1]), _mm_or_si128(br[2], br[3]))) != 0;
+}
+
+// Bit k for byte k of the 64 marked ones.
+std::uint64_t Mask(const __m128i (&marked)[4]) {
+    std::uint64_t mask = 0;
+    for (int k = 0; k < 4; ++k) {
+        mask |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(marked[k]))} << (16 * k);
+    }
+    return mask;
+}
+#endif
+
+// Whether a CR or LF stands alone, with no other CR or LF beside it: a cluster of one byte.
+bool HasLoneBreakByte(std::string_view text) {
+    const char* p = text.data();
+    const std::size_t size = text.size();
+    std::uint64_t before = 0;  // whether the byte in front of the block is a break byte
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    __m128i v[4];
+    __m128i br[4];
+    for (; i + 64 < size; i += 64) {
+        if (!LoadBreaks(p + i, v, br)) {
+            before = 0;
+            continue;
+        }
+        const std::uint64_t breaks = Mask(br);
+        const std::uint64_t after = scan::IsBreakByte(p[i + 64]) ? 1 : 0;
+        const std::uint64_t neighbours = (breaks << 1 | before) | (breaks >> 1 | after << 63);
+        if ((breaks & ~neighbours) != 0) return true;
+        before = breaks >> 63;
+    }
+#endif
+    for (; i < size; ++i) {
+        const bool isBreak = scan::IsBreakByte(p[i]);
+        const bool next = i + 1 < size && scan::IsBreakByte(p[i + 1]);
+        if (isBreak && !before && !next) return true;
+        before = isBreak ? 1 : 0;
+    }
+    return false;
+}
 
 // The places where a blank and a CR or LF stand side by side, 64 bytes at a time: bit k of
 // the mask stands for the pair of bytes (at + k, at + k + 1).
@@ -91,21 +158,14 @@ private:
 #if defined(__SSE2__)
         __m128i v[4];
         __m128i br[4];
+        if (!LoadBreaks(p, v, br) && breakFollows == 0) return 0;
+        const std::uint64_t breaks = Mask(br);
+        __m128i bl[4];
         for (int k = 0; k < 4; ++k) {
-            v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-            br[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8('\r')),
-                                 _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\n')));
+            bl[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8(' ')),
+                                 _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\t')));
         }
-        const __m128i anyBreak = _mm_or_si128(_mm_or_si128(br[0], br[1]), _mm_or_si128(br[2], br[3]));
-        if (_mm_movemask_epi8(anyBreak) == 0 && breakFollows == 0) return 0;
-        std::uint64_t breaks = 0;
-        std::uint64_t blanks = 0;
-        for (int k = 0; k < 4; ++k) {
-            const __m128i bl = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8(' ')),
-                                            _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\t')));
-            breaks |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(br[k]))} << (16 * k);
-            blanks |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(bl))} << (16 * k);
-        }
+        const std::uint64_t blanks = Mask(bl);
 #else
         std::uint64_t breaks = 0;
         std::uint64_t blanks = 0;
@@ -124,10 +184,13 @@ private:
     std::size_t block_ = 0;
 };
 
+// Reads the text and tells the keeper what to leave out. Working in the text itself, the
+// keeper writes only in front of the place the pass reads: every byte the pass looks at again
+// (a cluster behind it, the blanks of the segment it is in) lies behind the last drop.
 class BlankPass {
 public:
-    BlankPass(std::string_view text, std::string& result, const BlankSides& sides)
-        : p_(text.data()), size_(text.size()), sides_(sides), keeper_(text, result) {}
+    BlankPass(std::string_view text, Keeper& keeper, const BlankSides& sides)
+        : p_(text.data()), size_(text.size()), sides_(sides), keeper_(keeper) {}
 
     OnePass Run(std::string_view text) {
         Touches touches(text);
@@ -225,14 +288,25 @@ private:
     const char* p_;
     std::size_t size_;
     BlankSides sides_;
-    Keeper keeper_;
+    Keeper& keeper_;
     std::size_t settled_ = 0;  // the text before this position is done with
 };
 
 }  // namespace
 
 OnePass DeleteBlanksAtBreaks(std::string_view text, std::string& result, const BlankSides& sides) {
-    return BlankPass(text, result, sides).Run(text);
+    Keeper keeper(text, result);
+    return BlankPass(text, keeper, sides).Run(text);
+}
+
+std::optional<std::size_t> DeleteBlanksAtBreaksInPlace(char* text, std::size_t size,
+                                                       const BlankSides& sides) {
+    const std::string_view view(text, size);
+    if (HasLoneBreakByte(view)) return std::nullopt;
+    Keeper keeper(text, size);
+    [[maybe_unused]] const OnePass outcome = BlankPass(view, keeper, sides).Run(view);
+    assert(outcome != OnePass::NotExact);  // only next to a single-byte cluster
+    return keeper.kept();
 }
 
 }  // namespace venkora

@@ -4,6 +4,8 @@
 // pass cannot be proven to give what these rules give one after the other, it says so and
 // leaves the work to the rules themselves.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +28,11 @@ enum class OnePass {
 
 // Reads `text` and appends the result of the rules to the empty `result`.
 OnePass DeleteBlanksAtBreaks(std::string_view text, std::string& result, const BlankSides& sides);
+
+// The same in the text itself: the kept bytes are moved to its front, and their number is
+// returned. A text with a lone CR or LF is left untouched (nullopt): only there can one pass
+// be inexact.
+std::optional<std::size_t> DeleteBlanksAtBreaksInPlace(char* text, std::size_t size,
+                                                       const BlankSides& sides);
 
 }  // namespace venkora

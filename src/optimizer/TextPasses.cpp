@@ -32,31 +32,51 @@ void DeleteAtLineEndsThenStarts(std::string& text, std::string_view s, std::int3
     }
 }
 
-// The text between the passes: the source as long as no pass has changed it, then the result.
-// When the caller's string may be changed (the in-place entry), passes that work in place work
-// on it directly instead of on a copy in the result.
+// The text between the passes. It starts as the caller's text. A caller that gives its text up
+// lets passes work in it: a string in every way, a buffer only by shortening it (the text is
+// then the start of the buffer). Otherwise passes that work in place work in a copy in the
+// result, which a pass that reads the text and writes it anew may also fill.
 class WorkingText {
 public:
-    WorkingText(std::string_view source, std::string* changeableSource, std::string& result,
-                std::size_t bound)
-        : source_(source), changeableSource_(changeableSource), result_(result), bound_(bound) {}
+    // A text the caller keeps as it is.
+    WorkingText(std::string_view text, std::string& result, std::size_t bound)
+        : text_(text), result_(result), bound_(bound) {}
+    // A string the caller gives up.
+    WorkingText(std::string& text, std::string& result)
+        : text_(text), string_(&text), result_(result), bound_(text.size()) {}
+    // A buffer the caller gives up.
+    WorkingText(std::span<char> text, std::string& result, std::size_t bound)
+        : text_(text.data(), text.size()), buffer_(text.data()), result_(result), bound_(bound) {}
 
-    // The text as it came; read only before a pass has changed it.
-    std::string_view source() const { return source_; }
+    std::string_view Current() const {
+        if (inResult_) return result_;
+        return string_ ? std::string_view(*string_) : text_;
+    }
     bool InResult() const { return inResult_; }
 
-    // The text for a pass that works in place.
+    // Where a pass that only shortens the text may work in it, or null.
+    char* Shortenable() {
+        if (inResult_) return nullptr;
+        return string_ ? string_->data() : buffer_;
+    }
+    // The text was shortened in place to its first `size` bytes.
+    void Shortened(std::size_t size) {
+        if (string_) string_->resize(size);
+        text_ = text_.substr(0, size);
+    }
+
+    // The text for a pass that works in place in a string.
     std::string& Text() {
         if (inResult_) return result_;
-        if (changeableSource_) return *changeableSource_;
+        if (string_) return *string_;
         Reserve();
-        result_.assign(source_);
+        result_.assign(text_);
         inResult_ = true;
         return result_;
     }
 
-    // The empty result, for the first pass, which reads the unchanged source and writes the
-    // result anew; TakeResult() when it has written it.
+    // The empty result, for a pass that reads the text and writes it anew; TakeResult() when
+    // it has written it.
     std::string& EmptyResult() {
         result_.clear();
         Reserve();
@@ -69,14 +89,16 @@ private:
         if (result_.capacity() < bound_) result_.reserve(bound_);
     }
 
-    std::string_view source_;
-    std::string* changeableSource_;
+    std::string_view text_;
+    std::string* string_ = nullptr;
+    char* buffer_ = nullptr;
     std::string& result_;
     std::size_t bound_;
     bool inResult_ = false;
 };
 
-// Groups 1 and 2, spaces then tabs. One pass where it is exact; else the rules one by one.
+// Groups 1 and 2, spaces then tabs: in one pass where that is exact, in the text itself where
+// the caller gave it up; else the rules one by one.
 void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
     BlankSides sides;
     sides.spacesAtEnds = o.leerz && o.leerzEnde;
@@ -86,14 +108,20 @@ void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
     if (!sides.spacesAtEnds && !sides.spacesAtStarts && !sides.tabsAtEnds && !sides.tabsAtStarts) {
         return;
     }
-    switch (DeleteBlanksAtBreaks(w.source(), w.EmptyResult(), sides)) {
+    const std::string_view text = w.Current();
+    if (char* writable = w.Shortenable()) {
+        if (const auto kept = DeleteBlanksAtBreaksInPlace(writable, text.size(), sides)) {
+            return w.Shortened(*kept);
+        }
+    }
+    switch (DeleteBlanksAtBreaks(text, w.EmptyResult(), sides)) {
         case OnePass::Unchanged: return;
         case OnePass::Changed: w.TakeResult(); return;
         case OnePass::NotExact: break;
     }
-    std::string& text = w.Text();
-    if (o.leerz) DeleteAtLineEndsThenStarts(text, " ", o.leerzEnde, o.leerzAnf);
-    if (o.tab) DeleteAtLineEndsThenStarts(text, "\t", o.tabEnde, o.tabAnf);
+    std::string& rules = w.Text();
+    if (o.leerz) DeleteAtLineEndsThenStarts(rules, " ", o.leerzEnde, o.leerzAnf);
+    if (o.tab) DeleteAtLineEndsThenStarts(rules, "\t", o.tabEnde, o.tabAnf);
 }
 
 // Every group and conversion in order; whether the optimized text is in `result`.
@@ -102,7 +130,7 @@ bool RunPasses(WorkingText& w, const OptimizeOptions& o, const StatusSink& statu
     // is the text first looked at for one. (Deleting blanks neither makes the first line break
     // nor takes the last.)
     const bool looked = o.zeilenumbruch || o.bendef;
-    const bool breaks = looked && HasLineBreak(w.source());
+    const bool breaks = looked && HasLineBreak(w.Current());
     // The space and tab groups begin together: they share one pass.
     if (o.leerz) Announce(status, kStatusLeerzeichen);
     if (o.tab) Announce(status, kStatusTabulatoren);
@@ -149,14 +177,20 @@ std::size_t OptimizedSizeBound(std::string_view source, const OptimizeOptions& o
 
 bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
                   const StatusSink& status) {
-    WorkingText w(source, nullptr, result, OptimizedSizeBound(source, options));
+    WorkingText w(source, result, OptimizedSizeBound(source, options));
     return RunPasses(w, options, status);
 }
 
+std::string_view OptimizeTextInBuffer(std::span<char> text, std::string& result,
+                                      const OptimizeOptions& options, const StatusSink& status) {
+    WorkingText w(text, result, OptimizedSizeBound({text.data(), text.size()}, options));
+    RunPasses(w, options, status);
+    return w.Current();
+}
+
 void OptimizeTextPasses(std::string& text, const OptimizeOptions& options, const StatusSink& status) {
-    // Only the space and tab groups write a new text; the other passes change `text` itself.
     std::string result;
-    WorkingText w(text, &text, result, text.size());
+    WorkingText w(text, result);
     if (RunPasses(w, options, status)) text.swap(result);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,12 @@ void OptimizeTextPasses(std::string& text, const OptimizeOptions& options,
 // thus never copied.
 bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
                   const StatusSink& status = {});
+
+// The same passes over a text in a buffer the caller gives up: a pass that only shortens the
+// text works in the buffer itself. Returns the optimized text: the start of `text`, or
+// `result` (which must come in empty).
+std::string_view OptimizeTextInBuffer(std::span<char> text, std::string& result,
+                                      const OptimizeOptions& options, const StatusSink& status = {});
 
 // No optimized text of `source` is longer than this, so a `result` reserved to it is never
 // reallocated by OptimizeText.

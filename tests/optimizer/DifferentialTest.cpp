@@ -187,6 +187,16 @@ Outcome RunEngineOnView(const std::string& text, const OptimizeOptions& options)
     return out;
 }
 
+// The entry for a buffer the caller gives up, as the batch tool gives up what it read.
+Outcome RunEngineInBuffer(std::string text, const OptimizeOptions& options) {
+    Outcome out;
+    std::string result;
+    out.text = std::string(OptimizeTextInBuffer(text, result, options, [&out](std::string_view s) {
+        out.statuses.emplace_back(s);
+    }));
+    return out;
+}
+
 Outcome RunReference(std::string text, const OptimizeOptions& options) {
     Outcome out{std::move(text), {}};
     naive::OptimizeTextPasses(out.text, options, out.statuses);
@@ -203,7 +213,8 @@ std::string Show(const Outcome& outcome) {
 
 bool Differs(const std::string& text, const OptimizeOptions& options) {
     const Outcome reference = RunReference(text, options);
-    return !(RunEngine(text, options) == reference) || !(RunEngineOnView(text, options) == reference);
+    return !(RunEngine(text, options) == reference) || !(RunEngineOnView(text, options) == reference) ||
+           !(RunEngineInBuffer(text, options) == reference);
 }
 
 // Cuts a failing case down: switches off what the difference does not need, then drops bytes
@@ -256,12 +267,14 @@ void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet,
                << "\n  input:     " << Escaped(text)
                << "\n  engine:    " << Show(RunEngine(text, options))
                << "\n  on a view: " << Show(RunEngineOnView(text, options))
+               << "\n  in buffer: " << Show(RunEngineInBuffer(text, options))
                << "\n  reference: " << Show(RunReference(text, options))
                << "\n  simplest failing case:"
                << "\n  options:   " << Describe(smallOptions)
                << "\n  input:     " << Escaped(smallText)
                << "\n  engine:    " << Show(RunEngine(smallText, smallOptions))
                << "\n  on a view: " << Show(RunEngineOnView(smallText, smallOptions))
+               << "\n  in buffer: " << Show(RunEngineInBuffer(smallText, smallOptions))
                << "\n  reference: " << Show(RunReference(smallText, smallOptions));
     }
 }
