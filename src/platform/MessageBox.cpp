@@ -12,6 +12,11 @@ MessageBoxSeam& Seam() {
     return seam;
 }
 
+std::function<void()>& BeepSeam() {
+    static std::function<void()> seam;
+    return seam;
+}
+
 }  // namespace
 
 void ShowMessageBox(const QString& text, QWidget* parent) {
@@ -25,5 +30,15 @@ void ShowMessageBox(const QString& text, QWidget* parent) {
 }
 
 void SetMessageBoxSeam(MessageBoxSeam seam) { Seam() = std::move(seam); }
+
+void MessageBeep() {
+    if (BeepSeam()) {
+        BeepSeam()();
+    } else {
+        QApplication::beep();
+    }
+}
+
+void SetMessageBeepSeam(std::function<void()> seam) { BeepSeam() = std::move(seam); }
 
 }  // namespace venkora

@@ -1,6 +1,7 @@
 #pragma once
-// The program's message box: a German text, the program's name as caption, an OK button only.
-// Tests replace the box with a recorder so that nothing blocks.
+// The program's message box: a German text, the program's name as caption, an OK button only;
+// and the desktop's default beep, which says that something was not found or did not fit.
+// Tests replace both with recorders so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -15,5 +16,9 @@ void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
 // shows real boxes again.
 using MessageBoxSeam = std::function<void(const QString& text)>;
 void SetMessageBoxSeam(MessageBoxSeam seam);
+
+void MessageBeep();
+// Replaces the beep by `seam` (for tests); an empty function beeps again.
+void SetMessageBeepSeam(std::function<void()> seam);
 
 }  // namespace venkora
