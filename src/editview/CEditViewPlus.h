@@ -2,7 +2,8 @@
 // The edit view: the whole client area is one QScintilla edit control holding the document's
 // text as bytes. Around the control it offers byte-offset access to the text and the selection,
 // the text limit, tab stops in dialog units, raw loading and saving, the edit commands with
-// their enabling rules, and it marks its document modified on every change of the text.
+// their enabling rules, find and replace through the modeless dialog, and it marks its document
+// modified on every change of the text.
 
 #include <Qsci/qsciscintilla.h>
 
@@ -90,12 +91,44 @@ public:
     void OnEditSelectAll();
     void OnUpdateNeedText(CmdUI& ui);
 
+    // Find and replace. The find and replace commands open the dialog of their kind (closing the
+    // other kind) with the selection's first line, or the last find string, as find text; the
+    // repeat command searches again for the last find string. Strings are UTF-8 as typed; one
+    // the code page cannot hold is not found. FindReplaceState keeps the last search.
+    void OnEditFind() { OpenFindReplaceDialog(true); }
+    void OnEditReplace() { OpenFindReplaceDialog(false); }
+    void OnEditRepeat() { RepeatFind(); }
+    void OnUpdateEditRepeat(CmdUI& ui);
+    void OpenFindReplaceDialog(bool findOnly);
+    // The dialog's notification: closing, find next, replace or replace all.
+    void OnFindReplaceMessage(unsigned flags, const QString& findWhat, const QString& replaceWith);
+    void RepeatFind();
+    // Remembers the search and selects the next match; TextNotFound when there is none.
+    virtual void FindNext(const std::string& find, bool searchDown, bool matchCase);
+    // Replaces the selection when it is a match (one undo step) and selects the next match; a
+    // selection that is none is only moved to the next match.
+    virtual void ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
+                                const std::string& replace);
+    // Replaces the match at the selection, or the next one, and every match behind it, as one
+    // undo step; stops with a beep before a replacement that would pass the text limit.
+    virtual void ReplaceAll(const std::string& find, const std::string& replace, bool matchCase);
+    // A beep, never a message box.
+    virtual void TextNotFound(const std::string& find);
+
     // Whether the clipboard or a drop offers text to insert (this decides paste, its enabling
     // rule and drops): text only, so files copied or dragged are neither opened nor their
     // names inserted.
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 protected:
+    // Selects the next match of `find` from the selection and scrolls it into view; false, with
+    // the selection unchanged, when there is none.
+    bool SearchText(const std::string& find, bool searchDown, bool matchCase);
+    bool SelectionMatches(const std::string& find, bool matchCase);
+    // True when the selection is a match of the last search; otherwise selects the next match
+    // (or beeps) and gives false.
+    bool PrepareReplace();
+
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

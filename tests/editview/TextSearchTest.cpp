@@ -1,6 +1,7 @@
 // The search of find and replace without a window: repeated searches from a selection in both
-// directions and code pages, replace-all, and a differential test against a naive search that
-// compares at every character position.
+// directions and code pages, and a differential test of the search and of replace-all against
+// a naive search that compares at every character position. (Replace-all's rows are in
+// FindReplaceTest.)
 
 #include <gtest/gtest.h>
 
@@ -66,35 +67,6 @@ TEST(TextSearch, SearchesStepFromTheSelection) {
             steps += (found ? std::to_string(start) + '-' + std::to_string(end) : "-") + ' ';
         }
         EXPECT_EQ(steps.substr(0, steps.size() - 1), row.steps) << row.input;
-    }
-}
-
-TEST(TextSearch, ReplaceAllResumesBehindEachReplacement) {
-    // `room`: how many bytes the text may grow.
-    struct Row {
-        std::string_view text;
-        std::size_t first;
-        std::string_view find, replacement;
-        std::size_t room;
-        std::string_view result;
-        std::optional<std::size_t> stoppedAt;
-    };
-    const Row rows[] = {
-        {"aaa", 0, "a", "aa", 100, "aaaaaa", {}},
-        {"a-a-a-a", 4, "a", "b", 100, "a-a-b-b", {}},
-        {"aaaa", 0, "aa", "b", 100, "bb", {}},
-        {"Ab ab AB", 0, "aB", "x", 100, "x x x", {}},
-        {"a,b,c", 1, ",", "", 0, "abc", {}},
-        {"aaa", 0, "a", "aaa", 3, "aaaaa", 1},
-        {"aa", 0, "a", "aaaa", 2, "aa", 0},
-    };
-    for (const Row& row : rows) {
-        const TextSearch::Replaced replaced =
-            TextSearch(row.text, row.find, false, kUtf8).ReplaceAll(row.first, row.replacement, row.room);
-        std::string result(row.text);
-        result.replace(row.first, replaced.end - row.first, replaced.text);
-        EXPECT_EQ(result, row.result) << row.text << " from " << row.first;
-        EXPECT_EQ(replaced.stoppedAt, row.stoppedAt) << row.text << " from " << row.first;
     }
 }
 
