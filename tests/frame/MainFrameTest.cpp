@@ -15,6 +15,8 @@
 #include <cstdint>
 
 #include "AppFixture.h"
+#include "editview/FindReplaceState.h"
+#include "platform/CFindReplaceDialog.h"
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
@@ -130,6 +132,36 @@ TEST_F(MainFrameTest, DisabledCommandsCannotBeIssuedByKey) {
     EXPECT_EQ(Text(), "bc");
     QTest::keyClick(&view(), Qt::Key_Backspace, Qt::AltModifier);  // undo
     EXPECT_EQ(Text(), "abc");
+}
+
+TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
+    FindReplaceState& state = FindReplaceState::Instance();
+    state = FindReplaceState{};
+    ASSERT_TRUE(Start());
+    const auto activate = [this] {
+        QApplication::setActiveWindow(&frame());
+        return QTest::qWaitForWindowActive(&frame());
+    };
+    ASSERT_TRUE(activate());
+    using Selection = std::pair<std::size_t, std::size_t>;
+    QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);  // no text: disabled
+    EXPECT_EQ(state.dialog, nullptr);
+    view().ReplaceSelection("eins zwei eins", true);
+    view().SetSelection(0, 4);
+    QTest::keyClick(&view(), Qt::Key_F3);  // nothing searched yet: disabled
+    EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
+    QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(state.dialog && state.dialog->IsFindOnly());
+    QTest::keyClick(state.dialog, Qt::Key_Return);  // "Weitersuchen" for the selected "eins"
+    EXPECT_EQ(view().GetSelectionRange(), Selection(10, 14));
+    QTest::keyClick(state.dialog, Qt::Key_Escape);
+    ASSERT_TRUE(activate());
+    view().SetSelection(0, 0);
+    QTest::keyClick(&view(), Qt::Key_F3);
+    EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
+    QTest::keyClick(&view(), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(state.dialog && !state.dialog->IsFindOnly());
+    state = FindReplaceState{};
 }
 
 TEST_F(MainFrameTest, PromptsThenBereit) {
