@@ -106,7 +106,8 @@ public:
     // Remembers the search and selects the next match; TextNotFound when there is none.
     virtual void FindNext(const std::string& find, bool searchDown, bool matchCase);
     // Replaces the selection when it is a match (one undo step) and selects the next match; a
-    // selection that is none is only moved to the next match.
+    // selection that is none is only moved to the next match. A replacement that would pass the
+    // text limit is not made (a beep).
     virtual void ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
                                 const std::string& replace);
     // Replaces the match at the selection, or the next one, and every match behind it, as one
