@@ -1,6 +1,7 @@
 #pragma once
 // The program's message box: a German text, the program's name as caption, an OK button only.
-// Tests replace the box with a recorder so that nothing blocks.
+// A run without a window (printing from the command line) writes the texts to standard error
+// instead. Tests replace the box with a recorder so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -10,6 +11,9 @@ class QWidget;
 namespace venkora {
 
 void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
+
+// From now on each text goes to standard error as one line, "PROGRAM: text", instead of a box.
+void ReportMessagesOnStandardError();
 
 // Replaces the box by `seam`, which receives the text instead (for tests); an empty function
 // shows real boxes again.
