@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
-#include <limits>
 
 namespace venkora {
 
@@ -19,7 +18,9 @@ std::int64_t AfterTab(std::int64_t width, int tabWidth) { return width + tabWidt
 int PrintTabWidth(int tabStopWidth, int averageCharWidth) {
     const std::int64_t defaultTab = std::int64_t{8} * averageCharWidth;
     const std::int64_t width = std::int64_t{tabStopWidth} * defaultTab / 8 / 4;
-    return static_cast<int>(std::clamp<std::int64_t>(width, 1, std::numeric_limits<int>::max()));
+    // Wider than any page, and far enough from overflowing the sums of widths.
+    constexpr std::int64_t kWidest = 1 << 20;
+    return static_cast<int>(std::clamp<std::int64_t>(width, 1, kWidest));
 }
 
 std::size_t FindLineEnd(std::string_view text, std::size_t stop, std::size_t offset) {

@@ -64,7 +64,7 @@ enum class LayoutPass { Draw, MeasureOnly };
 // The distance of the printed tab positions: the tab stop width in dialog units times the width
 // of a tab at the default positions (8 average character widths), divided by 8 and then by 4.
 // At least 1, so that a tab stop width of 0 (only a hand-edited setting gives one) still lets
-// every tab advance.
+// every tab advance; at most 2^20, wider than any page.
 int PrintTabWidth(int tabStopWidth, int averageCharWidth);
 
 // The offset of the next CR or LF at or after `offset`, or `stop` when there is none before it.

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 
 #include <climits>
 #include <new>
@@ -152,6 +153,7 @@ void CPrintJob::Preview(PrintHooks& view, const QString& docName, QWidget* paren
     printer.setDocName(docName);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    if (parent) preview.resize(parent->window()->size());  // whole pages, large enough to read
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&view, &info](QPrinter* target) {
         CPrintInfo job = info;
         job.printer = target;
