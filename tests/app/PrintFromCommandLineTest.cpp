@@ -67,7 +67,9 @@ TEST_F(PrintFromCommandLineTest, LongLinesWrapOrAreCutAsTheStoredWordWrapSays) {
     const std::string file = dir.Write("lang.txt", words + "\r\nEnde");
 
     ASSERT_EQ(Print({"--pdf", Pdf(), file}).exitCode, 0);
-    const auto cut = AllLines(PdfPages(Pdf()));
+    const auto onePage = PdfPages(Pdf());
+    ASSERT_EQ(onePage.size(), 1u);
+    const auto& cut = onePage[0];
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_EQ(cut[0].substr(0, 12), "Wort0 Wort1 ");
     EXPECT_LT(cut[0].size(), words.size() - 1);
