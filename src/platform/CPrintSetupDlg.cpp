@@ -38,22 +38,21 @@ CPrintSetupDlg::CPrintSetupDlg() : CDialog(QStringLiteral("Druckereinrichtung"),
     printerLabel->setBuddy(printers_);
     paperLabel->setBuddy(papers_);
     ok->setDefault(true);
-    connect(printers_, &QComboBox::currentIndexChanged, this, [this] {
-        if (papers_->currentIndex() >= 0) paperSize = static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt());
-        FillPaperSizes();
-    });
+    // Another printer offers its own sizes; the size shown stays chosen where it has it.
+    connect(printers_, &QComboBox::currentIndexChanged, this,
+            [this] { FillPaperSizes(static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt())); });
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, &CPrintSetupDlg::OnCancel);
 }
 
-void CPrintSetupDlg::FillPaperSizes() {
+void CPrintSetupDlg::FillPaperSizes(QPageSize::PageSizeId wanted) {
     QList<QPageSize> sizes = QPrinterInfo::printerInfo(printers_->currentText()).supportedPageSizes();
     if (sizes.isEmpty()) {
         for (const QPageSize::PageSizeId id : kCommonSizes) sizes << QPageSize(id);
     }
     papers_->clear();
     for (const QPageSize& size : sizes) papers_->addItem(size.name(), static_cast<int>(size.id()));
-    const int chosen = papers_->findData(static_cast<int>(paperSize));
+    const int chosen = papers_->findData(static_cast<int>(wanted));
     papers_->setCurrentIndex(chosen >= 0 ? chosen : 0);
 }
 
@@ -68,7 +67,7 @@ bool CPrintSetupDlg::DoDataExchange(bool save) {
     printers_->clear();
     printers_->addItems(InstalledPrinterNames());
     printers_->setCurrentIndex(std::max(0, printers_->findText(printerName)));
-    FillPaperSizes();
+    FillPaperSizes(paperSize);
     (orientation == QPageLayout::Landscape ? landscape_ : portrait_)->setChecked(true);
     return true;
 }

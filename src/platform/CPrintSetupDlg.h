@@ -32,8 +32,8 @@ protected:
     bool DoDataExchange(bool save) override;
 
 private:
-    // The paper sizes of the printer shown, the one of `paperSize` (or else the first) chosen.
-    void FillPaperSizes();
+    // The paper sizes of the printer shown, `wanted` (or else the first) chosen.
+    void FillPaperSizes(QPageSize::PageSizeId wanted);
 
     QComboBox* printers_;
     QComboBox* papers_;
