@@ -6,16 +6,23 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CQuendelApp.h"
+#include "app/CommandLineInfo.h"
 #include "app/ScriptedCommands.h"
 #include "app/TerminationRequest.h"
 #include "frame/CMainFrame.h"
 
 int main(int argc, char** argv) {
+    // Printing from the command line needs no display: it runs offscreen, so it works the same
+    // with or without one.
+    const std::vector<std::string_view> rawArguments(argv + std::min(argc, 1), argv + argc);
+    if (venkora::CommandLineInfo::Parse(rawArguments).PrintsOnly()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/venkora.svg")));
     // Qt's own dialogs and buttons speak German.
@@ -42,10 +49,7 @@ int main(int argc, char** argv) {
             std::_Exit(1);
         }
     });
-    if (!app.InitInstance()) {
-        app.SetExitCode(1);
-        return app.ExitInstance();
-    }
+    if (!app.InitInstance()) return app.ExitInstance();
     started = true;
     venkora::ScriptedCommands::Schedule(*app.mainFrame());
     QApplication::exec();

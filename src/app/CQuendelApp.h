@@ -1,7 +1,9 @@
 #pragma once
 // The application: opens the settings store, ties the document, the main window and the main
 // view together, carries out the command line, shows the window where it was left, and at
-// the end saves what has to outlive the run.
+// the end saves what has to outlive the run. A command line that prints (-p, -pt, --pdf)
+// prints the file with the stored view settings and ends the run without showing anything
+// and without writing the settings.
 
 #include <string>
 #include <vector>
@@ -28,6 +30,9 @@ public:
 
 private:
     bool ProcessShellCommand();
+    // Prints the command line's file; always false (the run ends), the exit code says whether
+    // it printed. Every failure is reported on standard error.
+    bool PrintFromCommandLine();
 
     CommandLineInfo commandLine_;
 };

@@ -25,7 +25,10 @@
 #include "platform/ActionCmdUI.h"
 #include "platform/Archive.h"
 #include "core/ArchiveException.h"
+#include "editview/PrinterTextMeasure.h"
 #include "platform/CDocument.h"
+#include "platform/CPrintInfo.h"
+#include "platform/CPrintJob.h"
 #include "resources/CommandIds.h"
 #include "core/MemoryException.h"
 #include "platform/MessageBox.h"
@@ -502,6 +505,63 @@ void CEditViewPlus::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+// --- Printing -----------------------------------------------------------------------------
+
+bool CEditViewPlus::OnPreparePrinting(CPrintInfo& info) { return CPrintJob::DoPreparePrinting(info); }
+
+QFont CEditViewPlus::PrintFont(const QPaintDevice& device) const {
+    // A font sized in points has its size on paper already; one sized in pixels is scaled by
+    // the printer's resolution over the screen's.
+    QFont printFont = font();
+    if (printFont.pixelSize() > 0) {
+        printFont.setPixelSize(static_cast<int>(std::lround(static_cast<double>(printFont.pixelSize()) *
+                                                            device.logicalDpiY() / logicalDpiY())));
+    }
+    return printFont;
+}
+
+PrintText CEditViewPlus::TextToPrint(const char* text) const {
+    // Word wrap is on when Scintilla wraps the lines.
+    return {std::string_view(text, GetTextLength()), codePage_, wrapMode() != WrapNone, tabStopWidth_};
+}
+
+void CEditViewPlus::OnBeginPrinting(QPaintDevice& device, CPrintInfo&) {
+    pageStarts_.assign(1, 0);
+    printMeasure_ = std::make_unique<PrinterTextMeasure>(PrintFont(device), device, codePage_);
+}
+
+void CEditViewPlus::OnPrepareDC(QPaintDevice& device, CPrintInfo& info) {
+    if (info.currentPage <= pageStarts_.size()) return;
+    const PrintRect page{0, 0, device.width(), device.height()};
+    const PrintText text = TextToPrint(LockText());
+    const bool found = PaginateUpTo(*printMeasure_, text, pageStarts_, info.currentPage, page);
+    UnlockText();
+    if (!found) info.continuePrinting = false;
+}
+
+void CEditViewPlus::OnPrint(QPainter& painter, CPrintInfo& info) {
+    const QRect& area = info.drawRect;
+    const PrintRect page{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+    printMeasure_->SetPainter(&painter);
+    const PrintText text = TextToPrint(LockText());
+    PrintPage(*printMeasure_, text, pageStarts_, info.currentPage, page, LayoutPass::Draw);
+    UnlockText();
+    printMeasure_->SetPainter(nullptr);
+}
+
+void CEditViewPlus::OnEndPrinting(QPaintDevice&, CPrintInfo&) {
+    pageStarts_.clear();
+    printMeasure_.reset();
+}
+
+void CEditViewPlus::OnFilePrint(unsigned id) {
+    CPrintInfo info;
+    info.kind = id == kIdFilePrintDirect ? CPrintInfo::Kind::Direct : CPrintInfo::Kind::Dialog;
+    info.docName = document_ ? document_->GetTitle() : QString();
+    info.parent = window();
+    CPrintJob::Run(*this, info);
+}
+
 // --- Edit commands ------------------------------------------------------------------------
 
 const CommandTarget::Map& CEditViewPlus::CommandMap() {
@@ -524,6 +584,7 @@ const CommandTarget::Map& CEditViewPlus::CommandMap() {
         OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdEditReplace),
         OnCommand<&CEditViewPlus::OnEditRepeat>(kIdEditRepeat),
         OnUpdate<&CEditViewPlus::OnUpdateEditRepeat>(kIdEditRepeat),
+        OnCommandRange<&CEditViewPlus::OnFilePrint>(kIdFilePrint, kIdFilePrintDirect),
     };
     static const Map map{&CommandTarget::CommandMap(), kEntries};
     return map;

@@ -2,12 +2,14 @@
 // The edit view: the whole client area is one QScintilla edit control holding the document's
 // text as bytes. Around the control it offers byte-offset access to the text and the selection,
 // the text limit, tab stops in dialog units, raw loading and saving, the edit commands with
-// their enabling rules, find and replace through the modeless dialog, and it marks its document
-// modified on every change of the text.
+// their enabling rules, find and replace through the modeless dialog, printing (its own page
+// layout behind the print job's hooks), and it marks its document modified on every change of
+// the text.
 
 #include <Qsci/qsciscintilla.h>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,13 +17,16 @@
 
 #include "core/CodePage.h"
 #include "core/CommandTarget.h"
+#include "editview/PrintLayout.h"
+#include "platform/PrintHooks.h"
 
 namespace venkora {
 
 class Archive;
 class CDocument;
+class PrinterTextMeasure;
 
-class CEditViewPlus : public QsciScintilla, public CommandTarget {
+class CEditViewPlus : public QsciScintilla, public CommandTarget, public PrintHooks {
     Q_OBJECT
 
 public:
@@ -77,9 +82,21 @@ public:
     void ReadTextFromArchive(Archive& archive, std::size_t n);
     void WriteTextToArchive(Archive& archive);
 
+    // The print job's hooks: the printer chosen as the framework does; page 1 starts the text; a
+    // page whose start is not known yet is found by laying out the pages before it without
+    // drawing; each page is laid out in the printable area with the display font at its size
+    // on the screen and the view's word wrap and tab stop.
+    bool OnPreparePrinting(CPrintInfo& info) override;
+    void OnBeginPrinting(QPaintDevice& device, CPrintInfo& info) override;
+    void OnPrepareDC(QPaintDevice& device, CPrintInfo& info) override;
+    void OnPrint(QPainter& painter, CPrintInfo& info) override;
+    void OnEndPrinting(QPaintDevice& device, CPrintInfo& info) override;
+
     static const Map& CommandMap();
     const Map& GetCommandMap() const override { return CommandMap(); }
 
+    // Prints with the print dialog (57607) or directly on the printer chosen for the run (57608).
+    void OnFilePrint(unsigned id);
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui);
     void OnEditCut();
@@ -160,6 +177,10 @@ private:
     // the same caret; run after every event, so no input leaves anything else behind.
     void KeepOneStreamSelection();
     void RemoveForeignKeyBindings();
+    // The whole text (locked by the caller) as the print layout takes it.
+    PrintText TextToPrint(const char* text) const;
+    // The display font at the same size on the paper of `device` as on the screen.
+    QFont PrintFont(const QPaintDevice& device) const;
 
     CDocument* document_ = nullptr;
     CodePage codePage_;
@@ -169,6 +190,9 @@ private:
     // How many bytes a drop may bring, set while it is handled; without it (the middle button
     // pastes the X11 selection at a caret) the free bytes.
     mutable std::optional<std::size_t> insertAllowance_;
+    // During a print job: where the pages found so far begin, and the print font's measures.
+    PageStarts pageStarts_;
+    std::unique_ptr<PrinterTextMeasure> printMeasure_;
 };
 
 }  // namespace venkora

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace venkora {
 
 namespace {
@@ -17,6 +19,8 @@ std::function<void()>& BeepSeam() {
     return seam;
 }
 
+bool onStandardError = false;
+
 }  // namespace
 
 void ShowMessageBox(const QString& text, QWidget* parent) {
@@ -24,10 +28,18 @@ void ShowMessageBox(const QString& text, QWidget* parent) {
         Seam()(text);
         return;
     }
+    if (onStandardError) {
+        QString line = QCoreApplication::applicationName().toLower() + QStringLiteral(": ") + text;
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stderr);
+        return;
+    }
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     parent ? parent : QApplication::activeWindow());
     box.exec();
 }
+
+void ReportMessagesOnStandardError() { onStandardError = true; }
 
 void SetMessageBoxSeam(MessageBoxSeam seam) { Seam() = std::move(seam); }
 

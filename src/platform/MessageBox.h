@@ -1,7 +1,8 @@
 #pragma once
 // The program's message box: a German text, the program's name as caption, an OK button only;
-// and the desktop's default beep, which says that something was not found or did not fit.
-// Tests replace both with recorders so that nothing blocks.
+// and the desktop's default beep, which says that something was not found or did not fit. A run
+// without a window (printing from the command line) writes the texts to standard error instead.
+// Tests replace box and beep with recorders so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -11,6 +12,9 @@ class QWidget;
 namespace venkora {
 
 void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
+
+// From now on each text goes to standard error as one line, "PROGRAM: text", instead of a box.
+void ReportMessagesOnStandardError();
 
 // Replaces the box by `seam`, which receives the text instead (for tests); an empty function
 // shows real boxes again.

@@ -35,6 +35,12 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     EXPECT_EQ(printTo.shellCommand, Command::FilePrintTo);
     EXPECT_EQ(printTo.printerName, "Laser");
     EXPECT_EQ(printTo.fileName, "brief.txt");
+    const CommandLineInfo pdf = Parse({"--pdf", "aus.pdf", "brief.txt"});
+    EXPECT_EQ(pdf.shellCommand, Command::FilePrintToPdf);
+    EXPECT_EQ(pdf.pdfFileName, "aus.pdf");
+    EXPECT_EQ(pdf.fileName, "brief.txt");
+    EXPECT_TRUE(pdf.PrintsOnly() && print.PrintsOnly() && printTo.PrintsOnly());
+    EXPECT_FALSE(file.PrintsOnly());
 
     const CommandLineInfo unknown = Parse({"-unbekannt"});  // unknown switches are ignored
     EXPECT_EQ(unknown.shellCommand, Command::FileNew);
