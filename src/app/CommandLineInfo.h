@@ -16,8 +16,12 @@ struct CommandLineInfo {
     std::string printerName;
     bool runEmbedded = false;   // -Embedding
     bool runAutomated = false;  // -Automation
-    // The tip of the day is offered at start-up only for an ordinary start.
-    bool ShowStartupTip() const { return !runEmbedded && !runAutomated; }
+    // The tip of the day is offered at start-up only for an ordinary start, not for embedding,
+    // automation or printing.
+    bool ShowStartupTip() const {
+        return !runEmbedded && !runAutomated && shellCommand != ShellCommand::FilePrint &&
+               shellCommand != ShellCommand::FilePrintTo;
+    }
 
     // Reads the arguments behind the program name. Unknown switches are ignored; the first
     // plain argument is the file.

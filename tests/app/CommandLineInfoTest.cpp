@@ -36,6 +36,10 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     EXPECT_EQ(printTo.printerName, "Laser");
     EXPECT_EQ(printTo.fileName, "brief.txt");
 
+    // Starts that only print offer no tip either.
+    EXPECT_FALSE(print.ShowStartupTip());
+    EXPECT_FALSE(printTo.ShowStartupTip());
+
     const CommandLineInfo unknown = Parse({"-unbekannt"});  // unknown switches are ignored
     EXPECT_EQ(unknown.shellCommand, Command::FileNew);
     EXPECT_EQ(unknown.fileName, "");
