@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "about/CAboutDlg.h"
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "app/ViewSettings.h"
@@ -13,7 +14,9 @@
 #include "platform/CSingleDocTemplate.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintPrompts.h"
+#include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
+#include "tips/CTipDlg.h"
 
 namespace venkora {
 
@@ -46,7 +49,27 @@ bool CQuendelApp::InitInstance() {
     }
     mainFrame()->RestoreWindowPlacement(5);
     mainFrame()->GetActiveView()->setFocus();
+    mainFrame()->repaint();
+    OfferStartupTip();
     return true;
+}
+
+void CQuendelApp::OfferStartupTip() {
+    if (!commandLine_.ShowStartupTip()) return;
+    // Constructed in any case: reading the tip moves the stored position on.
+    CTipDlg dialog(profile());
+    // A termination signal while the reader's message box showed has closed the window.
+    if (dialog.showAtStartup && mainFrame()->isVisible()) dialog.DoModal(mainFrame());
+}
+
+void CQuendelApp::ShowTipsDialog() {
+    CTipDlg dialog(profile());
+    dialog.DoModal(mainFrame());
+}
+
+void CQuendelApp::ShowAboutBox() {
+    CAboutDlg dialog;
+    dialog.DoModal(mainFrame());
 }
 
 bool CQuendelApp::ProcessShellCommand() {
@@ -126,5 +149,14 @@ CQuendelDoc* CQuendelApp::document() const {
 }
 
 CQuendelView* CQuendelApp::view() const { return document() ? document()->GetView() : nullptr; }
+
+const CommandTarget::Map& CQuendelApp::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CQuendelApp::ShowAboutBox>(kIdAppAbout),
+        OnCommand<&CQuendelApp::ShowTipsDialog>(kIdTipOfTheDay),
+    };
+    static const Map map{&CWinApp::CommandMap(), kEntries};
+    return map;
+}
 
 }  // namespace venkora

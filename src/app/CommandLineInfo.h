@@ -19,13 +19,14 @@ struct CommandLineInfo {
     std::string pdfFileName;
     bool runEmbedded = false;   // -Embedding
     bool runAutomated = false;  // -Automation
-    // The tip of the day is offered at start-up only for an ordinary start.
-    bool ShowStartupTip() const { return !runEmbedded && !runAutomated; }
     // Whether the run prints the file and ends, without a window.
     bool PrintsOnly() const {
         return shellCommand == ShellCommand::FilePrint || shellCommand == ShellCommand::FilePrintTo ||
                shellCommand == ShellCommand::FilePrintToPdf;
     }
+    // The tip of the day is offered at start-up only for an ordinary start, not for embedding,
+    // automation or printing.
+    bool ShowStartupTip() const { return !runEmbedded && !runAutomated && !PrintsOnly(); }
 
     // Reads the arguments behind the program name. Unknown switches are ignored; the first
     // plain argument is the file.

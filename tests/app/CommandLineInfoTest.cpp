@@ -42,6 +42,10 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     EXPECT_TRUE(pdf.PrintsOnly() && print.PrintsOnly() && printTo.PrintsOnly());
     EXPECT_FALSE(file.PrintsOnly());
 
+    // Starts that only print offer no tip either.
+    EXPECT_FALSE(print.ShowStartupTip());
+    EXPECT_FALSE(printTo.ShowStartupTip());
+
     const CommandLineInfo unknown = Parse({"-unbekannt"});  // unknown switches are ignored
     EXPECT_EQ(unknown.shellCommand, Command::FileNew);
     EXPECT_EQ(unknown.fileName, "");
