@@ -45,6 +45,7 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     // Starts that only print offer no tip either.
     EXPECT_FALSE(print.ShowStartupTip());
     EXPECT_FALSE(printTo.ShowStartupTip());
+    EXPECT_FALSE(pdf.ShowStartupTip());
 
     const CommandLineInfo unknown = Parse({"-unbekannt"});  // unknown switches are ignored
     EXPECT_EQ(unknown.shellCommand, Command::FileNew);
