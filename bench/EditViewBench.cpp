@@ -1,5 +1,5 @@
 // Speed of the edit view with 1 MiB of text: loading it from a file's bytes, writing it back,
-// and the whole-text and selection access the optimizer and the search use.
+// the whole-text and selection access the optimizer and the search use, finding and replacing.
 
 #include <benchmark/benchmark.h>
 
@@ -74,6 +74,45 @@ void BM_LockText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LockText)->Unit(benchmark::kNanosecond);
+
+// 1,048,575 bytes of the sample lines, the only "Heuhaufen" at the very end, found from the
+// start of the text with case (argument 1) and without (argument 0), selected and scrolled to.
+void BM_FindNextAtTheEnd(benchmark::State& state) {
+    const bool matchCase = state.range(0) != 0;
+    std::string text = SampleText();
+    text.resize(CEditViewPlus::kTextLimit - 9, 'x');
+    text += "Heuhaufen";
+    CEditViewPlus view;
+    Load(view, text);
+    for (auto _ : state) {
+        view.SetSelection(0, 0);
+        view.FindNext(matchCase ? "Heuhaufen" : "HEUHAUFEN", true, matchCase);
+    }
+    if (view.GetSelectionRange().first != text.size() - 9) state.SkipWithError("not found");
+}
+BENCHMARK(BM_FindNextAtTheEnd)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// 1,048,575 bytes of lines, 10,000 of them with "geprüft", the others with "gezählt": replace
+// all from the start by "GEPRÜFT" (one undo step). Reloading the text between runs is not
+// counted.
+void BM_ReplaceAll10000(benchmark::State& state) {
+    const std::string checked = "Der Kassenstand beträgt 1.284,50 € – geprüft und für richtig befunden.\r\n";
+    const std::string counted = "Der Kassenstand beträgt 1.284,50 € – gezählt und für richtig befunden.\r\n";
+    std::string text;
+    for (int line = 0; text.size() + checked.size() <= CEditViewPlus::kTextLimit; ++line) {
+        text += line < 10000 ? checked : counted;
+    }
+    text.resize(CEditViewPlus::kTextLimit, 'x');
+    CEditViewPlus view;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Load(view, text);
+        state.ResumeTiming();
+        view.ReplaceAll("geprüft", "GEPRÜFT", true);
+    }
+    if (view.GetTextLength() != text.size() || !view.CanUndo()) state.SkipWithError("not replaced");
+}
+BENCHMARK(BM_ReplaceAll10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

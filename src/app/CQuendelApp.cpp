@@ -1,14 +1,22 @@
 #include "app/CQuendelApp.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QString>
 
+#include "about/CAboutDlg.h"
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "app/ViewSettings.h"
 #include "frame/CMainFrame.h"
+#include "platform/CPrintInfo.h"
+#include "platform/CPrintJob.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/MessageBox.h"
+#include "platform/PrintPrompts.h"
+#include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
+#include "tips/CTipDlg.h"
 
 namespace venkora {
 
@@ -35,10 +43,33 @@ bool CQuendelApp::InitInstance() {
             frame->SetView(view, view, &doc);
             return frame;
         }));
-    if (!ProcessShellCommand()) return false;
+    if (!ProcessShellCommand()) {
+        if (!commandLine_.PrintsOnly()) SetExitCode(1);
+        return false;
+    }
     mainFrame()->RestoreWindowPlacement(5);
     mainFrame()->GetActiveView()->setFocus();
+    mainFrame()->repaint();
+    OfferStartupTip();
     return true;
+}
+
+void CQuendelApp::OfferStartupTip() {
+    if (!commandLine_.ShowStartupTip()) return;
+    // Constructed in any case: reading the tip moves the stored position on.
+    CTipDlg dialog(profile());
+    // A termination signal while the reader's message box showed has closed the window.
+    if (dialog.showAtStartup && mainFrame()->isVisible()) dialog.DoModal(mainFrame());
+}
+
+void CQuendelApp::ShowTipsDialog() {
+    CTipDlg dialog(profile());
+    dialog.DoModal(mainFrame());
+}
+
+void CQuendelApp::ShowAboutBox() {
+    CAboutDlg dialog;
+    dialog.DoModal(mainFrame());
 }
 
 bool CQuendelApp::ProcessShellCommand() {
@@ -52,14 +83,61 @@ bool CQuendelApp::ProcessShellCommand() {
         }
         case Command::FilePrint:
         case Command::FilePrintTo:
-            ShowMessageBox(QStringLiteral("Drucken von der Befehlszeile aus ist in dieser Version "
-                                          "noch nicht möglich."));
-            return false;
+        case Command::FilePrintToPdf:
+            return PrintFromCommandLine();
     }
     return false;
 }
 
+bool CQuendelApp::PrintFromCommandLine() {
+    using Command = CommandLineInfo::ShellCommand;
+    ReportMessagesOnStandardError();
+    SetExitCode(1);
+    const Command command = commandLine_.shellCommand;
+    if (command == Command::FilePrintToPdf && commandLine_.pdfFileName.empty()) {
+        ShowMessageBox(QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei (venkora --pdf AUSGABE.pdf DATEI)."));
+        return false;
+    }
+    if (commandLine_.fileName.empty()) {
+        ShowMessageBox(QStringLiteral("Es ist keine Datei zum Drucken angegeben."));
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (command == Command::FilePrintToPdf) {
+        // A PDF on A4 paper, with the small border that Qt gives a PDF as its printable area.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(QString::fromStdString(commandLine_.pdfFileName));
+    } else if (command == Command::FilePrintTo) {
+        const QString wanted = QString::fromStdString(commandLine_.printerName);
+        if (!InstalledPrinterNames().contains(wanted)) {
+            ShowMessageBox(QStringLiteral("Der Drucker „%1“ ist nicht installiert.").arg(wanted));
+            return false;
+        }
+        printer.setPrinterName(wanted);
+    } else {
+        const QStringList installed = InstalledPrinterNames();
+        if (installed.isEmpty()) {
+            ShowMessageBox(QStringLiteral("Es ist kein Drucker installiert. Mit „venkora --pdf AUSGABE.pdf DATEI“ "
+                                          "drucken Sie in eine PDF-Datei."));
+            return false;
+        }
+        // Without a default printer the first one prints.
+        if (!installed.contains(printer.printerName())) printer.setPrinterName(installed.front());
+    }
+    // The document without the recent-file list: this run leaves the settings alone.
+    const QString path = QString::fromStdString(commandLine_.fileName);
+    if (!docTemplate()->OpenDocumentFile(&path)) return false;
+    CPrintInfo info;
+    info.kind = CPrintInfo::Kind::Direct;
+    info.docName = document()->GetTitle();
+    info.printer = &printer;
+    if (CPrintJob::Run(*view(), info)) SetExitCode(0);
+    return false;
+}
+
 int CQuendelApp::ExitInstance() {
+    if (commandLine_.PrintsOnly()) return ExitCode();
     ViewSettings::Instance().SaveViewSettings(profile());
     return CWinApp::ExitInstance();
 }
@@ -71,5 +149,14 @@ CQuendelDoc* CQuendelApp::document() const {
 }
 
 CQuendelView* CQuendelApp::view() const { return document() ? document()->GetView() : nullptr; }
+
+const CommandTarget::Map& CQuendelApp::CommandMap() {
+    static constexpr Entry kEntries[] = {
+        OnCommand<&CQuendelApp::ShowAboutBox>(kIdAppAbout),
+        OnCommand<&CQuendelApp::ShowTipsDialog>(kIdTipOfTheDay),
+    };
+    static const Map map{&CWinApp::CommandMap(), kEntries};
+    return map;
+}
 
 }  // namespace venkora

@@ -1,7 +1,10 @@
 #pragma once
 // The application: opens the settings store, ties the document, the main window and the main
-// view together, carries out the command line, shows the window where it was left, and at
-// the end saves what has to outlive the run.
+// view together, carries out the command line, shows the window where it was left, offers the
+// tip of the day, and at the end saves what has to outlive the run. A command line that prints
+// (-p, -pt, --pdf) prints the file with the stored view settings and ends the run without
+// showing anything and without writing the settings. Its own commands show the tip dialog and
+// the about box.
 
 #include <string>
 #include <vector>
@@ -26,8 +29,19 @@ public:
     CQuendelDoc* document() const;
     CQuendelView* view() const;
 
+    // The last start-up step: unless the program was started for embedding, automation or
+    // printing, the tip dialog reads the next tip and shows it when tips at start-up are on.
+    void OfferStartupTip();
+    void ShowTipsDialog();
+    void ShowAboutBox();
+    static const Map& CommandMap();
+    const Map& GetCommandMap() const override { return CommandMap(); }
+
 private:
     bool ProcessShellCommand();
+    // Prints the command line's file; always false (the run ends), the exit code says whether
+    // it printed. Every failure is reported on standard error.
+    bool PrintFromCommandLine();
 
     CommandLineInfo commandLine_;
 };

@@ -9,7 +9,9 @@
 #include "app/FontMapping.h"
 #include "app/ViewSettings.h"
 #include "optimizer/TextPasses.h"
+#include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CPrintJob.h"
 #include "resources/CommandIds.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
@@ -122,6 +124,10 @@ void CQuendelView::OnDisplayFont() {
 
 void CQuendelView::OnSelectAllText() { OnEditSelectAll(); }
 
+void CQuendelView::OnFilePrintPreview() {
+    CPrintJob::Preview(*this, GetDocument() ? GetDocument()->GetTitle() : QString(), window());
+}
+
 const CommandTarget::Map& CQuendelView::CommandMap() {
     static constexpr Entry kEntries[] = {
         OnCommand<&CQuendelView::OnOptimize>(kIdOptimize),
@@ -130,6 +136,7 @@ const CommandTarget::Map& CQuendelView::CommandMap() {
         OnCommand<&CQuendelView::OnTabLength>(kIdTabLength),
         OnCommand<&CQuendelView::OnDisplayFont>(kIdDisplayFont),
         OnCommand<&CQuendelView::OnSelectAllText>(kIdSelectAllText),
+        OnCommand<&CQuendelView::OnFilePrintPreview>(kIdFilePrintPreview),
     };
     static const Map map{&CEditViewPlus::CommandMap(), kEntries};
     return map;

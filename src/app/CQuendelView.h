@@ -1,7 +1,7 @@
 #pragma once
 // The main view: the edit view that fills the main window, with the program's own commands:
 // optimize (with the one optimize dialog, which lives as long as the view), word wrap, tab
-// length, display font and select all. Its settings live in ViewSettings.
+// length, display font and select all, and the print preview. Its settings live in ViewSettings.
 
 #include "editview/CEditViewPlus.h"
 #include "optimizer/COptimierenDlg.h"
@@ -29,6 +29,7 @@ public:
     void OnTabLength();
     void OnDisplayFont();
     void OnSelectAllText();
+    void OnFilePrintPreview();
     static const Map& CommandMap();
     const Map& GetCommandMap() const override { return CommandMap(); }
 

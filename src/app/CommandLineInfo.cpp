@@ -21,6 +21,11 @@ CommandLineInfo CommandLineInfo::Parse(std::span<const std::string_view> argumen
     CommandLineInfo info;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
+        if (argument == "--pdf") {
+            info.shellCommand = ShellCommand::FilePrintToPdf;
+            if (i + 1 < arguments.size()) info.pdfFileName = arguments[++i];
+            continue;
+        }
         if (argument.size() > 1 && argument.front() == '-') {
             if (SwitchIs(argument, "embedding")) {
                 info.runEmbedded = true;

@@ -98,7 +98,8 @@ std::optional<char> UnicodeToWindows1252(char32_t code) {
 }
 
 // Case folding for the find command: ASCII and the Latin-1 letters À..Þ (without ×) fold to
-// their small forms, and so do Š, Œ, Ž and Ÿ. ß has no capital here and stays as it is.
+// their small forms, and so do Š, Œ, Ž and Ÿ. ß has no capital here and stays as it is. Only
+// characters below U+0800 change, into characters below U+0800 (FirstBytesNoCase relies on it).
 char32_t FoldCase(char32_t code) {
     if (code >= U'A' && code <= U'Z') return code + (U'a' - U'A');
     if (code >= U'\u00C0' && code <= U'\u00DE' && code != U'\u00D7') return code + 0x20;
@@ -188,6 +189,30 @@ bool CodePage::EqualNoCase(std::string_view a, std::string_view b) const {
         pos += charA.length;
     }
     return true;
+}
+
+std::array<bool, 256> CodePage::FirstBytesNoCase(std::string_view text) const {
+    std::array<bool, 256> first{};
+    first[Byte(text, 0)] = true;
+    if (kind_ == Kind::Windows1252) {
+        const unsigned char folded = FoldCaseWindows1252(Byte(text, 0));
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            if (FoldCaseWindows1252(static_cast<unsigned char>(byte)) == folded) first[byte] = true;
+        }
+        return first;
+    }
+    // A byte that starts no valid sequence matches only itself; a character matches the
+    // characters of its folded form, which lie below U+0800 unless it is that form itself.
+    const Utf8Char character = DecodeUtf8(text, 0);
+    if (character.length == 0) return first;
+    const char32_t folded = FoldCase(character.code);
+    for (char32_t code = 0; code < 0x800; ++code) {
+        const std::size_t length = code < 0x80 ? 1 : 2;
+        if (FoldCase(code) == folded && length == character.length) {
+            first[length == 1 ? code : 0xC0 | (code >> 6)] = true;
+        }
+    }
+    return first;
 }
 
 std::optional<std::string> CodePage::Encode(std::string_view utf8) const {

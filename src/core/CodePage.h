@@ -3,6 +3,7 @@
 // through. It never changes a stored byte. A document is UTF-8 when the locale is UTF-8 and its
 // bytes are valid UTF-8, otherwise Windows-1252.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -42,6 +43,9 @@ public:
     // the letters of Latin-1 (Windows-1252 also Š/š, Œ/œ, Ž/ž, Ÿ/ÿ), decoded per character in
     // UTF-8. Spans of different length are never equal.
     bool EqualNoCase(std::string_view a, std::string_view b) const;
+    // The bytes that can begin a span EqualNoCase to one that begins with `text` (not empty): a
+    // search tries only the positions holding one of them.
+    std::array<bool, 256> FirstBytesNoCase(std::string_view text) const;
 
     // Encodes UTF-8 text (as typed into a dialog or the edit area) into this code page; nullopt
     // when a character has no byte in it or the input is not valid UTF-8. Never substitutes a

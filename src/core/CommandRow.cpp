@@ -22,7 +22,10 @@ std::string KeyChord::Text() const {
 
 std::string CommandRow::MenuItemText() const {
     std::string text(menuText);
-    if (!key.IsNone()) text += "\t" + key.Text();
+    if (!key.IsNone()) {
+        text += '\t';
+        text += key.Text();
+    }
     return text;
 }
 

@@ -2,11 +2,14 @@
 // The edit view: the whole client area is one QScintilla edit control holding the document's
 // text as bytes. Around the control it offers byte-offset access to the text and the selection,
 // the text limit, tab stops in dialog units, raw loading and saving, the edit commands with
-// their enabling rules, and it marks its document modified on every change of the text.
+// their enabling rules, find and replace through the modeless dialog, printing (its own page
+// layout behind the print job's hooks), and it marks its document modified on every change of
+// the text.
 
 #include <Qsci/qsciscintilla.h>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +17,16 @@
 
 #include "core/CodePage.h"
 #include "core/CommandTarget.h"
+#include "editview/PrintLayout.h"
+#include "platform/PrintHooks.h"
 
 namespace venkora {
 
 class Archive;
 class CDocument;
+class PrinterTextMeasure;
 
-class CEditViewPlus : public QsciScintilla, public CommandTarget {
+class CEditViewPlus : public QsciScintilla, public CommandTarget, public PrintHooks {
     Q_OBJECT
 
 public:
@@ -76,9 +82,21 @@ public:
     void ReadTextFromArchive(Archive& archive, std::size_t n);
     void WriteTextToArchive(Archive& archive);
 
+    // The print job's hooks: the printer chosen as the framework does; page 1 starts the text; a
+    // page whose start is not known yet is found by laying out the pages before it without
+    // drawing; each page is laid out in the printable area with the display font at its size
+    // on the screen and the view's word wrap and tab stop.
+    bool OnPreparePrinting(CPrintInfo& info) override;
+    void OnBeginPrinting(QPaintDevice& device, CPrintInfo& info) override;
+    void OnPrepareDC(QPaintDevice& device, CPrintInfo& info) override;
+    void OnPrint(QPainter& painter, CPrintInfo& info) override;
+    void OnEndPrinting(QPaintDevice& device, CPrintInfo& info) override;
+
     static const Map& CommandMap();
     const Map& GetCommandMap() const override { return CommandMap(); }
 
+    // Prints with the print dialog (57607) or directly on the printer chosen for the run (57608).
+    void OnFilePrint(unsigned id);
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui);
     void OnEditCut();
@@ -90,12 +108,45 @@ public:
     void OnEditSelectAll();
     void OnUpdateNeedText(CmdUI& ui);
 
+    // Find and replace. The find and replace commands open the dialog of their kind (closing the
+    // other kind) with the selection's first line, or the last find string, as find text; the
+    // repeat command searches again for the last find string. Strings are UTF-8 as typed; one
+    // the code page cannot hold is not found. FindReplaceState keeps the last search.
+    void OnEditFind() { OpenFindReplaceDialog(true); }
+    void OnEditReplace() { OpenFindReplaceDialog(false); }
+    void OnEditRepeat() { RepeatFind(); }
+    void OnUpdateEditRepeat(CmdUI& ui);
+    void OpenFindReplaceDialog(bool findOnly);
+    // The dialog's notification: closing, find next, replace or replace all.
+    void OnFindReplaceMessage(unsigned flags, const QString& findWhat, const QString& replaceWith);
+    void RepeatFind();
+    // Remembers the search and selects the next match; TextNotFound when there is none.
+    virtual void FindNext(const std::string& find, bool searchDown, bool matchCase);
+    // Replaces the selection when it is a match (one undo step) and selects the next match; a
+    // selection that is none is only moved to the next match. A replacement that would pass the
+    // text limit is not made (a beep).
+    virtual void ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
+                                const std::string& replace);
+    // Replaces the match at the selection, or the next one, and every match behind it, as one
+    // undo step; stops with a beep before a replacement that would pass the text limit.
+    virtual void ReplaceAll(const std::string& find, const std::string& replace, bool matchCase);
+    // A beep, never a message box.
+    virtual void TextNotFound(const std::string& find);
+
     // Whether the clipboard or a drop offers text to insert (this decides paste, its enabling
     // rule and drops): text only, so files copied or dragged are neither opened nor their
     // names inserted.
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 protected:
+    // Selects the next match of `find` from the selection and scrolls it into view; false, with
+    // the selection unchanged, when there is none.
+    bool SearchText(const std::string& find, bool searchDown, bool matchCase);
+    bool SelectionMatches(const std::string& find, bool matchCase);
+    // True when the selection is a match of the last search; otherwise selects the next match
+    // (or beeps) and gives false.
+    bool PrepareReplace();
+
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -126,6 +177,10 @@ private:
     // the same caret; run after every event, so no input leaves anything else behind.
     void KeepOneStreamSelection();
     void RemoveForeignKeyBindings();
+    // The whole text (locked by the caller) as the print layout takes it.
+    PrintText TextToPrint(const char* text) const;
+    // The display font at the same size on the paper of `device` as on the screen.
+    QFont PrintFont(const QPaintDevice& device) const;
 
     CDocument* document_ = nullptr;
     CodePage codePage_;
@@ -135,6 +190,9 @@ private:
     // How many bytes a drop may bring, set while it is handled; without it (the middle button
     // pastes the X11 selection at a caret) the free bytes.
     mutable std::optional<std::size_t> insertAllowance_;
+    // During a print job: where the pages found so far begin, and the print font's measures.
+    PageStarts pageStarts_;
+    std::unique_ptr<PrinterTextMeasure> printMeasure_;
 };
 
 }  // namespace venkora

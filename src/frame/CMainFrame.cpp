@@ -2,6 +2,8 @@
 
 #include <QDragEnterEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -87,6 +89,42 @@ void CMainFrame::OnIdleUpdate() {
         const QString text = on[i] ? QtText(StringTable::Prompt(kIndicatorIds[i])) : QString();
         if (indicators_[i]->text() != text) indicators_[i]->setText(text);
     }
+}
+
+// --- Help menu ------------------------------------------------------------------------------
+
+void CMainFrame::OnInitMenu(QWidget* menu) {
+    CFrameWnd::OnInitMenu(menu);
+    const QString helpTitle = QtText(StringTable::Prompt(kIdsHelpMenuTitle));
+    bool found = false;
+    for (QAction* item : menu->actions()) {
+        if (item->text() == helpTitle) {
+            helpPopup_ = item->menu();
+            found = true;
+        }
+    }
+    const QString tipsText = QtText(StringTable::Prompt(kIdsTipsMenuItem));
+    const auto tipsItem = [this, &tipsText] {
+        QAction* action = ActionOrNew(kIdTipOfTheDay);
+        action->setText(tipsText);
+        return action;
+    };
+    if (found) {
+        if (!helpPopup_) return;  // an item titled "&?" without a popup
+        const QList<QAction*> items = helpPopup_->actions();
+        if (!items.isEmpty() && items.front()->text() == tipsText) return;
+        QAction* separator = helpPopup_->insertSeparator(items.isEmpty() ? nullptr : items.front());
+        helpPopup_->insertAction(separator, tipsItem());
+        return;
+    }
+    if (!helpPopup_) {
+        helpPopup_ = new QMenu(helpTitle, this);
+        helpPopup_->addAction(tipsItem());
+    }
+    auto* item = new QAction(helpTitle, menu);
+    item->setMenu(helpPopup_.data());
+    menu->addAction(item);
+    menuBar()->update();
 }
 
 // --- Placement and bar layout -------------------------------------------------------------

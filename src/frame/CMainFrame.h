@@ -1,8 +1,10 @@
 #pragma once
 // The program's main window: menu bar, accelerators, toolbar and status line with the lock
 // indicators; it keeps its placement in "Einstellungen"/"FensterPos" and the layout of its bars
-// under "StatusBars", both written at every close request.
+// under "StatusBars", both written at every close request, and puts the tips item at the top of
+// the help menu "&?" whenever a menu is about to be used.
 
+#include <QPointer>
 #include <QTimer>
 
 #include <optional>
@@ -11,6 +13,7 @@
 #include "core/WindowPlacement.h"
 
 class QLabel;
+class QMenu;
 
 namespace venkora {
 
@@ -33,6 +36,11 @@ public:
     // The lock indicators: "UF", "NUM", "RF" while Caps, Num and Scroll Lock are on.
     QLabel* indicator(int index) const { return indicators_[index]; }
 
+    // Makes sure that the popup titled "&?" in `menu` (a menu bar or a popup; the last one so
+    // titled) begins with "Ti&ps und Tricks..." (command 104) and a separator. A menu without
+    // such a popup gets one appended that holds the tips item.
+    void OnInitMenu(QWidget* menu) override;
+
 protected:
     bool OnClose() override;
     void OnIdleUpdate() override;
@@ -45,6 +53,8 @@ private:
     ProfileStore& profile_;
     QLabel* indicators_[3] = {};
     QTimer lockPoll_;
+    // The help popup found last, or the one made for a menu without one (owned by the frame).
+    QPointer<QMenu> helpPopup_;
     bool floatingBarWaits_ = false;  // the floating toolbar is shown with the main window
 };
 

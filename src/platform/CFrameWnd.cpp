@@ -136,7 +136,8 @@ void CFrameWnd::BuildMenuBar(std::span<const MenuPopup> popups) {
             }
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-            OnInitMenu(menu);
+            OnInitMenu(menuBar());
+            OnInitMenuPopup(menu);
             UpdateMenu(menu);
         });
         connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(idleText_); });
@@ -203,7 +204,9 @@ void CFrameWnd::ScheduleIdleUpdate() {
     QTimer::singleShot(0, this, &CFrameWnd::UpdateIdle);
 }
 
-void CFrameWnd::OnInitMenu(QMenu* menu) { FillRecentFiles(menu); }
+void CFrameWnd::OnInitMenu(QWidget*) {}
+
+void CFrameWnd::OnInitMenuPopup(QMenu* menu) { FillRecentFiles(menu); }
 
 void CFrameWnd::FillRecentFiles(QMenu* menu) {
     // The recent files take the place of the entry "Letzte Datei", or the place of the
@@ -266,6 +269,8 @@ bool CFrameWnd::event(QEvent* event) {
 }
 
 bool CFrameWnd::eventFilter(QObject* watched, QEvent* event) {
+    // The menu bar takes the focus when it is entered by keyboard (Alt).
+    if (event->type() == QEvent::FocusIn && watched == menuBar()) OnInitMenu(menuBar());
     switch (event->type()) {
         case QEvent::KeyRelease:
         case QEvent::MouseButtonRelease:

@@ -73,8 +73,14 @@ protected:
     virtual void OnIdleUpdate() {}
     // Called on every close request; the base asks the document about unsaved changes.
     virtual bool OnClose();
-    // Called when the menu `menu` is about to open (derived frames add items at run time).
-    virtual void OnInitMenu(QMenu* menu);
+    // Called before a popup of the menu bar opens, and before the bar itself is used by keyboard,
+    // with the menu bar (derived frames add items at run time).
+    virtual void OnInitMenu(QWidget* menu);
+    // Called when the popup `menu` is about to open, after OnInitMenu; the base shows the recent
+    // files in it.
+    virtual void OnInitMenuPopup(QMenu* menu);
+    // The action that stands for `id`, made from its command row when there is none yet.
+    QAction* ActionOrNew(unsigned id);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,7 +90,6 @@ protected:
 
 private:
     QAction* MakeAction(unsigned id, const QString& text);
-    QAction* ActionOrNew(unsigned id);
     void ScheduleIdleUpdate();
     void UpdateChain();
     void FillRecentFiles(QMenu* menu);

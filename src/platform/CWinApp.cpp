@@ -1,24 +1,38 @@
 #include "platform/CWinApp.h"
 
 #include <QCoreApplication>
+#include <QPrinter>
 
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CPrintSetupDlg.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/QtText.h"
 #include "core/StandardIds.h"
 #include "platform/QSettingsProfileStore.h"
+#include "platform/PrintPrompts.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {
+
+namespace {
+
+CWinApp* current = nullptr;
+
+}  // namespace
 
 CWinApp::CWinApp(std::string_view company, std::string_view program)
     : company_(QtText(company)), program_(QtText(program)) {
     QCoreApplication::setOrganizationName(company_);
     QCoreApplication::setApplicationName(program_);
+    current = this;
 }
 
-CWinApp::~CWinApp() = default;
+CWinApp::~CWinApp() {
+    if (current == this) current = nullptr;
+}
+
+CWinApp* CWinApp::Current() { return current; }
 
 int CWinApp::ExitInstance() {
     if (profile_) recentFiles_.Save(*profile_);
@@ -42,6 +56,11 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
 
 CFrameWnd* CWinApp::GetMainWnd() const { return template_ ? template_->frame() : nullptr; }
 
+QPrinter& CWinApp::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 CDocument* CWinApp::OpenDocumentFile(const QString* path) {
     const bool firstUse = template_->document() == nullptr;
     CDocument* document = template_->OpenDocumentFile(path);
@@ -59,6 +78,20 @@ void CWinApp::OnFileNew() { OpenDocumentFile(nullptr); }
 void CWinApp::OnFileOpen() {
     const std::optional<QString> path = AskOpenFileName(GetMainWnd());
     if (path) OpenDocumentFile(&*path);
+}
+
+void CWinApp::OnFilePrintSetup() {
+    if (!PrinterInstalled(GetMainWnd())) return;
+    QPrinter& chosen = printer();
+    CPrintSetupDlg dialog;
+    dialog.printerName = chosen.printerName();
+    dialog.paperSize = chosen.pageLayout().pageSize().id();
+    dialog.orientation = chosen.pageLayout().orientation();
+    if (dialog.DoModal(GetMainWnd()) != QDialog::Accepted) return;
+    chosen.setOutputFileName(QString());
+    chosen.setPrinterName(dialog.printerName);
+    chosen.setPageSize(QPageSize(dialog.paperSize));
+    chosen.setPageOrientation(dialog.orientation);
 }
 
 void CWinApp::OnAppExit() {
@@ -85,6 +118,7 @@ const CommandTarget::Map& CWinApp::CommandMap() {
     static constexpr Entry kEntries[] = {
         OnCommand<&CWinApp::OnFileNew>(kIdFileNew),
         OnCommand<&CWinApp::OnFileOpen>(kIdFileOpen),
+        OnCommand<&CWinApp::OnFilePrintSetup>(kIdFilePrintSetup),
         OnCommand<&CWinApp::OnAppExit>(kIdAppExit),
         OnCommandRange<&CWinApp::OnOpenRecentFile>(kIdFileMruFirst, kLastRecentFile),
         OnUpdateRange<&CWinApp::OnUpdateRecentFileMenu>(kIdFileMruFirst, kLastRecentFile),

@@ -1,7 +1,7 @@
 #pragma once
 // The application base: start-up and exit steps, the settings store, the recent-file list, the
-// document template, and the commands of the application as a whole (new, open, the recent
-// files, exit).
+// document template, the printer chosen for the run, and the commands of the application as a
+// whole (new, open, printer setup, the recent files, exit).
 
 #include <QString>
 
@@ -10,6 +10,8 @@
 
 #include "core/CommandTarget.h"
 #include "core/RecentFileList.h"
+
+class QPrinter;
 
 namespace venkora {
 
@@ -23,6 +25,8 @@ public:
     // The application of `program` by `company`, the names under which the settings are kept;
     // `program` is also the title of its windows and message boxes.
     CWinApp(std::string_view company, std::string_view program);
+    // The application of this process; nullptr while there is none.
+    static CWinApp* Current();
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -46,9 +50,14 @@ public:
     // Opens `path` as the document (nullptr: a new one); a file opened enters the recent list.
     CDocument* OpenDocumentFile(const QString* path);
     CFrameWnd* GetMainWnd() const;
+    // The printer and paper that printing and the preview use in this run: the system's
+    // default printer until the printer setup chooses another.
+    QPrinter& printer();
 
     void OnFileNew();
     void OnFileOpen();
+    // The dialog "Druckereinrichtung": printer, paper and orientation for the rest of the run.
+    void OnFilePrintSetup();
     void OnAppExit();
     // The recent-file commands, one id per entry of the list.
     void OnOpenRecentFile(unsigned id);
@@ -57,6 +66,7 @@ public:
     const Map& GetCommandMap() const override { return CommandMap(); }
 
     void SetExitCode(int code) { exitCode_ = code; }
+    int ExitCode() const { return exitCode_; }
 
 private:
     QString company_;
@@ -64,6 +74,7 @@ private:
     std::unique_ptr<ProfileStore> profile_;
     RecentFileList recentFiles_;
     std::unique_ptr<CSingleDocTemplate> template_;
+    std::unique_ptr<QPrinter> printer_;
     int exitCode_ = 0;
 };
 

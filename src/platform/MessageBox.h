@@ -1,6 +1,8 @@
 #pragma once
-// The program's message box: a German text, the program's name as caption, an OK button only.
-// Tests replace the box with a recorder so that nothing blocks.
+// The program's message box: a German text, the program's name as caption, an OK button only;
+// and the desktop's default beep, which says that something was not found or did not fit. A run
+// without a window (printing from the command line) writes the texts to standard error instead.
+// Tests replace box and beep with recorders so that nothing blocks.
 
 #include <QString>
 #include <functional>
@@ -11,9 +13,16 @@ namespace venkora {
 
 void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
 
+// From now on each text goes to standard error as one line, "PROGRAM: text", instead of a box.
+void ReportMessagesOnStandardError();
+
 // Replaces the box by `seam`, which receives the text instead (for tests); an empty function
 // shows real boxes again.
 using MessageBoxSeam = std::function<void(const QString& text)>;
 void SetMessageBoxSeam(MessageBoxSeam seam);
+
+void MessageBeep();
+// Replaces the beep by `seam` (for tests); an empty function beeps again.
+void SetMessageBeepSeam(std::function<void()> seam);
 
 }  // namespace venkora

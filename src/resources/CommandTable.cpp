@@ -45,9 +45,10 @@ constexpr CommandRow kRows[] = {
      "Fügt den Inhalt der Zwischenablage ein.", "Einfügen"},
     {kIdEditClear, "", {}, {}, "", "Löscht die Markierung.", "Löschen"},
     {kIdEditClearAll, "", {}, {}, "", "Löscht alles.", "Alles löschen"},
-    {kIdEditFind, "", {}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
-    {kIdEditRepeat, "", {}, {}, "", "Wiederholt die letzte Aktion.", "Wiederholen"},
-    {kIdEditReplace, "", {}, {}, "", "Ersetzt einen bestimmten Text durch einen anderen.",
+    // Find, repeat and replace are on no menu and no button; only their keys reach them.
+    {kIdEditFind, "", {kCtrl, 'F'}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
+    {kIdEditRepeat, "", {0, KeyChord::F(3)}, {}, "", "Wiederholt die letzte Aktion.", "Wiederholen"},
+    {kIdEditReplace, "", {kCtrl, 'H'}, {}, "", "Ersetzt einen bestimmten Text durch einen anderen.",
      "Ersetzen"},
     {kIdEditSelectAll, "", {}, {}, "", "Markiert das gesamte Dokument.", "Alles markieren"},
     {kIdSelectAllText, "Alles &markieren", {}, {}, "", "Markiert den gesamten Text",

@@ -47,6 +47,7 @@ constexpr auto kEntries = std::to_array<Entry>({
     {kIdsWindowRestore,
      "Stellt das Fenster in seiner normalen Größe wieder her."},
     {kIdsWindowTaskList, "Aktiviert die Task-Liste."},
+    {kIdsMakerWebAddress, "https://talberg.example/venkora"},
 });
 
 }  // namespace

@@ -35,6 +35,17 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     EXPECT_EQ(printTo.shellCommand, Command::FilePrintTo);
     EXPECT_EQ(printTo.printerName, "Laser");
     EXPECT_EQ(printTo.fileName, "brief.txt");
+    const CommandLineInfo pdf = Parse({"--pdf", "aus.pdf", "brief.txt"});
+    EXPECT_EQ(pdf.shellCommand, Command::FilePrintToPdf);
+    EXPECT_EQ(pdf.pdfFileName, "aus.pdf");
+    EXPECT_EQ(pdf.fileName, "brief.txt");
+    EXPECT_TRUE(pdf.PrintsOnly() && print.PrintsOnly() && printTo.PrintsOnly());
+    EXPECT_FALSE(file.PrintsOnly());
+
+    // Starts that only print offer no tip either.
+    EXPECT_FALSE(print.ShowStartupTip());
+    EXPECT_FALSE(printTo.ShowStartupTip());
+    EXPECT_FALSE(pdf.ShowStartupTip());
 
     const CommandLineInfo unknown = Parse({"-unbekannt"});  // unknown switches are ignored
     EXPECT_EQ(unknown.shellCommand, Command::FileNew);

@@ -1,7 +1,9 @@
 // The built program as a whole, offscreen with its own settings folder: closed by a termination
 // signal as by its close box, it leaves its placement and its recent file in the settings; the
 // signal ends it also before its window shows, and while a file dialog lists a file that blocks
-// whoever opens it (with its own Xvfb, when installed, also when the display goes with it).
+// whoever opens it (with its own Xvfb, when installed, also when the display goes with it). On
+// its own Xvfb, the first start shows the tip of the day above the main window. The other runs
+// switch the tip at start-up off in their settings.
 
 #include <gtest/gtest.h>
 
@@ -14,9 +16,11 @@
 #include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -46,6 +50,12 @@ bool CatchesTerminate(pid_t process) {
     return false;
 }
 
+// Settings in `config` with the tip of the day at start-up switched off, and `more` after it.
+void WriteSettings(const std::string& config, const std::string& more = {}) {
+    QDir().mkpath(QString::fromStdString(config + "/talberg"));
+    std::ofstream(config + "/talberg/Venkora.conf") << "[Tip]\nStartUp=1\n" << more;
+}
+
 // Starts the program with its settings in `config` and `argument` (if any) on its command line,
 // offscreen unless a `display` is given, running `commands` (if any) once its window shows.
 std::unique_ptr<ChildProcess> Start(const std::string& config, const std::string& argument,
@@ -73,6 +83,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
     const std::string file = home.filePath(QStringLiteral("brief.txt")).toStdString();
     std::ofstream(file, std::ios::binary) << "Hallo\r\n";
+    WriteSettings(config);
 
     const auto child = Start(config, file);
     WaitUntilItCatchesTerminate(child->pid());
@@ -172,6 +183,7 @@ TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
         }
         const int watch = inotify_init1(IN_CLOEXEC);
         ASSERT_GE(inotify_add_watch(watch, folder.c_str(), IN_OPEN), 0);
+        WriteSettings(config);
         const auto child = Start(config, "", row.command, display, folder);
         // The dialog lists the folder it starts in; one that opens what it lists would hang on
         // the blocking file shortly after.
@@ -188,6 +200,53 @@ TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
     }
 }
 
+// The titles of the top-level windows shown on the X server, from bottom to top.
+std::vector<std::string> ShownWindows(xcb_connection_t* x) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
+    std::vector<std::string> titles;
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree); ++i) {
+        const xcb_window_t window = xcb_query_tree_children(tree)[i];
+        auto* attributes = xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
+        auto* title = xcb_get_property_reply(
+            x, xcb_get_property(x, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 64), nullptr);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && title && xcb_get_property_value_length(title)) {
+            titles.emplace_back(static_cast<const char*>(xcb_get_property_value(title)),
+                                static_cast<std::size_t>(xcb_get_property_value_length(title)));
+        }
+        free(attributes);
+        free(title);
+    }
+    free(tree);
+    return titles;
+}
+
+// The first start, on an X server: the tip shows above the main window, which shows first; a
+// termination signal then ends the run as it would without the tip, which has read one tip.
+TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
+    auto [server, display] = StartXvfb();
+    if (!server) GTEST_SKIP() << "Xvfb is not installed";
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const auto child = Start(config, "", nullptr, display);
+    xcb_connection_t* x = xcb_connect(display.c_str(), nullptr);
+    std::vector<std::string> shown;
+    for (int i = 0; i < 400 && (shown.empty() || shown.back() != "Tipps und Tricks"); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        shown = ShownWindows(x);
+    }
+    xcb_disconnect(x);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Unbenannt - Venkora", "Tipps und Tricks"}));
+    kill(child->pid(), SIGTERM);
+    const int status = child->Wait(20);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string settings = ReadFile(config + "/talberg/Venkora.conf");
+    EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
+    EXPECT_NE(settings.find("FilePos="), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("StartUp"), std::string::npos) << settings;
+}
+
 }  // namespace
 
 namespace {
@@ -201,10 +260,8 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
     ASSERT_FALSE(text.empty());
     std::ofstream(file, std::ios::binary) << text;
     std::ofstream(copy, std::ios::binary) << text;
-    QDir().mkpath(QString::fromStdString(config + "/talberg"));
-    std::ofstream(config + "/talberg/Venkora.conf")
-        << "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
-           "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n";
+    WriteSettings(config, "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
+                          "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n");
 
     const int status = Start(config, file, "32772,57603,57665")->Wait(30);  // optimize, save, exit
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;

@@ -1,5 +1,6 @@
 // The main window: its menus, toolbar and accelerators as the tables give them, the enabling
-// rules and check marks, the message pane, and the placement and bar layout kept between runs.
+// rules and check marks, the message pane, the placement and bar layout kept between runs, and
+// the tips item that the help menu gets whenever a menu is about to be used.
 
 #include <QMenu>
 #include <QFile>
@@ -13,8 +14,11 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "AppFixture.h"
+#include "editview/FindReplaceState.h"
+#include "platform/CFindReplaceDialog.h"
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
@@ -37,6 +41,18 @@ protected:
         return entries;
     }
     QMenu* Menu(int index) { return frame().menuBar()->actions().at(index)->menu(); }
+    // "title[item,...]|..." of a menu bar; an item with a command id as "text=id".
+    static QString Dump(const QList<QAction*>& actions) {
+        QStringList items;
+        for (QAction* action : actions) {
+            const unsigned id = action->property("venkoraCommandId").toUInt();
+            QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
+            if (id != 0) item += QLatin1Char('=') + QString::number(id);
+            if (action->menu()) item += QLatin1Char('[') + Dump(action->menu()->actions()).replace('|', ',') + QLatin1Char(']');
+            items << item;
+        }
+        return items.join('|');
+    }
     void Open(QMenu* menu) { QMetaObject::invokeMethod(menu, "aboutToShow"); }
 };
 
@@ -97,7 +113,7 @@ TEST_F(MainFrameTest, MenusToolbarAndKeysAreBuiltFromTheCommandRows) {
 TEST_F(MainFrameTest, MenusAskTheRulesWhenTheyOpen) {
     ASSERT_TRUE(Start());
     Open(Menu(0));
-    EXPECT_FALSE(frame().ActionFor(kIdFilePrint)->isEnabled());  // nothing handles printing yet
+    EXPECT_TRUE(frame().ActionFor(kIdFilePrint)->isEnabled());
     EXPECT_FALSE(frame().ActionFor(kIdFileMruFirst)->isEnabled());  // no recent files
     EXPECT_TRUE(frame().ActionFor(kIdFileNew)->isEnabled());
     Open(Menu(1));
@@ -130,6 +146,72 @@ TEST_F(MainFrameTest, DisabledCommandsCannotBeIssuedByKey) {
     EXPECT_EQ(Text(), "bc");
     QTest::keyClick(&view(), Qt::Key_Backspace, Qt::AltModifier);  // undo
     EXPECT_EQ(Text(), "abc");
+}
+
+TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
+    FindReplaceState& state = FindReplaceState::Instance();
+    state = FindReplaceState{};
+    ASSERT_TRUE(Start());
+    const auto activate = [this] {
+        QApplication::setActiveWindow(&frame());
+        return QTest::qWaitForWindowActive(&frame());
+    };
+    ASSERT_TRUE(activate());
+    using Selection = std::pair<std::size_t, std::size_t>;
+    QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);  // no text: disabled
+    EXPECT_EQ(state.dialog, nullptr);
+    view().ReplaceSelection("eins zwei eins", true);
+    view().SetSelection(0, 4);
+    QTest::keyClick(&view(), Qt::Key_F3);  // nothing searched yet: disabled
+    EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
+    QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(state.dialog && state.dialog->IsFindOnly());
+    QTest::keyClick(state.dialog, Qt::Key_Return);  // "Weitersuchen" for the selected "eins"
+    EXPECT_EQ(view().GetSelectionRange(), Selection(10, 14));
+    QTest::keyClick(state.dialog, Qt::Key_Escape);
+    ASSERT_TRUE(activate());
+    view().SetSelection(0, 0);
+    QTest::keyClick(&view(), Qt::Key_F3);
+    EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
+    QTest::keyClick(&view(), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(state.dialog && !state.dialog->IsFindOnly());
+    state = FindReplaceState{};
+}
+
+TEST_F(MainFrameTest, TheHelpMenuGetsTheTipsItemOnceByMouseOrKeyboard) {
+    for (const bool keyboard : {false, true}) {
+        ASSERT_TRUE(Start());
+        QFocusEvent altKey(QEvent::FocusIn, Qt::MenuBarFocusReason);
+        keyboard ? void(QApplication::sendEvent(frame().menuBar(), &altKey)) : Open(Menu(0));
+        Open(Menu(3));
+        EXPECT_TRUE(Dump(frame().menuBar()->actions())
+                        .endsWith("&?[Ti&ps und Tricks...=104,-,Inf&o über Venkora...=57664]"))
+            << keyboard;
+        Stop();
+    }
+}
+
+TEST_F(MainFrameTest, TheTipsItemGoesIntoTheLastHelpMenuOrANewOne) {
+    // Menus as "title:item,item;title:..." and the menu bar after each OnInitMenu.
+    const std::pair<QString, QString> rows[] = {
+        {"&Datei:x", "&Datei[x]|&?[Ti&ps und Tricks...=104]"},
+        {"&?:a;&?:b", "&?[a]|&?[Ti&ps und Tricks...=104,-,b]"},
+        {"&?:", "&?[Ti&ps und Tricks...=104,-]"},
+        {"&?:Ti&ps und Tricks...,c", "&?[Ti&ps und Tricks...,c]"},
+        {"&!:a;?:b", "&![a]|?[b]|&?[Ti&ps und Tricks...=104]"},
+    };
+    for (const auto& [menus, expected] : rows) {
+        CMainFrame owner(profile);
+        QMenuBar bar;
+        for (const QString& menu : menus.split(';')) {
+            QMenu* popup = bar.addMenu(menu.section(':', 0, 0));
+            for (const QString& item : menu.section(':', 1).split(',', Qt::SkipEmptyParts)) popup->addAction(item);
+        }
+        owner.OnInitMenu(&bar);
+        EXPECT_EQ(Dump(bar.actions()), expected) << menus.toStdString();
+        owner.OnInitMenu(&bar);
+        EXPECT_EQ(Dump(bar.actions()), expected) << menus.toStdString() << " the second time";
+    }
 }
 
 TEST_F(MainFrameTest, PromptsThenBereit) {

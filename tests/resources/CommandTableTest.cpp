@@ -109,6 +109,10 @@ TEST(CommandTable, MenuTextsHaveOneMnemonicEachUniqueInTheirMenu) {
             EXPECT_FALSE(mnemonic.empty() || mnemonic == kSeveral) << text;
             EXPECT_TRUE(used.insert(mnemonic).second) << text << ": " << mnemonic << " is taken";
         }
+        // The help menu gets the tips item at run time.
+        if (popup.title == StringTable::Prompt(kIdsHelpMenuTitle)) {
+            EXPECT_TRUE(used.insert(Mnemonic(StringTable::Prompt(kIdsTipsMenuItem))).second);
+        }
     }
 }
 

@@ -63,6 +63,8 @@ protected:
         app = std::make_unique<CQuendelApp>(std::move(arguments));
         auto store = std::make_unique<MemoryProfileStore>();
         *store = profile;
+        // The tip of the day's modal loop at start-up would wait for a person.
+        if (!offerStartupTip) store->WriteInt("Tip", "StartUp", 1);
         app->SetProfileStore(std::move(store));
         return app->InitInstance();
     }
@@ -102,6 +104,8 @@ protected:
     }
 
     MemoryProfileStore profile;
+    // Start-up offers the tip of the day as "Tip"/"StartUp" in `profile` says; off unless set.
+    bool offerStartupTip = false;
     std::unique_ptr<CQuendelApp> app;
     QTemporaryDir dir;
     QStringList messages;

@@ -1,0 +1,36 @@
+#include "about/CAboutDlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "about/CLinkLabel.h"
+#include "core/StandardIds.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
+
+namespace venkora {
+
+CAboutDlg::CAboutDlg() : CDialog(QStringLiteral("Info über Venkora"), 128, 93) {
+    // In template order: OK is the first tab stop, the link the second.
+    Place(new QLabel(QStringLiteral("Venkora Version " VENKORA_VERSION), this), 0, 7, 7, 88, 8);
+    auto* makers = Place(new QLabel(QStringLiteral("Geschrieben von Talberg,\n"
+                                                   "freie Software unter der GPL."),
+                                    this),
+                         0, 7, 17, 114, 18);
+    makers->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 38, 72, 50, 14);
+    ok->setDefault(true);
+    link_ = Place(new CLinkLabel(this), kIdLink, 7, 53, 114, 8);
+    connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
+}
+
+bool CAboutDlg::DoDataExchange(bool) { return true; }
+
+void CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const QString address = QtText(StringTable::Prompt(kIdsMakerWebAddress));
+    link_->linkTarget = address;
+    link_->setText(address);
+}
+
+}  // namespace venkora

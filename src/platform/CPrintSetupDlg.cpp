@@ -1,0 +1,75 @@
+#include "platform/CPrintSetupDlg.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+#include "platform/PrintPrompts.h"
+
+namespace venkora {
+
+namespace {
+
+// Offered when the printer tells no sizes of its own.
+constexpr QPageSize::PageSizeId kCommonSizes[] = {QPageSize::A4, QPageSize::A5, QPageSize::A3, QPageSize::B5,
+                                                  QPageSize::Letter, QPageSize::Legal};
+
+}  // namespace
+
+CPrintSetupDlg::CPrintSetupDlg() : CDialog(QStringLiteral("Druckereinrichtung"), 246, 104) {
+    // Created in tab order.
+    auto* printerLabel = Place(new QLabel(QStringLiteral("&Name:"), this), 0, 14, 21, 36, 8);
+    printers_ = Place(new QComboBox(this), kIdPrinterName, 52, 18, 125, 14);
+    auto* paperLabel = Place(new QLabel(QStringLiteral("&Größe:"), this), 0, 14, 54, 36, 8);
+    papers_ = Place(new QComboBox(this), kIdPaperSize, 52, 51, 125, 14);
+    portrait_ = Place(new QRadioButton(QStringLiteral("&Hochformat"), this), kIdPortrait, 14, 84, 70, 10);
+    landscape_ = Place(new QRadioButton(QStringLiteral("&Querformat"), this), kIdLandscape, 96, 84, 70, 10);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 189, 7, 50, 14);
+    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), kIdCancel, 189, 24, 50, 14);
+    // The frames lie beneath the controls they surround.
+    Place(new QGroupBox(QStringLiteral("Drucker"), this), 0, 7, 7, 176, 31)->lower();
+    Place(new QGroupBox(QStringLiteral("Papier"), this), 0, 7, 40, 176, 31)->lower();
+    Place(new QGroupBox(QStringLiteral("Orientierung"), this), 0, 7, 73, 176, 24)->lower();
+    printerLabel->setBuddy(printers_);
+    paperLabel->setBuddy(papers_);
+    ok->setDefault(true);
+    // Another printer offers its own sizes; the size shown stays chosen where it has it.
+    connect(printers_, &QComboBox::currentIndexChanged, this,
+            [this] { FillPaperSizes(static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt())); });
+    connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(cancel, &QPushButton::clicked, this, &CPrintSetupDlg::OnCancel);
+}
+
+void CPrintSetupDlg::FillPaperSizes(QPageSize::PageSizeId wanted) {
+    QList<QPageSize> sizes = QPrinterInfo::printerInfo(printers_->currentText()).supportedPageSizes();
+    if (sizes.isEmpty()) {
+        for (const QPageSize::PageSizeId id : kCommonSizes) sizes << QPageSize(id);
+    }
+    papers_->clear();
+    for (const QPageSize& size : sizes) papers_->addItem(size.name(), static_cast<int>(size.id()));
+    const int chosen = papers_->findData(static_cast<int>(wanted));
+    papers_->setCurrentIndex(chosen >= 0 ? chosen : 0);
+}
+
+bool CPrintSetupDlg::DoDataExchange(bool save) {
+    if (save) {
+        printerName = printers_->currentText();
+        paperSize = static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt());
+        orientation = landscape_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+        return true;
+    }
+    const QSignalBlocker quiet(printers_);
+    printers_->clear();
+    printers_->addItems(InstalledPrinterNames());
+    printers_->setCurrentIndex(std::max(0, printers_->findText(printerName)));
+    FillPaperSizes(paperSize);
+    (orientation == QPageLayout::Landscape ? landscape_ : portrait_)->setChecked(true);
+    return true;
+}
+
+}  // namespace venkora

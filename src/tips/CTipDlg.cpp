@@ -1,0 +1,180 @@
+#include "tips/CTipDlg.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "core/CodePage.h"
+#include "core/ProfileStore.h"
+#include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "resources/CommandIds.h"
+#include "resources/StringTable.h"
+
+namespace venkora {
+
+namespace {
+
+constexpr std::string_view kSection = "Tip";
+constexpr std::string_view kStartUpKey = "StartUp";
+constexpr std::string_view kFilePosKey = "FilePos";
+constexpr std::string_view kTimeStampKey = "TimeStamp";
+
+// The bulb beside the heading, in pixels.
+constexpr QSize kBulbSize(40, 53);
+
+QString Text(unsigned id) { return QtText(StringTable::Prompt(id)); }
+
+// A tip as read: UTF-8 when its bytes are valid UTF-8, else Windows-1252.
+QString DecodeTip(const std::string& bytes) {
+    if (CodePage::IsValidUtf8(bytes)) return QtText(bytes);
+    return QtText(CodePage(CodePage::Kind::Windows1252).Decode(bytes));
+}
+
+}  // namespace
+
+CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
+    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), profile_(profile) {
+    // In template order, which is the tab order.
+    auto* frame = Place(new QFrame(this), 0, 12, 11, 251, 134);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette black = frame->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(black);
+    tip_ = Place(new QLabel(this), kIdTip, 28, 63, 177, 60);
+    tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tip_->setWordWrap(true);
+    tip_->setAutoFillBackground(true);
+    QPalette white = tip_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    tip_->setPalette(white);
+    startup_ = Place(new QCheckBox(QStringLiteral("&Tipps beim Starten anzeigen"), this), kIdStartup,
+                     13, 152, 110, 10);
+    // As with a static text, "&" in a tip underlines the next letter, whose key then moves the
+    // focus to the control that follows, and "&&" shows one "&".
+    tip_->setBuddy(startup_);
+    nextTip_ = Place(new QPushButton(QStringLiteral("&Nächster Tipp"), this), kIdNextTip, 157, 152, 52, 14);
+    auto* close = Place(new QPushButton(QStringLiteral("&Schließen"), this), kIdOk, 216, 152, 50, 14);
+    close->setDefault(true);
+    panel_ = Place(new QWidget(this), kIdPanel, 20, 17, 190, 111);
+    panel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panel_->lower();
+    connect(nextTip_, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
+    connect(close, &QPushButton::clicked, this, [this] { OnOK(); });
+
+    showAtStartup = profile_.GetInt(kSection, kStartUpKey, 0) == 0;
+    std::uint32_t position = profile_.GetInt(kSection, kFilePosKey, 0);
+    std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath).toStdString());
+    if (!std::holds_alternative<TipsFile>(opened)) {
+        tipText = Text(kIdsTipsFileMissing);
+        return;
+    }
+    tipsFile_.emplace(std::move(std::get<TipsFile>(opened)));
+    // A file put in the place of the old one starts again at its first tip.
+    if (profile_.GetString(kSection, kTimeStampKey) != tipsFile_->timeStamp()) {
+        profile_.WriteString(kSection, kTimeStampKey, tipsFile_->timeStamp());
+        position = 0;
+    }
+    if (tipsFile_->Seek(position)) {
+        ReadNextTip(tipText);
+    } else {
+        ShowMessageBox(Text(kIdsTipsFileReadError));
+    }
+}
+
+CTipDlg::~CTipDlg() {
+    if (!tipsFile_) return;
+    const std::uint64_t position = std::min<std::uint64_t>(tipsFile_->position(),
+                                                           std::numeric_limits<std::uint32_t>::max());
+    profile_.WriteInt(kSection, kFilePosKey, static_cast<std::uint32_t>(position));
+}
+
+QString CTipDlg::GetModuleDirectory() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+
+QString CTipDlg::TipsFilePath() {
+    const QString beside = GetModuleDirectory() + QStringLiteral("tips.txt");
+    if (QFileInfo(beside).isFile()) return beside;
+    const QString installed =
+        QDir::cleanPath(GetModuleDirectory() + QStringLiteral(VENKORA_TIPS_DIR_FROM_BINDIR "/tips.txt"));
+    return QFileInfo(installed).isFile() ? installed : beside;
+}
+
+void CTipDlg::ReadNextTip(QString& target) {
+    TipsFile::Result result = tipsFile_->ReadNextTip();
+    switch (result.status) {
+        case TipsFile::Status::Tip:
+            target = DecodeTip(result.tip);
+            return;
+        case TipsFile::Status::SeekFailed:
+            ShowMessageBox(Text(kIdsTipsFileReadError), isVisible() ? this : nullptr);
+            TreatAsMissing(target);
+            return;
+        case TipsFile::Status::NoTip:
+            TreatAsMissing(target);
+            return;
+    }
+}
+
+void CTipDlg::TreatAsMissing(QString& target) {
+    // Reading on would never end; like a missing file, nothing more is read or stored.
+    tipsFile_.reset();
+    target = Text(kIdsTipsFileMissing);
+}
+
+bool CTipDlg::DoDataExchange(bool save) {
+    if (save) {
+        showAtStartup = startup_->isChecked();
+    } else {
+        startup_->setChecked(showAtStartup);
+        tip_->setText(tipText);
+    }
+    return true;
+}
+
+void CTipDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    nextTip_->setEnabled(tipsFile_.has_value());
+}
+
+void CTipDlg::OnNextTip() {
+    ReadNextTip(tipText);
+    // Every control again from the fields: a change of the check box since the dialog opened
+    // is undone.
+    DoDataExchange(false);
+    nextTip_->setEnabled(tipsFile_.has_value());
+}
+
+bool CTipDlg::OnOK() {
+    if (!CDialog::OnOK()) return false;
+    profile_.WriteInt(kSection, kStartUpKey, showAtStartup ? 0 : 1);
+    return true;
+}
+
+void CTipDlg::paintEvent(QPaintEvent* event) {
+    CDialog::paintEvent(event);
+    QPainter painter(this);
+    const QRect panel = panel_->geometry();
+    painter.fillRect(panel, Qt::white);
+    const qreal ratio = devicePixelRatioF();
+    if (bulb_.isNull() || bulb_.devicePixelRatio() != ratio) {
+        bulb_ = QIcon(QStringLiteral(":/bitmaps/bulb.svg")).pixmap(kBulbSize, ratio);
+    }
+    painter.setClipRect(panel);
+    painter.drawPixmap(panel.topLeft(), bulb_);
+    const QRect heading(panel.left() + kBulbSize.width(), panel.top(),
+                        panel.width() - kBulbSize.width(), kBulbSize.height());
+    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Text(kIdsTipHeading));
+}
+
+}  // namespace venkora

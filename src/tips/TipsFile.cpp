@@ -1,0 +1,104 @@
+#include "tips/TipsFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+#include <limits>
+
+#include "core/RegularFile.h"
+
+namespace venkora {
+
+namespace {
+
+constexpr std::size_t kReadAhead = 4096;
+
+bool IsSkipByte(char byte) { return byte == ' ' || byte == '\t' || byte == '\n' || byte == ';'; }
+
+std::string StatusChangeText(int fd) {
+    struct stat info {};
+    char text[64] = {};
+    if (fstat(fd, &info) != 0 || !ctime_r(&info.st_ctime, text)) return {};
+    std::string stamp(text);
+    while (!stamp.empty() && (stamp.back() == '\n' || stamp.back() == ' ')) stamp.pop_back();
+    return stamp;
+}
+
+}  // namespace
+
+std::variant<TipsFile, FileFailure> TipsFile::Open(const std::string& path) {
+    std::variant<RegularFile, FileFailure> opened = RegularFile::Open(path);
+    if (auto* failure = std::get_if<FileFailure>(&opened)) return *failure;
+    // A descriptor of its own, so the reader outlives the opening object.
+    FileDescriptor fd(fcntl(std::get<RegularFile>(opened).fd(), F_DUPFD_CLOEXEC, 0));
+    if (!fd.IsOpen()) return FileFailure::FromErrno(errno);
+    return TipsFile(std::move(fd));
+}
+
+TipsFile::TipsFile(FileDescriptor fd) : fd_(std::move(fd)), timeStamp_(StatusChangeText(fd_.Get())) {}
+
+bool TipsFile::Seek(std::uint64_t offset) {
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) ||
+        lseek(fd_.Get(), static_cast<off_t>(offset), SEEK_SET) == -1) {
+        return false;
+    }
+    position_ = offset;
+    buffer_.clear();
+    bufferUsed_ = 0;
+    return true;
+}
+
+TipsFile::Result TipsFile::ReadNextTip() {
+    bool fromBeginning = false;
+    for (;;) {
+        std::string piece = ReadPiece();
+        if (piece.empty()) {
+            // A pass from the beginning to the end without a tip: there is none to find.
+            if (fromBeginning) return {Status::NoTip, {}};
+            if (!Seek(0)) return {Status::SeekFailed, {}};
+            fromBeginning = true;
+            continue;
+        }
+        if (!IsSkipByte(piece.front())) return {Status::Tip, std::move(piece)};
+    }
+}
+
+std::string TipsFile::ReadPiece() {
+    std::string piece;
+    while (piece.size() < kMaxPiece) {
+        int byte = NextByte();
+        if (byte < 0) break;
+        if (byte == '\r' && PeekByte() == '\n') byte = NextByte();
+        piece += static_cast<char>(byte);
+        if (byte == '\n') break;
+    }
+    return piece;
+}
+
+int TipsFile::PeekByte() {
+    if (bufferUsed_ == buffer_.size()) {
+        buffer_.resize(kReadAhead);
+        ssize_t got = 0;
+        do {
+            got = read(fd_.Get(), buffer_.data(), buffer_.size());
+        } while (got < 0 && errno == EINTR);
+        buffer_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        bufferUsed_ = 0;
+        if (buffer_.empty()) return -1;
+    }
+    return static_cast<unsigned char>(buffer_[bufferUsed_]);
+}
+
+int TipsFile::NextByte() {
+    const int byte = PeekByte();
+    if (byte >= 0) {
+        ++bufferUsed_;
+        ++position_;
+    }
+    return byte;
+}
+
+}  // namespace venkora

@@ -1,0 +1,115 @@
+// The built program printing from its command line without a display: "--pdf" makes the pages
+// of the editor's layout with the stored view settings, and every failure is a German line on
+// standard error with a non-zero exit code, no PDF left behind and the settings untouched.
+
+#include <gtest/gtest.h>
+
+#include <QPrinterInfo>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PdfFile.h"
+#include "ProgramRunner.h"
+#include "TemporaryDirectory.h"
+
+namespace venkora::test {
+namespace {
+
+class PrintFromCommandLineTest : public testing::Test {
+protected:
+    ProgramRunner::Result Print(const std::vector<std::string>& arguments, const std::string& settings = {}) {
+        if (!settings.empty()) {
+            std::filesystem::create_directories(dir.Path() + "/config/talberg");
+            dir.Write("config/talberg/Venkora.conf", settings);
+        }
+        program.SetEnvironment("XDG_CONFIG_HOME", dir.Path() + "/config");
+        program.SetEnvironment("DISPLAY", "");
+        program.SetEnvironment("WAYLAND_DISPLAY", "");
+        program.SetEnvironment("QT_QPA_PLATFORM", "xcb");  // which a print run does not use
+        return program.Run(arguments);
+    }
+    std::string Pdf() const { return dir.Path() + "/aus.pdf"; }
+
+    TemporaryDirectory dir;
+    ProgramRunner program{VENKORA_PROGRAM};
+};
+
+// The lines of all pages one after the other.
+std::vector<std::string> AllLines(const std::vector<std::vector<std::string>>& pages) {
+    std::vector<std::string> lines;
+    for (const auto& page : pages) lines.insert(lines.end(), page.begin(), page.end());
+    return lines;
+}
+
+TEST_F(PrintFromCommandLineTest, PagesFollowEachOtherOnA4) {
+    std::string text;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 300; ++i) {
+        lines.push_back("Zeile " + std::to_string(i) + " \xC3\xA4\xE2\x82\xAC");  // "ä€": UTF-8
+        text += lines.back() + (i % 2 ? "\r\n" : "\n");
+    }
+    const ProgramRunner::Result result = Print({"--pdf", Pdf(), dir.Write("zeilen.txt", text)});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(PdfPageSize(Pdf()), "595 x 842 pts (A4)");
+    const auto pages = PdfPages(Pdf());
+    EXPECT_GE(pages.size(), 3u);
+    EXPECT_EQ(AllLines(pages), lines);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"aus.pdf", "zeilen.txt"})) << "no settings written";
+}
+
+TEST_F(PrintFromCommandLineTest, LongLinesWrapOrAreCutAsTheStoredWordWrapSays) {
+    std::string words;
+    for (int i = 0; i < 60; ++i) words += "Wort" + std::to_string(i) + ' ';
+    const std::string file = dir.Write("lang.txt", words + "\r\nEnde");
+
+    ASSERT_EQ(Print({"--pdf", Pdf(), file}).exitCode, 0);
+    const auto onePage = PdfPages(Pdf());
+    ASSERT_EQ(onePage.size(), 1u);
+    const auto& cut = onePage[0];
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_EQ(cut[0].substr(0, 12), "Wort0 Wort1 ");
+    EXPECT_LT(cut[0].size(), words.size() - 1);
+    EXPECT_EQ(cut[1], "Ende");
+
+    ASSERT_EQ(Print({"--pdf", Pdf(), file}, "[Einstellungen]\nZeilenumbruch=1\n").exitCode, 0);
+    const auto wrapped = AllLines(PdfPages(Pdf()));
+    ASSERT_GT(wrapped.size(), 2u);
+    std::string joined;
+    for (std::size_t i = 0; i + 1 < wrapped.size(); ++i) joined += wrapped[i] + ' ';
+    EXPECT_EQ(joined, words);  // broken at blanks, no word lost or split
+    EXPECT_EQ(wrapped.back(), "Ende");
+}
+
+TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {
+    const std::string file = dir.Write("brief.txt", "Hallo\r\n");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"--pdf", Pdf(), dir.Path() + "/fehlt.txt"}, "venkora: „fehlt.txt“ kann nicht geöffnet werden."},
+        {{"--pdf", Pdf(), dir.Write("gross.txt", std::string(1 << 20, 'x'))}, "venkora: Die Datei ist zu groß"},
+        {{"--pdf", dir.Path() + "/kein/ordner/aus.pdf", file}, "venkora: „aus.pdf“ kann nicht gespeichert werden."},
+        {{"-pt", "Venkora-Testdrucker-den-es-nicht-gibt", file}, "venkora: Der Drucker „Venkora-Testdrucker"},
+        {{"--pdf", Pdf()}, "venkora: Es ist keine Datei zum Drucken angegeben."},
+    };
+    for (const Case& c : cases) {
+        const ProgramRunner::Result result = Print(c.arguments);
+        EXPECT_NE(result.exitCode, 0) << c.message;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_NE(Print({"-p", file}).err.find("venkora: Es ist kein Drucker installiert."), std::string::npos);
+    }
+    // Killed while writing (the file size limit), it leaves no PDF either.
+    program.SetFileSizeLimit(2000);
+    EXPECT_NE(Print({"--pdf", Pdf(), file}).exitCode, 0);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"brief.txt", "gross.txt"}));
+}
+
+}  // namespace
+}  // namespace venkora::test
