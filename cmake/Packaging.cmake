@@ -7,12 +7,15 @@ set(CPACK_PACKAGE_NAME venkora)
 set(CPACK_PACKAGE_VENDOR talberg)
 set(CPACK_PACKAGE_CONTACT "Venkora <venkora@talberg.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "German text editor that optimizes text files")
+# Lines under 80 columns, as Debian wants them.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Venkora is a small editor for plain text files with a German user interface. It deletes
-superfluous spaces, tabs and a chosen string at the starts and ends of lines, deletes line
-breaks (all of them, or only those of empty lines), and converts tabs into spaces or runs of
-spaces into tabs, as one change that undo takes back. Files are read and written byte for
-byte. The batch tool venkora-optimieren applies the same rules from the command line.")
+  "Venkora is a small editor for plain text files with a German user
+interface. It deletes superfluous spaces, tabs and a chosen string at the
+starts and ends of lines, deletes line breaks (all of them, or only those of
+empty lines), and converts tabs into spaces or runs of spaces into tabs, as
+one change that undo takes back. Files are read and written byte for byte.
+The batch tool venkora-optimieren applies the same rules from the command
+line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

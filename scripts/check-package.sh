@@ -4,11 +4,10 @@
 # manual pages that render without warnings, and a batch tool that runs. lintian, where it is
 # installed, is run as well and its findings are shown (they do not fail the check).
 #
-#   scripts/check-package.sh PACKAGE.deb [SOURCE_DIR]
+#   scripts/check-package.sh PACKAGE.deb
 set -euo pipefail
 
 deb=$1
-source_dir=${2:-$(cd "$(dirname "$0")/.." && pwd)}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
@@ -50,11 +49,11 @@ expected=(
   usr/share/man/man1/venkora-optimieren.1.gz
   usr/share/man/man1/venkora.1.gz
   usr/share/metainfo/example.talberg.Venkora.metainfo.xml
+  usr/share/venkora/tips.txt
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/venkora.png")
 done
-[ -f "$source_dir/resources/tips.txt" ] && expected+=(usr/share/venkora/tips.txt)
 actual=$(cd "$root" && find usr \( -type f -o -type l \) | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 [ "$actual" = "$wanted" ] || fail "$(printf 'Dateien weichen ab (< im Paket, > erwartet):\n%s' \

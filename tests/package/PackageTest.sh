@@ -13,4 +13,4 @@ if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out" > "$out/cpack
   cat "$out/cpack.log"
   exit 1
 fi
-"$source/scripts/check-package.sh" "$out"/venkora_*.deb "$source"
+"$source/scripts/check-package.sh" "$out"/venkora_*.deb
