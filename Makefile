@@ -4,8 +4,11 @@
 #                       asserts on, runs every test
 #   make test-sanitize  the same test suite built with AddressSanitizer and
 #                       UndefinedBehaviorSanitizer in its own folder (run before closing an issue)
+#   make package        the Debian package venkora_VERSION_ARCH.deb from a Release build in
+#                       build-package/, checked by scripts/check-package.sh
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc)
 
 # Every finding stops the process with exit code 86, which no program of ours uses, so it fails
@@ -15,7 +18,7 @@ SANITIZER_ENV = ASAN_OPTIONS=exitcode=86:detect_stack_use_after_return=1:strict_
   UBSAN_OPTIONS=exitcode=86:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run test test-sanitize deps build
+.PHONY: run test test-sanitize package deps build
 
 deps:
 	./scripts/install-deps.sh
@@ -42,3 +45,12 @@ test-sanitize: deps
 	  -DVENKORA_BENCH=OFF
 	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure
+
+# A Release build (asserts off) of what is installed, without the tests; installed under /usr.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DVENKORA_BENCH=OFF
+	cmake --build $(PACKAGE_DIR) -j$(JOBS) --target venkora_installed
+	rm -f $(PACKAGE_DIR)/venkora_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	./scripts/check-package.sh $(PACKAGE_DIR)/venkora_*.deb

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "OrdinaryText.h"
+#include "optimizer/LineBreakRules.h"
 #include "optimizer/Sweep.h"
 #include "optimizer/TextPasses.h"
 
@@ -141,6 +143,58 @@ void RunOneSweep(benchmark::State& state, const std::string& input, std::string_
         benchmark::DoNotOptimize(venkora::ReplaceAllSweep(text, oldText, newText));
     }
 }
+
+// Ordinary prose (bench/OrdinaryText.h), 16 MiB, spaces and tabs at both sides: the batch
+// tool's way (the text stays, the result is written beside it into reserved room), against the
+// eight rules carried out one by one in place.
+const std::string& OrdinaryInput() {
+    static const std::string text = [] {
+        std::string t;
+        venkora::bench::OrdinaryText().AppendLines(t, 16 * kMiB);
+        return t;
+    }();
+    return text;
+}
+
+OptimizeOptions BlanksBothSides() {
+    OptimizeOptions o = Spaces();
+    o.tab = o.tabAnf = o.tabEnde = 1;
+    return o;
+}
+
+void BM_OrdinaryText(benchmark::State& state) {
+    const std::string& input = OrdinaryInput();
+    const OptimizeOptions o = BlanksBothSides();
+    std::string result;
+    for (auto _ : state) {
+        result.clear();
+        result.reserve(venkora::OptimizedSizeBound(input, o));
+        benchmark::DoNotOptimize(venkora::OptimizeText(input, result, o));
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.counters["result_bytes"] = static_cast<double>(result.size());
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
+}
+BENCHMARK(BM_OrdinaryText)->Unit(benchmark::kMillisecond);
+
+void BM_OrdinaryTextRuleByRule(benchmark::State& state) {
+    using venkora::kCrLf;
+    using venkora::kLfCr;
+    const std::string& input = OrdinaryInput();
+    std::string text;
+    for (auto _ : state) {
+        text = input;
+        for (const std::string_view blank : {" ", "\t"}) {
+            venkora::DeleteBeforeBreaks(text, blank, kCrLf);
+            venkora::DeleteBeforeBreaks(text, blank, kLfCr);
+            venkora::DeleteAfterBreaks(text, kCrLf, blank);
+            venkora::DeleteAfterBreaks(text, kLfCr, blank);
+        }
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
+}
+BENCHMARK(BM_OrdinaryTextRuleByRule)->Unit(benchmark::kMillisecond);
 
 int RegisterAll() {
     for (const Case& c : Cases()) {

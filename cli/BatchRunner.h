@@ -5,11 +5,19 @@
 // against other runs from reading to replacing, and what is replaced is the file that was
 // read. A file that fails is reported in German on standard error and the others are still
 // processed.
+//
+// Each file is read whole into memory. Written to standard output, it is optimized in its own
+// memory where the passes can (deleting spaces and tabs); checking and rewriting compare with
+// the text as read, so there the result is built beside it. A text that no rule changes is
+// written as it was read, never copied.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "BatchOptions.h"
 #include "FileError.h"
+#include "core/FileContents.h"
 #include "core/FileDescriptor.h"
 
 namespace venkora {
@@ -29,9 +37,11 @@ public:
 private:
     void Process(const std::string& name);
     // Reads `name` for the modes that do not write it: any file that can be read.
-    bool ReadOnly(const std::string& name, std::string& text);
-    // Optimizes `text` as read from `name`; the status texts go to standard error with -v.
-    void Optimize(std::string& text);
+    std::optional<FileContents> ReadOnly(const std::string& name);
+    // Optimizes the text read from a file; the status texts go to standard error with -v.
+    // Returns the optimized text: the text as read, `result`, or, unless `keepText`, what the
+    // passes made of the text in its own memory.
+    std::string_view Optimize(FileContents& contents, std::string& result, bool keepText);
     void ProcessInPlace(const std::string& name);
     void WriteOutput(std::string_view bytes);
     void Report(const FileError& error);

@@ -17,6 +17,8 @@ packages=(
   fonts-noto-mono fonts-urw-base35
   poppler-utils                     # PDF checks of printed output
   xvfb                              # whole-program checks that need a real X server
+  dpkg-dev                          # make package: dpkg-shlibdeps finds the package's libraries
+  appstream file man-db             # checks of the package: metainfo, icons, manual pages
 )
 
 missing=()

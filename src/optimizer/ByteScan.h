@@ -23,9 +23,37 @@ inline std::size_t FindByteOrEnd(const char* p, std::size_t from, std::size_t si
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - p) : size;
 }
 
+// Position of the first occurrence of the three bytes `needle` in `hay` at or after `from`, or
+// npos: each of the three bytes is compared 16 places at a time, so nothing is left to verify.
+inline std::size_t FindThree(std::string_view hay, std::string_view needle, std::size_t from) {
+    const char* p = hay.data();
+    const std::size_t lastStart = hay.size() - 3;
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i second = _mm_set1_epi8(needle[1]);
+    const __m128i third = _mm_set1_epi8(needle[2]);
+    const auto load = [p](std::size_t at) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+    };
+    for (; i + 15 <= lastStart; i += 16) {
+        const __m128i found = _mm_and_si128(
+            _mm_and_si128(_mm_cmpeq_epi8(load(i), first), _mm_cmpeq_epi8(load(i + 1), second)),
+            _mm_cmpeq_epi8(load(i + 2), third));
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(found));
+        if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    for (; i <= lastStart; ++i) {
+        if (p[i] == needle[0] && p[i + 1] == needle[1] && p[i + 2] == needle[2]) return i;
+    }
+    return npos;
+}
+
 // Position of the first occurrence of `needle` (not empty) in `hay` at or after `from`, or
 // npos. Candidates are the places where the first and the last byte of the needle both match,
-// so a byte that is frequent in the text but not at both ends costs nothing.
+// so a byte that is frequent in the text but not at both ends costs nothing; a needle of three
+// bytes is matched whole.
 inline std::size_t Find(std::string_view hay, std::string_view needle, std::size_t from = 0) {
     const std::size_t n = hay.size();
     const std::size_t m = needle.size();
@@ -35,6 +63,7 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
         const std::size_t at = FindByteOrEnd(p, from, n, needle[0]);
         return at == n ? npos : at;
     }
+    if (m == 3) return FindThree(hay, needle, from);
     const std::size_t lastStart = n - m;
     const char head = needle[0];
     const char tail = needle[m - 1];
@@ -75,6 +104,26 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
     return npos;
 }
 
+// Whether `c` is one of the two bytes line breaks are made of.
+inline bool IsBreakByte(char c) { return c == '\r' || c == '\n'; }
+
+// Position of the first CR or LF at or after `from`, or `size` when there is none.
+inline std::size_t FindBreakByteOrEnd(const char* p, std::size_t from, std::size_t size) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, crs), _mm_cmpeq_epi8(v, lfs))));
+        if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    while (i < size && !IsBreakByte(p[i])) ++i;
+    return i;
+}
+
 // Number of bytes equal to `c` in the text.
 inline std::size_t Count(std::string_view text, char c) {
     const char* p = text.data();
@@ -93,15 +142,39 @@ inline std::size_t Count(std::string_view text, char c) {
     return count;
 }
 
-// Number of bytes equal to `c` from `from` onwards.
+#if defined(__SSE2__)
+namespace detail {
+
+// Mask of the bytes equal to `all` among the 16 at `p`.
+inline unsigned Equal16(const char* p, __m128i all) {
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), all)));
+}
+
+// Whether the 64 bytes at `p` all equal `all`.
+inline bool Equal64(const char* p, __m128i all) {
+    const auto equal = [p, all](int k) {
+        return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k)), all);
+    };
+    const __m128i both = _mm_and_si128(_mm_and_si128(equal(0), equal(1)), _mm_and_si128(equal(2), equal(3)));
+    return _mm_movemask_epi8(both) == 0xFFFF;
+}
+
+}  // namespace detail
+#endif
+
+// Number of bytes equal to `c` from `from` onwards. A run longer than 16 bytes is measured
+// 64 bytes at a time.
 inline std::size_t RunForward(const char* p, std::size_t from, std::size_t size, char c) {
     std::size_t i = from;
 #if defined(__SSE2__)
     const __m128i all = _mm_set1_epi8(c);
-    for (; i + 16 <= size; i += 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), all)));
+    for (bool first = true; i + 16 <= size; i += 16, first = false) {
+        const unsigned mask = detail::Equal16(p + i, all);
         if (mask != 0xFFFFu) return i + static_cast<std::size_t>(__builtin_ctz(~mask)) - from;
+        if (first) {
+            while (i + 16 + 64 <= size && detail::Equal64(p + i + 16, all)) i += 64;
+        }
     }
 #endif
     while (i < size && p[i] == c) ++i;
@@ -114,10 +187,12 @@ inline std::size_t RunBackward(const char* p, std::size_t end, char c, std::size
     std::size_t i = end;
 #if defined(__SSE2__)
     const __m128i all = _mm_set1_epi8(c);
-    for (; i >= stop + 16; i -= 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i - 16)), all)));
+    for (bool first = true; i >= stop + 16; i -= 16, first = false) {
+        const unsigned mask = detail::Equal16(p + i - 16, all);
         if (mask != 0xFFFFu) return end - i + static_cast<std::size_t>(__builtin_clz(~mask << 16));
+        if (first) {
+            while (i >= stop + 16 + 64 && detail::Equal64(p + i - 16 - 64, all)) i -= 64;
+        }
     }
 #endif
     while (i > stop && p[i - 1] == c) --i;
@@ -125,7 +200,7 @@ inline std::size_t RunBackward(const char* p, std::size_t end, char c, std::size
 }
 
 // Counts whole copies of a string that stand in a row, by comparing a block of several
-// copies at a time.
+// copies at a time; copies of a single byte are counted as a run of that byte.
 class Repeats {
 public:
     explicit Repeats(std::string_view s) : unit_(s.size()) {
@@ -134,6 +209,7 @@ public:
 
     // Bytes taken by the copies that end at `end`.
     std::size_t Before(const char* p, std::size_t end) const {
+        if (unit_ == 1) return RunBackward(p, end, block_[0], end);
         std::size_t i = end;
         while (i >= block_.size() && std::memcmp(p + i - block_.size(), block_.data(), block_.size()) == 0) {
             i -= block_.size();
@@ -144,6 +220,7 @@ public:
 
     // Bytes taken by the copies that begin at `from`.
     std::size_t After(const char* p, std::size_t from, std::size_t size) const {
+        if (unit_ == 1) return RunForward(p, from, size, block_[0]);
         std::size_t i = from;
         while (size - i >= block_.size() && std::memcmp(p + i, block_.data(), block_.size()) == 0) {
             i += block_.size();

@@ -10,6 +10,29 @@ namespace venkora {
 // only runs shorter than N, separated by the inserted tabs; so both rules are done after a
 // single sweep. TAB SP -> TAB cannot overlap itself, so any order of deletions gives its result.
 
+namespace {
+
+// Tabs to N >= 2 spaces where the text's room holds the longer result: the bytes are moved to
+// their new places from the end backwards, so nothing is copied twice and nothing allocated.
+void WidenTabsInPlace(std::string& text, std::uint8_t n, std::size_t grown) {
+    std::size_t r = text.size();  // the bytes [0, r) are still to be placed
+    text.resize(grown);
+    char* p = text.data();
+    // Until no tab is left in front of r, w - r is the room the tabs there still need.
+    for (std::size_t w = grown; w != r;) {
+        const auto* tab = static_cast<const char*>(memrchr(p, '\t', r));
+        const std::size_t behind = static_cast<std::size_t>(tab - p) + 1;  // tabs were counted
+        std::memmove(p + w - (r - behind), p + behind, r - behind);
+        w -= r - behind;
+        const std::size_t run = scan::RunBackward(p, behind, '\t', behind);
+        w -= run * n;
+        std::memset(p + w, ' ', run * n);
+        r = behind - run;
+    }
+}
+
+}  // namespace
+
 void TabsToSpaces(std::string& text, std::uint8_t n) {
     const std::size_t tabs = scan::Count(text, '\t');
     if (tabs == 0) return;
@@ -27,7 +50,9 @@ void TabsToSpaces(std::string& text, std::uint8_t n) {
         text.resize(c.write);
         return;
     }
-    std::string out(size + tabs * (n - 1u), ' ');
+    const std::size_t grown = size + tabs * (n - 1u);
+    if (text.capacity() >= grown) return WidenTabsInPlace(text, n, grown);
+    std::string out(grown, ' ');
     const char* p = text.data();
     std::size_t w = 0;
     for (std::size_t r = 0; r < size;) {

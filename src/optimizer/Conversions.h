@@ -8,7 +8,8 @@
 
 namespace venkora {
 
-// TAB -> P: every tab becomes N spaces (N = 0 deletes the tabs).
+// TAB -> P: every tab becomes N spaces (N = 0 deletes the tabs). A text whose capacity holds
+// the longer result grows in place.
 void TabsToSpaces(std::string& text, std::uint8_t n);
 
 // P -> TAB: each run of k spaces becomes k / N tabs followed by k % N spaces (N = 0: no change).

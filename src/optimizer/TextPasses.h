@@ -2,7 +2,9 @@
 // The optimizer pipeline: the four deletion groups in their fixed order, then the space and tab
 // conversions, all on one working text of bytes (any byte value, NUL included).
 
+#include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,5 +25,22 @@ inline constexpr std::string_view kStatusBenutzerdefiniert = "Lösche benutzerde
 // even when its rules change nothing.
 void OptimizeTextPasses(std::string& text, const OptimizeOptions& options,
                         const StatusSink& status = {});
+
+// The same passes over `source`, which stays as it is. Returns true when the optimized text is
+// in `result` (which must come in empty), false when it is `source` itself, because no rule
+// ran or none deleted anything (then `result` stays empty). A text that no rule changes is
+// thus never copied.
+bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
+                  const StatusSink& status = {});
+
+// The same passes over a text in a buffer the caller gives up: a pass that only shortens the
+// text works in the buffer itself. Returns the optimized text: the start of `text`, or
+// `result` (which must come in empty).
+std::string_view OptimizeTextInBuffer(std::span<char> text, std::string& result,
+                                      const OptimizeOptions& options, const StatusSink& status = {});
+
+// No optimized text of `source` is longer than this, so a `result` reserved to it is never
+// reallocated by OptimizeText.
+std::size_t OptimizedSizeBound(std::string_view source, const OptimizeOptions& options);
 
 }  // namespace venkora

@@ -81,6 +81,33 @@ public:
         return out;
     }
 
+    // Ordinary prose: many short lines of words (a few long ones), with spaces and tabs mixed
+    // at both ends and blank lines between them, ended by CR LF or LF CR (a text keeps one
+    // kind, or mixes them), and now and then a lone CR or LF.
+    std::string Prose() {
+        static constexpr std::string_view kLineEnds[] = {"\r\n", "\n\r", "\r", "\n"};
+        const std::size_t lines = 1 + Below(maxTextLength_ / 8 + 1);
+        const bool mixed = Percent(30);
+        const std::size_t usual = Below(2);
+        std::string out;
+        for (std::size_t line = 0; line < lines; ++line) {
+            out += Bytes(" \t", 0, Percent(70) ? 0 : 3);
+            if (Percent(85)) {
+                // Now and then a line longer than the 64-byte blocks the scanner looks at.
+                const std::size_t words = Percent(10) ? 10 + Below(30) : 1 + Below(4);
+                for (std::size_t w = 0; w < words; ++w) {
+                    if (w > 0) out += Bytes(" \t", 1, Percent(90) ? 1 : 2);
+                    out += Bytes("ab", 1, 4);
+                }
+            }
+            out += Bytes(" \t", 0, Percent(60) ? 0 : 3);
+            const std::size_t roll = Below(100);
+            out += kLineEnds[roll < 3 ? 2 + Below(2) : mixed ? Below(2) : usual];
+        }
+        if (Percent(30)) out += Bytes("ab \t", 0, 4);  // a last line without a break
+        return out;
+    }
+
 private:
     std::mt19937_64 engine_;
     std::size_t maxTextLength_;
@@ -148,6 +175,28 @@ Outcome RunEngine(std::string text, const OptimizeOptions& options) {
     return out;
 }
 
+// The entry that leaves its source alone, with the result reserved as the batch tool reserves
+// it, so that tabs to spaces grows it in place.
+Outcome RunEngineOnView(const std::string& text, const OptimizeOptions& options) {
+    Outcome out;
+    out.text.reserve(OptimizedSizeBound(text, options));
+    if (!OptimizeText(text, out.text, options,
+                      [&out](std::string_view s) { out.statuses.emplace_back(s); })) {
+        out.text = text;
+    }
+    return out;
+}
+
+// The entry for a buffer the caller gives up, as the batch tool gives up what it read.
+Outcome RunEngineInBuffer(std::string text, const OptimizeOptions& options) {
+    Outcome out;
+    std::string result;
+    out.text = std::string(OptimizeTextInBuffer(text, result, options, [&out](std::string_view s) {
+        out.statuses.emplace_back(s);
+    }));
+    return out;
+}
+
 Outcome RunReference(std::string text, const OptimizeOptions& options) {
     Outcome out{std::move(text), {}};
     naive::OptimizeTextPasses(out.text, options, out.statuses);
@@ -163,7 +212,9 @@ std::string Show(const Outcome& outcome) {
 }
 
 bool Differs(const std::string& text, const OptimizeOptions& options) {
-    return !(RunEngine(text, options) == RunReference(text, options));
+    const Outcome reference = RunReference(text, options);
+    return !(RunEngine(text, options) == reference) || !(RunEngineOnView(text, options) == reference) ||
+           !(RunEngineInBuffer(text, options) == reference);
 }
 
 // Cuts a failing case down: switches off what the difference does not need, then drops bytes
@@ -194,13 +245,17 @@ void Simplify(std::string& text, OptimizeOptions& options) {
     });
 }
 
+enum class Texts { Loose, Prose };
+
 void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet,
-                     std::size_t maxTextLength = kShortTexts) {
+                     std::size_t maxTextLength = kShortTexts, Texts texts = Texts::Loose) {
     Random random(seed, maxTextLength);
     for (int i = 0; i < cases; ++i) {
         const OptimizeOptions options = RandomOptions(random, alphabet);
         const std::string text =
-            random.Text(alphabet, {options.bendefZeichen, " ", "\t", "  ", "\t\t"});
+            texts == Texts::Prose
+                ? random.Prose()
+                : random.Text(alphabet, {options.bendefZeichen, " ", "\t", "  ", "\t\t"});
         if (!Differs(text, options)) {
             continue;
         }
@@ -211,11 +266,15 @@ void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet,
                << "\n  options:   " << Describe(options)
                << "\n  input:     " << Escaped(text)
                << "\n  engine:    " << Show(RunEngine(text, options))
+               << "\n  on a view: " << Show(RunEngineOnView(text, options))
+               << "\n  in buffer: " << Show(RunEngineInBuffer(text, options))
                << "\n  reference: " << Show(RunReference(text, options))
                << "\n  simplest failing case:"
                << "\n  options:   " << Describe(smallOptions)
                << "\n  input:     " << Escaped(smallText)
                << "\n  engine:    " << Show(RunEngine(smallText, smallOptions))
+               << "\n  on a view: " << Show(RunEngineOnView(smallText, smallOptions))
+               << "\n  in buffer: " << Show(RunEngineInBuffer(smallText, smallOptions))
                << "\n  reference: " << Show(RunReference(smallText, smallOptions));
     }
 }
@@ -228,6 +287,13 @@ TEST(Differential, OptimizeTextPassesWithNulBytes) {
 
 TEST(Differential, OptimizeTextPassesOnLongerTexts) {
     ComparePipeline(0x5EED0009, 4000, kLineBytes, kLongTexts);
+}
+
+// Texts shaped like ordinary prose, where the space and tab groups share one pass; short ones,
+// then ones long enough for the block-wise scanners.
+TEST(Differential, OptimizeTextPassesOnProse) {
+    ComparePipeline(0x5EED000A, 30000, kLineBytes, kShortTexts, Texts::Prose);
+    ComparePipeline(0x5EED000B, 3000, kLineBytes, kLongTexts, Texts::Prose);
 }
 
 // A single rule: the engine's function and the rule old -> new it must equal.

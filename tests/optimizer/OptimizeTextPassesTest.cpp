@@ -375,6 +375,47 @@ TEST(OptimizeTextPasses, EmptyTextStaysEmpty) {
     EXPECT_EQ(Engine("", options).text, "");
 }
 
+// The entry for a text that must stay as it is (a mapped file): it says whether the result is in
+// the result string or is the source itself, copies nothing the rules leave alone, and never
+// outgrows a result reserved to OptimizedSizeBound.
+TEST(OptimizeText, LeavesTheSourceAndSaysWhereTheResultIs) {
+    const OptimizeOptions blanks =
+        With({&O::leerz, &O::leerzAnf, &O::leerzEnde, &O::tab, &O::tabAnf, &O::tabEnde});
+    struct Case {
+        const char* what;
+        std::string source;
+        OptimizeOptions options;
+        bool inResult;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"no switch", " a \r\n", OptimizeOptions{}, false, " a \r\n"},
+        {"nothing to delete", " a\r\nb \t", blanks, false, " a\r\nb \t"},
+        {"blanks deleted", "a\t \r\n \tb", blanks, true, "a\r\nb"},
+        {"a lone LF next to a blank line", "x \n \r\n", blanks, true, "x\n\r\n"},
+        {"a pass that works in place", "a\r\nb", With({&O::zeilenumbruch}), true, "ab"},
+        {"tabs widened after blanks went", " \r\n\t\ta\t\tb \r\n",
+         Set(blanks, &O::tabZuLeerz, 1), true, "\r\na    b\r\n"},
+        {"tabs widened in the source", "\t\t", With({&O::tabZuLeerz}, 8), true,
+         std::string(16, ' ')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string source = c.source;
+        std::string result;
+        result.reserve(OptimizedSizeBound(source, c.options));
+        const char* reserved = result.data();
+        const bool inResult = OptimizeText(source, result, c.options);
+        EXPECT_EQ(source, c.source);
+        EXPECT_EQ(inResult, c.inResult);
+        EXPECT_EQ(inResult ? result : source, c.expected);
+        EXPECT_EQ(result.data(), reserved) << "the result was reallocated";
+        if (!inResult) {
+            EXPECT_EQ(result, "");
+        }
+    }
+}
+
 TEST(OptimizeOptions, FreshRecordHasEverythingOffAndWidthTwo) {
     const OptimizeOptions o;
     EXPECT_EQ(o.bendefZeichen, "");

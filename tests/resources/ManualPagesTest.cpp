@@ -1,0 +1,180 @@
+// The manual pages kept in step with the programs: every option and exit status that
+// "venkora-optimieren --help" names, and every stored key, stand in both of its pages; every
+// switch the pages of venkora document is one its command line knows.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "BatchOptions.h"
+#include "app/CommandLineInfo.h"
+#include "optimizer/OptimizeOptionKey.h"
+
+namespace venkora {
+namespace {
+
+using Sections = std::map<std::string, std::vector<std::string>>;
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// The lines of a page's source by section (the text behind .SH), comments left out.
+Sections ReadPage(const std::string& name) {
+    std::ifstream in(std::string(VENKORA_SOURCE_DIR) + "/resources/man/" + name);
+    EXPECT_TRUE(in) << name;
+    Sections sections;
+    std::string section;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(".\\\"", 0) == 0) continue;
+        if (line.rfind(".SH ", 0) == 0) {
+            section = Replaced(line.substr(4), "\"", "");
+            continue;
+        }
+        sections[section].push_back(line);
+    }
+    return sections;
+}
+
+// A section as it reads: macros, font changes and escapes gone, one line.
+std::string Text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::string line : lines) {
+        if (!line.empty() && line[0] == '.') {
+            const std::size_t blank = line.find(' ');
+            line = blank == std::string::npos ? "" : line.substr(blank + 1);
+        }
+        text += line + ' ';
+    }
+    for (const char* font : {"\\fB", "\\fI", "\\fR", "\\fP"}) text = Replaced(text, font, "");
+    text = Replaced(text, "\\-", "-");
+    text = Replaced(text, "\\(dq", "\"");
+    text = Replaced(text, "\\(lq", "„");
+    text = Replaced(text, "\\(rq", "“");
+    text = Replaced(text, "\\~", " ");
+    return Replaced(text, "\\ ", " ");
+}
+
+// Whether `text` holds `option` as a word of its own ("-i" not inside "--vor-ort").
+bool HasOption(const std::string& text, const std::string& option) {
+    const auto partOfName = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; };
+    for (std::size_t at = text.find(option); at != std::string::npos; at = text.find(option, at + 1)) {
+        const std::size_t end = at + option.size();
+        if ((at == 0 || !partOfName(text[at - 1])) && (end == text.size() || !partOfName(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The options --help names, and the exit statuses it lists.
+std::set<std::string> HelpOptions() {
+    const std::string help = BatchOptions::HelpText();
+    std::set<std::string> options;
+    const std::regex option(R"((?:^|[\s,])(--?[a-z][a-z-]*))");
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), option); it != std::sregex_iterator(); ++it) {
+        options.insert((*it)[1]);
+    }
+    if (help.find("\n  --  ") != std::string::npos) options.insert("--");
+    return options;
+}
+
+std::set<std::string> HelpExitStatuses() {
+    const std::string help = BatchOptions::HelpText();
+    const std::string list = help.substr(help.find("Rückgabewerte:"));
+    std::set<std::string> codes;
+    const std::regex code(R"(\n  (\d)  )");
+    for (auto it = std::sregex_iterator(list.begin(), list.end(), code); it != std::sregex_iterator(); ++it) {
+        codes.insert((*it)[1]);
+    }
+    return codes;
+}
+
+// The statuses a page lists: ".B N" lines in its exit status section.
+std::set<std::string> PageExitStatuses(const std::vector<std::string>& lines) {
+    std::set<std::string> codes;
+    for (const std::string& line : lines) {
+        if (line.size() == 4 && line.rfind(".B ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[3]))) {
+            codes.insert(line.substr(3));
+        }
+    }
+    return codes;
+}
+
+struct Page {
+    const char* name;
+    const char* options;     // the title of its options section
+    const char* exitStatus;  // and of its exit status section
+};
+
+constexpr Page kBatchPages[] = {
+    {"venkora-optimieren.1", "OPTIONS", "EXIT STATUS"},
+    {"de/venkora-optimieren.1", "OPTIONEN", "RÜCKGABEWERT"},
+};
+constexpr Page kEditorPages[] = {
+    {"venkora.1", "OPTIONS", "EXIT STATUS"},
+    {"de/venkora.1", "OPTIONEN", "RÜCKGABEWERT"},
+};
+
+TEST(ManualPages, TheBatchToolsPagesNameEveryOptionKeyAndExitStatusOfItsHelp) {
+    const std::set<std::string> options = HelpOptions();
+    ASSERT_GE(options.size(), 20u) << "the options were not found in --help";
+    for (const Page& page : kBatchPages) {
+        SCOPED_TRACE(page.name);
+        const Sections sections = ReadPage(page.name);
+        const std::string text = Text(sections.at(page.options));
+        for (const std::string& option : options) {
+            EXPECT_TRUE(HasOption(text, option)) << option;
+        }
+        for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
+            EXPECT_NE(text.find("„" + std::string(key.name) + "“"), std::string::npos) << key.name;
+        }
+        EXPECT_EQ(PageExitStatuses(sections.at(page.exitStatus)), HelpExitStatuses());
+    }
+}
+
+// The command line's outcome, as a string to compare.
+std::string Parsed(const std::vector<std::string_view>& arguments) {
+    const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+    std::ostringstream out;
+    out << static_cast<int>(info.shellCommand) << '|' << info.fileName << '|' << info.printerName
+        << '|' << info.pdfFileName << '|' << info.runEmbedded << '|' << info.runAutomated;
+    return out.str();
+}
+
+TEST(ManualPages, TheEditorsPagesDocumentSwitchesItsCommandLineKnows) {
+    std::set<std::string> switchesOfPages[2];
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Page& page = kEditorPages[i];
+        SCOPED_TRACE(page.name);
+        const Sections sections = ReadPage(page.name);
+        for (const std::string& line : sections.at(page.options)) {
+            const std::smatch found = [&line] {
+                std::smatch m;
+                std::regex_search(line, m, std::regex(R"(^\.(?:B|BI|TQ) \\-((?:\\-)?[A-Za-z]+))"));
+                return m;
+            }();
+            if (!found.empty()) switchesOfPages[i].insert("-" + Replaced(found[1].str(), "\\-", "-"));
+        }
+    }
+    EXPECT_EQ(switchesOfPages[0], switchesOfPages[1]) << "the English and German pages differ";
+    EXPECT_GE(switchesOfPages[0].size(), 5u);
+    for (const std::string& option : switchesOfPages[0]) {
+        EXPECT_NE(Parsed({option, "Drucker", "brief.txt"}), Parsed({"Drucker", "brief.txt"}))
+            << option << " is no switch the editor knows";
+    }
+}
+
+}  // namespace
+}  // namespace venkora
