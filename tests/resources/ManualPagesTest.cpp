@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -82,9 +83,15 @@ bool HasOption(const std::string& text, const std::string& option) {
 std::set<std::string> HelpOptions() {
     const std::string help = BatchOptions::HelpText();
     std::set<std::string> options;
-    const std::regex option(R"((?:^|[\s,])(--?[a-z][a-z-]*))");
-    for (auto it = std::sregex_iterator(help.begin(), help.end(), option); it != std::sregex_iterator(); ++it) {
-        options.insert((*it)[1]);
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    // A word that begins with one or two dashes and a small letter, after a blank or a comma.
+    for (std::size_t at = help.find('-'); at != std::string::npos; at = help.find('-', at + 1)) {
+        if (at > 0 && !std::isspace(static_cast<unsigned char>(help[at - 1])) && help[at - 1] != ',') continue;
+        std::size_t end = at + (at + 1 < help.size() && help[at + 1] == '-' ? 2 : 1);
+        if (end >= help.size() || !lower(help[end])) continue;
+        while (end < help.size() && (lower(help[end]) || help[end] == '-')) ++end;
+        options.insert(help.substr(at, end - at));
+        at = end - 1;
     }
     if (help.find("\n  --  ") != std::string::npos) options.insert("--");
     return options;
@@ -94,9 +101,12 @@ std::set<std::string> HelpExitStatuses() {
     const std::string help = BatchOptions::HelpText();
     const std::string list = help.substr(help.find("Rückgabewerte:"));
     std::set<std::string> codes;
-    const std::regex code(R"(\n  (\d)  )");
-    for (auto it = std::sregex_iterator(list.begin(), list.end(), code); it != std::sregex_iterator(); ++it) {
-        codes.insert((*it)[1]);
+    // Lines of the form "  N  text".
+    for (std::size_t at = list.find("\n  "); at != std::string::npos; at = list.find("\n  ", at + 1)) {
+        if (at + 5 < list.size() && std::isdigit(static_cast<unsigned char>(list[at + 3])) &&
+            list.compare(at + 4, 2, "  ") == 0) {
+            codes.insert(list.substr(at + 3, 1));
+        }
     }
     return codes;
 }
@@ -160,12 +170,20 @@ TEST(ManualPages, TheEditorsPagesDocumentSwitchesItsCommandLineKnows) {
         SCOPED_TRACE(page.name);
         const Sections sections = ReadPage(page.name);
         for (const std::string& line : sections.at(page.options)) {
-            const std::smatch found = [&line] {
-                std::smatch m;
-                std::regex_search(line, m, std::regex(R"(^\.(?:B|BI|TQ) \\-((?:\\-)?[A-Za-z]+))"));
-                return m;
-            }();
-            if (!found.empty()) switchesOfPages[i].insert("-" + Replaced(found[1].str(), "\\-", "-"));
+            // ".B \-x", ".BI \-x ..." or ".TQ \-x", and "\-\-x" for a long switch.
+            std::string_view rest(line);
+            const bool macro = rest.starts_with(".B \\-") || rest.starts_with(".BI \\-") ||
+                               rest.starts_with(".TQ \\-");
+            if (!macro) continue;
+            rest.remove_prefix(rest.find(' ') + 3);
+            std::string option = "-";
+            if (rest.starts_with("\\-")) {
+                option += '-';
+                rest.remove_prefix(2);
+            }
+            const std::size_t letters = std::min(rest.find_first_not_of(
+                "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), rest.size());
+            if (letters > 0) switchesOfPages[i].insert(option + std::string(rest.substr(0, letters)));
         }
     }
     EXPECT_EQ(switchesOfPages[0], switchesOfPages[1]) << "the English and German pages differ";
