@@ -3,10 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QBuffer>
 
-#include <cstdlib>
 #include <string>
 
 #include "editview/CEditViewPlus.h"
@@ -115,12 +113,3 @@ void BM_ReplaceAll10000(benchmark::State& state) {
 BENCHMARK(BM_ReplaceAll10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

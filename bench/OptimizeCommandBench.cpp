@@ -4,10 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QBuffer>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/CQuendelApp.h"
@@ -76,12 +74,3 @@ void BM_OptimizeCommand(benchmark::State& state) {
 BENCHMARK(BM_OptimizeCommand)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication qtApp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -12,7 +11,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/CQuendelApp.h"
@@ -94,12 +92,3 @@ void BM_PreviewReady(benchmark::State& state) {
 BENCHMARK(BM_PreviewReady)->ArgName("wrap")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication qtApp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -698,19 +698,22 @@ void CEditViewPlus::RepeatFind() {
     if (!SearchText(state.findString, state.searchDown, state.matchCase)) TextNotFound(state.findString);
 }
 
-void CEditViewPlus::ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
-                                   const std::string& replace) {
+std::optional<std::string> CEditViewPlus::RememberReplace(const std::string& find, bool searchDown,
+                                                          bool matchCase, const std::string& replace) {
     FindReplaceState& state = FindReplaceState::Instance();
     state.findString = find;
     state.replaceString = replace;
     state.matchCase = matchCase;
     state.searchDown = searchDown;
-    const std::optional<std::string> replacement = codePage_.Encode(replace);
-    if (!replacement) {
-        TextNotFound(find);
-        return;
-    }
-    if (!PrepareReplace()) return;
+    std::optional<std::string> replacement = codePage_.Encode(replace);
+    if (!replacement) TextNotFound(find);
+    return replacement;
+}
+
+void CEditViewPlus::ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
+                                   const std::string& replace) {
+    const std::optional<std::string> replacement = RememberReplace(find, searchDown, matchCase, replace);
+    if (!replacement || !PrepareReplace()) return;
     const auto [start, end] = GetSelectionRange();
     if (GetTextLength() - (end - start) + replacement->size() > kTextLimit) {
         MessageBeep();
@@ -721,16 +724,8 @@ void CEditViewPlus::ReplaceCurrent(const std::string& find, bool searchDown, boo
 }
 
 void CEditViewPlus::ReplaceAll(const std::string& find, const std::string& replace, bool matchCase) {
-    FindReplaceState& state = FindReplaceState::Instance();
-    state.findString = find;
-    state.replaceString = replace;
-    state.matchCase = matchCase;
-    state.searchDown = true;
-    const std::optional<std::string> replacement = codePage_.Encode(replace);
-    if (!replacement) {
-        TextNotFound(find);
-        return;
-    }
+    const std::optional<std::string> replacement = RememberReplace(find, true, matchCase, replace);
+    if (!replacement) return;
     if (!PrepareReplace() && !SelectionMatches(find, matchCase)) return;
     // The selection is a match, so the find string has its bytes.
     const std::string bytes = codePage_.Encode(find).value_or(std::string());

@@ -146,6 +146,10 @@ protected:
     // True when the selection is a match of the last search; otherwise selects the next match
     // (or beeps) and gives false.
     bool PrepareReplace();
+    // Remembers a replace request for the next one and for repeating; the replacement in the
+    // document's code page, or nullopt (after TextNotFound) when that cannot hold it.
+    std::optional<std::string> RememberReplace(const std::string& find, bool searchDown, bool matchCase,
+                                               const std::string& replace);
 
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;

@@ -2,46 +2,14 @@
 
 #include <QFileInfo>
 
-#include <new>
-
-#include "platform/Archive.h"
-#include "core/ArchiveException.h"
 #include "core/StandardIds.h"
-#include "core/MemoryException.h"
+#include "platform/Archive.h"
 #include "platform/MessageBox.h"
-#include "core/UserException.h"
 #include "platform/UserPrompts.h"
 
 namespace venkora {
 
 namespace {
-
-// A reason ("keine Berechtigung") as the line of its own it is in a message: "Keine Berechtigung."
-QString AsSentence(QString reason) {
-    reason[0] = reason[0].toUpper();
-    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
-    return reason;
-}
-
-// Runs a load or save and reports its failure in German; true when it succeeded.
-bool ReportFailures(QWidget* parent, const QString& failedText, const std::function<void()>& work) {
-    QString reason;
-    try {
-        work();
-        return true;
-    } catch (const UserException&) {
-        return false;  // already reported
-    } catch (const ArchiveException& e) {
-        reason = QString::fromStdString(e.reason());
-    } catch (const MemoryException&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
-    } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
-    }
-    ShowMessageBox(reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + AsSentence(reason),
-                   parent);
-    return false;
-}
 
 QString Quoted(const QString& path) {
     return QStringLiteral("„%1“").arg(QFileInfo(path).fileName());

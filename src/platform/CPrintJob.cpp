@@ -12,10 +12,7 @@
 #include <QWidget>
 
 #include <climits>
-#include <new>
 
-#include "core/ArchiveException.h"
-#include "core/MemoryException.h"
 #include "platform/Archive.h"
 #include "platform/CPrintInfo.h"
 #include "platform/CWinApp.h"
@@ -80,22 +77,11 @@ bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copi
     }
     const QByteArray& bytes = buffer.data();
     if (bytes.isEmpty()) return true;  // no page of the text lies in the chosen range
-    QString reason;
-    try {
+    return ReportFailures(info.parent, failed, [&path, &bytes] {
         Archive::StoreFile(path, [&bytes](Archive& archive) {
             archive.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         });
-        return true;
-    } catch (const ArchiveException& e) {
-        reason = QString::fromStdString(e.reason());
-    } catch (const MemoryException&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
-    } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
-    }
-    if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
-    ShowMessageBox(reason.isEmpty() ? failed : failed + QLatin1Char('\n') + reason + QLatin1Char('.'), info.parent);
-    return false;
+    });
 }
 
 // The pages of the job on `printer`, into its file when it prints into one.

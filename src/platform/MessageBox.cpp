@@ -4,6 +4,11 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <new>
+
+#include "core/ArchiveException.h"
+#include "core/MemoryException.h"
+#include "core/UserException.h"
 
 namespace venkora {
 
@@ -21,7 +26,33 @@ std::function<void()>& BeepSeam() {
 
 bool onStandardError = false;
 
+// A reason ("keine Berechtigung") as the line of its own it is in a message: "Keine Berechtigung."
+QString AsSentence(QString reason) {
+    reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
+    return reason;
+}
+
 }  // namespace
+
+bool ReportFailures(QWidget* parent, const QString& failedText, const std::function<void()>& work) {
+    QString reason;
+    try {
+        work();
+        return true;
+    } catch (const UserException&) {
+        return false;  // already reported
+    } catch (const ArchiveException& e) {
+        reason = QString::fromStdString(e.reason());
+    } catch (const MemoryException&) {
+        reason = QStringLiteral("nicht genug Arbeitsspeicher");
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("nicht genug Arbeitsspeicher");
+    }
+    ShowMessageBox(reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + AsSentence(reason),
+                   parent);
+    return false;
+}
 
 void ShowMessageBox(const QString& text, QWidget* parent) {
     if (Seam()) {

@@ -13,6 +13,11 @@ namespace venkora {
 
 void ShowMessageBox(const QString& text, QWidget* parent = nullptr);
 
+// Runs work on a file (loading, saving, storing a PDF) and reports its failure in one box:
+// `failedText`, then the reason as a sentence of its own. True when the work succeeded; a
+// failure that was already reported (a UserException) shows nothing more.
+bool ReportFailures(QWidget* parent, const QString& failedText, const std::function<void()>& work);
+
 // From now on each text goes to standard error as one line, "PROGRAM: text", instead of a box.
 void ReportMessagesOnStandardError();
 

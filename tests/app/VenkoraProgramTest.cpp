@@ -78,6 +78,14 @@ void WaitUntilItCatchesTerminate(pid_t child) {
     }
 }
 
+// Sends the termination signal; the program's exit code, or -1 when it did not exit by itself.
+int ExitCodeAfterTerminate(ChildProcess& child) {
+    kill(child.pid(), SIGTERM);
+    const int status = child.Wait(20);
+    EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
@@ -87,10 +95,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
 
     const auto child = Start(config, file);
     WaitUntilItCatchesTerminate(child->pid());
-    kill(child->pid(), SIGTERM);
-    const int status = child->Wait(20);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(ExitCodeAfterTerminate(*child), 0);
 
     const std::string settings = ReadFile(config + "/talberg/Venkora.conf");
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
@@ -111,10 +116,7 @@ TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNo
     const auto child = Start(config, missing);
     WaitUntilItCatchesTerminate(child->pid());
     // The signal is seen once the error box about the missing file runs its event loop.
-    kill(child->pid(), SIGTERM);
-    const int status = child->Wait(20);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ExitCodeAfterTerminate(*child), 1);
     EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));
 }
 
@@ -237,10 +239,7 @@ TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
     }
     xcb_disconnect(x);
     EXPECT_EQ(shown, (std::vector<std::string>{"Unbenannt - Venkora", "Tipps und Tricks"}));
-    kill(child->pid(), SIGTERM);
-    const int status = child->Wait(20);
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_EQ(ExitCodeAfterTerminate(*child), 0);
     const std::string settings = ReadFile(config + "/talberg/Venkora.conf");
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
     EXPECT_NE(settings.find("FilePos="), std::string::npos) << settings;
