@@ -1,8 +1,14 @@
 #include "app/CQuendelApp.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
+
+#include <sys/stat.h>
+
+#include <optional>
 
 #include "about/CAboutDlg.h"
 #include "app/CQuendelDoc.h"
@@ -19,6 +25,32 @@
 #include "tips/CTipDlg.h"
 
 namespace venkora {
+
+namespace {
+
+// Why the PDF of `text` must not be written under the name `pdf`: an existing file there is
+// replaced only when it is a PDF itself and not the text printed, so that swapped or mistyped
+// names never overwrite a text. Nullopt when the name may be written.
+std::optional<QString> PdfNameRefused(const QString& pdf, const QString& text) {
+    const QFileInfo target(pdf);
+    if (!target.exists()) return std::nullopt;
+    const QString refused = QStringLiteral("„%1“ ist keine PDF-Datei und wird nicht überschrieben.").arg(target.fileName());
+    struct stat pdfStatus {};
+    struct stat textStatus {};
+    if (stat(QFile::encodeName(pdf).constData(), &pdfStatus) != 0 || !S_ISREG(pdfStatus.st_mode)) return refused;
+    if (stat(QFile::encodeName(text).constData(), &textStatus) == 0 && pdfStatus.st_dev == textStatus.st_dev &&
+        pdfStatus.st_ino == textStatus.st_ino) {
+        return QStringLiteral("„%1“ ist die Datei, die gedruckt wird; die PDF-Datei braucht einen anderen Namen.")
+            .arg(target.fileName());
+    }
+    QFile existing(pdf);
+    if (pdfStatus.st_size > 0 && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-"))) {
+        return refused;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 CQuendelApp::CQuendelApp(std::vector<std::string> arguments) : CWinApp(kCompanyName, kProgramName) {
     std::vector<std::string_view> views(arguments.begin(), arguments.end());
@@ -104,10 +136,15 @@ bool CQuendelApp::PrintFromCommandLine() {
     }
     QPrinter printer(QPrinter::HighResolution);
     if (command == Command::FilePrintToPdf) {
+        const QString pdf = QString::fromStdString(commandLine_.pdfFileName);
+        if (const auto refused = PdfNameRefused(pdf, QString::fromStdString(commandLine_.fileName))) {
+            ShowMessageBox(*refused);
+            return false;
+        }
         // A PDF on A4 paper, with the small border that Qt gives a PDF as its printable area.
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(QString::fromStdString(commandLine_.pdfFileName));
+        printer.setOutputFileName(pdf);
     } else if (command == Command::FilePrintTo) {
         const QString wanted = QString::fromStdString(commandLine_.printerName);
         if (!InstalledPrinterNames().contains(wanted)) {

@@ -96,6 +96,9 @@ TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {
         {{"--pdf", dir.Path() + "/kein/ordner/aus.pdf", file}, "venkora: „aus.pdf“ kann nicht gespeichert werden."},
         {{"-pt", "Venkora-Testdrucker-den-es-nicht-gibt", file}, "venkora: Der Drucker „Venkora-Testdrucker"},
         {{"--pdf", Pdf()}, "venkora: Es ist keine Datei zum Drucken angegeben."},
+        // A text is never overwritten by its PDF: neither the file printed nor another text.
+        {{"--pdf", file, file}, "venkora: „brief.txt“ ist die Datei, die gedruckt wird"},
+        {{"--pdf", file, dir.Write("alt.pdf", "%PDF-1.4\n")}, "venkora: „brief.txt“ ist keine PDF-Datei"},
     };
     for (const Case& c : cases) {
         const ProgramRunner::Result result = Print(c.arguments);
@@ -108,7 +111,8 @@ TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {
     // Killed while writing (the file size limit), it leaves no PDF either.
     program.SetFileSizeLimit(2000);
     EXPECT_NE(Print({"--pdf", Pdf(), file}).exitCode, 0);
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"brief.txt", "gross.txt"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"alt.pdf", "brief.txt", "gross.txt"}));
+    EXPECT_EQ(TemporaryDirectory::Read(file), "Hallo\r\n");
 }
 
 }  // namespace
