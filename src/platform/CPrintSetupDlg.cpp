@@ -40,26 +40,29 @@ CPrintSetupDlg::CPrintSetupDlg() : CDialog(QStringLiteral("Druckereinrichtung"),
     ok->setDefault(true);
     // Another printer offers its own sizes; the size shown stays chosen where it has it.
     connect(printers_, &QComboBox::currentIndexChanged, this,
-            [this] { FillPaperSizes(static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt())); });
+            [this] { FillPaperSizes(ChosenPaper()); });
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancel, &QPushButton::clicked, this, &CPrintSetupDlg::OnCancel);
 }
 
-void CPrintSetupDlg::FillPaperSizes(QPageSize::PageSizeId wanted) {
-    QList<QPageSize> sizes = QPrinterInfo::printerInfo(printers_->currentText()).supportedPageSizes();
-    if (sizes.isEmpty()) {
-        for (const QPageSize::PageSizeId id : kCommonSizes) sizes << QPageSize(id);
+void CPrintSetupDlg::FillPaperSizes(const QPageSize& wanted) {
+    sizes_ = QPrinterInfo::printerInfo(printers_->currentText()).supportedPageSizes();
+    if (sizes_.isEmpty()) {
+        for (const QPageSize::PageSizeId id : kCommonSizes) sizes_ << QPageSize(id);
     }
     papers_->clear();
-    for (const QPageSize& size : sizes) papers_->addItem(size.name(), static_cast<int>(size.id()));
-    const int chosen = papers_->findData(static_cast<int>(wanted));
-    papers_->setCurrentIndex(chosen >= 0 ? chosen : 0);
+    for (const QPageSize& size : sizes_) papers_->addItem(size.name(), static_cast<int>(size.id()));
+    const auto chosen = std::find_if(sizes_.cbegin(), sizes_.cend(),
+                                     [&wanted](const QPageSize& size) { return size.isEquivalentTo(wanted); });
+    papers_->setCurrentIndex(chosen != sizes_.cend() ? static_cast<int>(chosen - sizes_.cbegin()) : 0);
 }
+
+QPageSize CPrintSetupDlg::ChosenPaper() const { return sizes_.value(papers_->currentIndex(), paperSize); }
 
 bool CPrintSetupDlg::DoDataExchange(bool save) {
     if (save) {
         printerName = printers_->currentText();
-        paperSize = static_cast<QPageSize::PageSizeId>(papers_->currentData().toInt());
+        paperSize = ChosenPaper();
         orientation = landscape_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
         return true;
     }

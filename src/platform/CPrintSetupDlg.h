@@ -3,6 +3,7 @@
 // printing and the preview use. The application's printer setup command creates it for one
 // showing, presets the fields from the printer chosen so far and reads them after OK.
 
+#include <QList>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
@@ -25,7 +26,7 @@ public:
 
     // One of the installed printers; an empty or unknown name shows the first one.
     QString printerName;
-    QPageSize::PageSizeId paperSize = QPageSize::A4;
+    QPageSize paperSize{QPageSize::A4};
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
 
 protected:
@@ -33,12 +34,17 @@ protected:
 
 private:
     // The paper sizes of the printer shown, `wanted` (or else the first) chosen.
-    void FillPaperSizes(QPageSize::PageSizeId wanted);
+    void FillPaperSizes(const QPageSize& wanted);
+    // The size chosen in the paper box.
+    QPageSize ChosenPaper() const;
 
     QComboBox* printers_;
     QComboBox* papers_;
     QRadioButton* portrait_;
     QRadioButton* landscape_;
+    // The sizes the paper box offers, in its order; a size a printer names itself has no id of
+    // its own (QPageSize::Custom), so the box's entries stand for these by their index.
+    QList<QPageSize> sizes_;
 };
 
 }  // namespace venkora

@@ -85,12 +85,12 @@ void CWinApp::OnFilePrintSetup() {
     QPrinter& chosen = printer();
     CPrintSetupDlg dialog;
     dialog.printerName = chosen.printerName();
-    dialog.paperSize = chosen.pageLayout().pageSize().id();
+    dialog.paperSize = chosen.pageLayout().pageSize();
     dialog.orientation = chosen.pageLayout().orientation();
     if (dialog.DoModal(GetMainWnd()) != QDialog::Accepted) return;
     chosen.setOutputFileName(QString());
     chosen.setPrinterName(dialog.printerName);
-    chosen.setPageSize(QPageSize(dialog.paperSize));
+    chosen.setPageSize(dialog.paperSize);
     chosen.setPageOrientation(dialog.orientation);
 }
 

@@ -91,7 +91,7 @@ TEST_F(PrintCommandsTest, ThePrinterSetupsPaperIsUsedByTheNextJobs) {
         auto* names = shown.findChild<QComboBox*>(QString::number(CPrintSetupDlg::kIdPrinterName));
         EXPECT_EQ(names->count(), 2);
         auto* paper = shown.findChild<QComboBox*>(QString::number(CPrintSetupDlg::kIdPaperSize));
-        EXPECT_EQ(paper->currentData().toInt(), static_cast<int>(shown.paperSize));
+        EXPECT_EQ(paper->currentData().toInt(), static_cast<int>(shown.paperSize.id()));
         paper->setCurrentIndex(paper->findData(static_cast<int>(QPageSize::A5)));
         shown.findChild<QRadioButton*>(QString::number(CPrintSetupDlg::kIdLandscape))->click();
         shown.OnOK();
