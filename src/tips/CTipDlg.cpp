@@ -54,6 +54,7 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     frame->setPalette(black);
     tip_ = Place(new QLabel(this), kIdTip, 28, 63, 177, 60);
     tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tip_->setTextFormat(Qt::PlainText);  // a tip that looks like HTML is still shown as it stands
     tip_->setWordWrap(true);
     tip_->setAutoFillBackground(true);
     QPalette white = tip_->palette();
