@@ -37,6 +37,7 @@
 #include "core/UserException.h"
 #include "editview/FindReplaceState.h"
 #include "editview/TextSearch.h"
+#include "platform/CDialog.h"
 #include "platform/CFindReplaceDialog.h"
 
 namespace venkora {
@@ -249,9 +250,7 @@ void CEditViewPlus::ApplyTabStops() {
     // Scintilla counts tab stops in widths of a space; a dialog unit is a quarter of the font's
     // average character width, measured over the letters as the dialogs measure it.
     const QFontMetricsF metrics(font());
-    const double average =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
-    const double pixels = tabStopWidth_ * average / 4.0;
+    const double pixels = tabStopWidth_ * CDialog::AverageCharWidth(metrics) / 4.0;
     const double space = metrics.horizontalAdvance(QLatin1Char(' '));
     const long columns = space > 0 ? std::lround(pixels / space) : tabStopWidth_ / 4;
     SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1L, columns)));

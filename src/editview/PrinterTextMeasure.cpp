@@ -1,11 +1,14 @@
 #include "editview/PrinterTextMeasure.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+
+#include "platform/CDialog.h"
 
 namespace venkora {
 
@@ -24,9 +27,8 @@ PrinterTextMeasure::PrinterTextMeasure(const QFont& font, const QPaintDevice& de
         byteWidths_[byte] = metrics_.horizontalAdvance(Decoded(std::string_view(&single, 1)));
     }
     // The average width of the letters, as dialog units measure it on the screen.
-    const int letters =
-        metrics_.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    averageWidth_ = std::max(1, static_cast<int>(std::lround(letters / 52.0)));
+    const double average = CDialog::AverageCharWidth(QFontMetricsF(font, &device));
+    averageWidth_ = std::max(1, static_cast<int>(std::lround(average)));
 }
 
 void PrinterTextMeasure::SetPainter(QPainter* painter) {

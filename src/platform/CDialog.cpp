@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
@@ -18,6 +19,9 @@ CDialog::ModalSeam& InstalledModalSeam() {
     static CDialog::ModalSeam seam;
     return seam;
 }
+
+// The letters whose mean width is a font's average character width.
+QString AverageWidthLetters() { return QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"); }
 
 // value × numerator / denominator rounded to the nearest integer (halves away from zero).
 int MulDiv(int value, int numerator, int denominator) {
@@ -35,10 +39,14 @@ CDialog::CDialog(const QString& caption, int width, int height)
     // The layout is computed once; a parent with another font must not change it later.
     setFont(QApplication::font(this));
     const QFontMetrics metrics(font());
-    lettersWidth_ = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    lettersWidth_ = metrics.horizontalAdvance(AverageWidthLetters());
     charHeight_ = metrics.height();
     setWindowTitle(caption);
     setFixedSize(MapDialogRect(0, 0, width, height).size());
+}
+
+double CDialog::AverageCharWidth(const QFontMetricsF& metrics) {
+    return metrics.horizontalAdvance(AverageWidthLetters()) / 52.0;
 }
 
 int CDialog::DoModal(QWidget* parent) {

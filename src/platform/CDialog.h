@@ -21,6 +21,7 @@
 #include <utility>
 
 class QAbstractButton;
+class QFontMetricsF;
 class QLineEdit;
 
 namespace venkora {
@@ -50,6 +51,10 @@ public:
             return dialog ? answer(*dialog) : static_cast<int>(QDialog::Rejected);
         });
     }
+
+    // A font's average character width as dialog units measure it: the mean width of the 52
+    // letters A-Z, a-z. Tab stops counted in dialog units measure with it too.
+    static double AverageCharWidth(const QFontMetricsF& metrics);
 
     // OK: transfers the controls into the fields and closes with QDialog::Accepted; false, with
     // the dialog still open, when the transfer refused a value.
