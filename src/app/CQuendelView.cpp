@@ -79,7 +79,6 @@ void CQuendelView::OnOptimize() {
 
 // --- Word wrap, tab length, font, select all ----------------------------------------------
 
-bool CQuendelView::IsWordWrapOn() const { return wrapMode() != WrapNone; }
 
 bool CQuendelView::RecreateEditControl(bool wrap) {
     if (wrap == IsWordWrapOn()) return false;

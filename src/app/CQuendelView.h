@@ -17,7 +17,6 @@ public:
     // Applies the view settings read for this run: word wrap, tab width, font.
     void OnCreate();
 
-    bool IsWordWrapOn() const;
     // Switches word wrap in place; false when it already is as asked. The text, font, tab
     // stops, limit and focus stay; the selection, the scroll position and the undo history go;
     // the document's modified flag is not touched.

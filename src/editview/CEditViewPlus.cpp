@@ -508,25 +508,16 @@ void CEditViewPlus::contextMenuEvent(QContextMenuEvent* event) {
 
 bool CEditViewPlus::OnPreparePrinting(CPrintInfo& info) { return CPrintJob::DoPreparePrinting(info); }
 
-QFont CEditViewPlus::PrintFont(const QPaintDevice& device) const {
-    // A font sized in points has its size on paper already; one sized in pixels is scaled by
-    // the printer's resolution over the screen's.
-    QFont printFont = font();
-    if (printFont.pixelSize() > 0) {
-        printFont.setPixelSize(static_cast<int>(std::lround(static_cast<double>(printFont.pixelSize()) *
-                                                            device.logicalDpiY() / logicalDpiY())));
-    }
-    return printFont;
-}
+bool CEditViewPlus::IsWordWrapOn() const { return wrapMode() != WrapNone; }
 
 PrintText CEditViewPlus::TextToPrint(const char* text) const {
-    // Word wrap is on when Scintilla wraps the lines.
-    return {std::string_view(text, GetTextLength()), codePage_, wrapMode() != WrapNone, tabStopWidth_};
+    return {std::string_view(text, GetTextLength()), codePage_, IsWordWrapOn(), tabStopWidth_};
 }
 
 void CEditViewPlus::OnBeginPrinting(QPaintDevice& device, CPrintInfo&) {
     pageStarts_.assign(1, 0);
-    printMeasure_ = std::make_unique<PrinterTextMeasure>(PrintFont(device), device, codePage_);
+    // The view's font is sized in points (SetViewFont), so it has its size on paper already.
+    printMeasure_ = std::make_unique<PrinterTextMeasure>(font(), device, codePage_);
 }
 
 void CEditViewPlus::OnPrepareDC(QPaintDevice& device, CPrintInfo& info) {

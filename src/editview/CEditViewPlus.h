@@ -68,8 +68,10 @@ public:
     // One tab stop every `dialogUnits` quarters of the font's average character width.
     void SetTabStopWidth(int dialogUnits);
     int GetTabStopWidth() const { return tabStopWidth_; }
-    // Sets the display font; the tab stops follow it.
+    // Sets the display font, sized in points; the tab stops follow it.
     void SetViewFont(const QFont& font);
+    // Whether the lines wrap at the window's edge (the one test of word wrap, printing included).
+    bool IsWordWrapOn() const;
     // Empties the text and the undo history without marking the document modified.
     virtual void ClearText();
     bool CanUndo() const;
@@ -183,8 +185,6 @@ private:
     void RemoveForeignKeyBindings();
     // The whole text (locked by the caller) as the print layout takes it.
     PrintText TextToPrint(const char* text) const;
-    // The display font at the same size on the paper of `device` as on the screen.
-    QFont PrintFont(const QPaintDevice& device) const;
 
     CDocument* document_ = nullptr;
     CodePage codePage_;

@@ -6,7 +6,6 @@
 
 #include <QPrinterInfo>
 
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <string>
