@@ -1,6 +1,5 @@
 #include "about/CLinkLabel.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -8,6 +7,8 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+
+#include "platform/WaitCursor.h"
 
 namespace venkora {
 
@@ -38,12 +39,9 @@ CLinkLabel::CLinkLabel(QWidget* parent) : QLabel(parent) {
 void CLinkLabel::SetOpenUrlSeam(OpenUrlSeam seam) { InstalledSeam() = std::move(seam); }
 
 bool CLinkLabel::OpenLink() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     const QUrl url = QUrl::fromUserInput(linkTarget);
-    const bool opened =
-        url.isValid() && (InstalledSeam() ? InstalledSeam()(url) : QDesktopServices::openUrl(url));
-    QApplication::restoreOverrideCursor();
-    return opened;
+    return url.isValid() && (InstalledSeam() ? InstalledSeam()(url) : QDesktopServices::openUrl(url));
 }
 
 void CLinkLabel::SetHover(bool on) {

@@ -1,6 +1,5 @@
 #include "app/CQuendelView.h"
 
-#include <QApplication>
 #include <QDialog>
 
 #include <tuple>
@@ -17,6 +16,7 @@
 #include "platform/QtText.h"
 #include "resources/StringTable.h"
 #include "platform/UserPrompts.h"
+#include "platform/WaitCursor.h"
 
 namespace venkora {
 
@@ -114,11 +114,10 @@ void CQuendelView::OnDisplayFont() {
     const FontRecord record = ChosenFontRecord(settings.font(), offered, *chosen);
     if (record == settings.font()) return;  // nothing changed in the dialog
     if (!CanMake(record)) return;           // the font record stays as it was
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     // The font of the record, not the dialog's: the next start shows the very same font.
     SetViewFont(ToQFont(record));
     settings.SetFont(record);
-    QApplication::restoreOverrideCursor();
 }
 
 void CQuendelView::OnSelectAllText() { OnEditSelectAll(); }

@@ -39,6 +39,7 @@
 #include "editview/TextSearch.h"
 #include "platform/CDialog.h"
 #include "platform/CFindReplaceDialog.h"
+#include "platform/WaitCursor.h"
 
 namespace venkora {
 
@@ -353,7 +354,7 @@ void CEditViewPlus::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     if (bytes->empty() || !Fits(bytes->size())) {
-        QApplication::beep();
+        MessageBeep();
         return;
     }
     // Scintilla types UTF-8, and Latin-1 in single-byte mode, by itself; a tab (also with Shift)
@@ -388,7 +389,7 @@ void CEditViewPlus::inputMethodEvent(QInputMethodEvent* event) {
     if (bytes && Fits(bytes->size())) {
         InsertTyped(*bytes);
     } else {
-        QApplication::beep();
+        MessageBeep();
     }
 }
 
@@ -438,7 +439,7 @@ void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
 void CEditViewPlus::dropEvent(QDropEvent* event) {
     // Text the code page cannot hold is refused whole, the text and the selection stay.
     if (canInsertFromMimeData(event->mimeData()) && !EncodedText(*event->mimeData())) {
-        QApplication::beep();
+        MessageBeep();
         event->ignore();
         return;
     }
@@ -465,12 +466,12 @@ QByteArray CEditViewPlus::fromMimeData(const QMimeData* source, bool& rectangula
     rectangular = false;
     const std::optional<std::string> encoded = EncodedText(*source);
     if (!encoded) {
-        QApplication::beep();
+        MessageBeep();
         return {};
     }
     const std::size_t allowance = insertAllowance_.value_or(kTextLimit - GetTextLength());
     const std::size_t fits = CutPoint(*encoded, allowance);
-    if (fits < encoded->size()) QApplication::beep();
+    if (fits < encoded->size()) MessageBeep();
     return QByteArray(encoded->data(), static_cast<qsizetype>(fits));
 }
 
@@ -594,7 +595,7 @@ void CEditViewPlus::OnEditPaste() {
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     if (clipboard == nullptr || !canInsertFromMimeData(clipboard) || isReadOnly()) return;
     const std::optional<std::string> text = EncodedText(*clipboard);
-    if (!text || !ReplaceSelection(*text, true)) QApplication::beep();
+    if (!text || !ReplaceSelection(*text, true)) MessageBeep();
     SendScintilla(SCI_SCROLLCARET);
 }
 
@@ -618,19 +619,6 @@ void CEditViewPlus::OnEditSelectAll() {
 void CEditViewPlus::OnUpdateNeedText(CmdUI& ui) { ui.Enable(GetTextLength() > 0); }
 
 // --- Find and replace ---------------------------------------------------------------------
-
-namespace {
-
-// The wait cursor while a search runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void CEditViewPlus::OnUpdateEditRepeat(CmdUI& ui) {
     ui.Enable(GetTextLength() > 0 && !FindReplaceState::Instance().findString.empty());
@@ -684,7 +672,7 @@ void CEditViewPlus::FindNext(const std::string& find, bool searchDown, bool matc
 }
 
 void CEditViewPlus::RepeatFind() {
-    const FindReplaceState state = FindReplaceState::Instance();
+    const FindReplaceState& state = FindReplaceState::Instance();
     if (!SearchText(state.findString, state.searchDown, state.matchCase)) TextNotFound(state.findString);
 }
 
@@ -745,7 +733,7 @@ void CEditViewPlus::ReplaceAll(const std::string& find, const std::string& repla
 }
 
 bool CEditViewPlus::PrepareReplace() {
-    const FindReplaceState state = FindReplaceState::Instance();
+    const FindReplaceState& state = FindReplaceState::Instance();
     const auto [start, end] = GetSelectionRange();
     if (start != end && SelectionMatches(state.findString, state.matchCase)) return true;
     if (!SearchText(state.findString, state.searchDown, state.matchCase)) TextNotFound(state.findString);

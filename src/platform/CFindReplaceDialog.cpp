@@ -11,8 +11,7 @@ namespace venkora {
 
 CFindReplaceDialog::CFindReplaceDialog(bool findOnly)
     : CModelessDialog(findOnly ? QStringLiteral("Suchen") : QStringLiteral("Ersetzen"), 276,
-                      findOnly ? 62 : 80),
-      findOnly_(findOnly) {
+                      findOnly ? 62 : 80) {
     // The creation order is the tab order.
     auto* findLabel = Place(new QLabel(QStringLiteral("Suchen &nach:"), this), 0, 6, 9, 58, 8);
     findEdit_ = Place(new QLineEdit(this), kIdFindWhat, 66, 7, 140, 12);

@@ -49,7 +49,6 @@ public:
 
     // Shows the dialog over `owner` with these texts and flags (kFrDown, kFrMatchCase).
     void Create(const QString& findWhat, const QString& replaceWith, unsigned flags, QWidget* owner);
-    bool IsFindOnly() const { return findOnly_; }
 
 signals:
     void findReplaceMessage(unsigned flags, const QString& findWhat, const QString& replaceWith);
@@ -63,7 +62,6 @@ private:
     // The search buttons are usable while there is a find text.
     void EnableButtons();
 
-    bool findOnly_;
     QString findWhat_;
     QString replaceWith_;
     unsigned flags_ = kFrDown;

@@ -78,14 +78,14 @@ TEST_F(FindReplaceTest, OneDialogAtATimeStartingFromTheSelectionsFirstLine) {
     view->SetSelection(6, 18);
     ASSERT_TRUE(router.Execute(kIdEditFind));
     const QPointer<Dlg> find = Dialog();
-    ASSERT_TRUE(find && find->IsFindOnly() && find->isVisible());
+    ASSERT_TRUE(find && find->windowTitle() == "Suchen" && find->isVisible());
     EXPECT_EQ(Find<QLineEdit>(Dlg::kIdFindWhat)->text(), "Zeile");
     ASSERT_TRUE(router.Execute(kIdEditFind));
     EXPECT_EQ(Dialog(), find) << "the open dialog is shown again";
 
     view->SetSelection(0, 5);
     ASSERT_TRUE(router.Execute(kIdEditReplace));
-    ASSERT_TRUE(Dialog() && !Dialog()->IsFindOnly());
+    ASSERT_TRUE(Dialog() && Dialog()->windowTitle() == "Ersetzen");
     EXPECT_EQ(Find<QLineEdit>(Dlg::kIdFindWhat)->text(), "erste");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(find.isNull()) << "the find dialog has closed";

@@ -165,7 +165,7 @@ TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
     QTest::keyClick(&view(), Qt::Key_F3);  // nothing searched yet: disabled
     EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
     QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(state.dialog && state.dialog->IsFindOnly());
+    ASSERT_TRUE(state.dialog && state.dialog->windowTitle() == "Suchen");
     QTest::keyClick(state.dialog, Qt::Key_Return);  // "Weitersuchen" for the selected "eins"
     EXPECT_EQ(view().GetSelectionRange(), Selection(10, 14));
     QTest::keyClick(state.dialog, Qt::Key_Escape);
@@ -174,7 +174,7 @@ TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
     QTest::keyClick(&view(), Qt::Key_F3);
     EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
     QTest::keyClick(&view(), Qt::Key_H, Qt::ControlModifier);
-    ASSERT_TRUE(state.dialog && !state.dialog->IsFindOnly());
+    ASSERT_TRUE(state.dialog && state.dialog->windowTitle() == "Ersetzen");
     state = FindReplaceState{};
 }
 
