@@ -725,8 +725,7 @@ void CEditViewPlus::ReplaceAll(const std::string& find, const std::string& repla
     }
     if (replaced.stoppedAt) {
         // The match that did not fit stays selected.
-        const std::size_t at = *replaced.stoppedAt - replaced.end + first + replaced.text.size();
-        SetSelection(at, static_cast<std::ptrdiff_t>(at + bytes.size()));
+        SetSelection(*replaced.stoppedAt, static_cast<std::ptrdiff_t>(*replaced.stoppedAt + bytes.size()));
         MessageBeep();
     }
     SendScintilla(SCI_SCROLLCARET);

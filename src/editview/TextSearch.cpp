@@ -103,7 +103,7 @@ TextSearch::Replaced TextSearch::ReplaceAll(std::size_t first, std::string_view 
     while (match) {
         if (replacement.size() > n) {
             if (replacement.size() - n > room) {
-                result.stoppedAt = match;
+                result.stoppedAt = first + result.text.size() + (*match - copied);
                 break;
             }
             room -= replacement.size() - n;

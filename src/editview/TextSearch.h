@@ -42,7 +42,9 @@ public:
         std::size_t end = 0;      // [first, end) of the text is replaced by `text`
         std::string text;         // that range with its matches replaced
         std::size_t count = 0;    // how many matches were replaced
-        std::optional<std::size_t> stoppedAt;  // the first match not replaced for want of room
+        // The first match not replaced for want of room, where it stands once [first, end) is
+        // replaced by `text`.
+        std::optional<std::size_t> stoppedAt;
     };
     Replaced ReplaceAll(std::size_t first, std::string_view replacement, std::size_t room) const;
 

@@ -152,7 +152,6 @@ TEST(TextSearch, AgreesWithComparingAtEveryPosition) {
             std::string result = text;
             result.replace(*first, replaced.end - *first, replaced.text);
             ASSERT_EQ(result, literal) << "replaced by '" << replacement << "', room " << room;
-            if (replaced.stoppedAt) *replaced.stoppedAt += replaced.text.size() + *first - replaced.end;
             ASSERT_EQ(replaced.stoppedAt, match);
         }
     }
