@@ -1,8 +1,7 @@
 #pragma once
-// A POSIX file descriptor that moves whole byte strings, retrying interrupted and short
-// transfers. It closes the descriptor it owns; the standard streams are only borrowed.
+// A POSIX file descriptor that writes whole byte strings, retrying interrupted and short
+// writes. It closes the descriptor it owns; the standard streams are only borrowed.
 
-#include <string>
 #include <string_view>
 
 namespace venkora {
@@ -23,14 +22,13 @@ public:
     int Get() const { return fd_; }
     bool IsOpen() const { return fd_ >= 0; }
 
-    // Appends everything up to the end of the file to `bytes`; 0 or the errno of the failure.
-    int ReadAll(std::string& bytes) const;
     // Writes all of `bytes`; 0 or the errno of the failure.
     int WriteAll(std::string_view bytes) const;
-    // Closes an owned descriptor; 0 or the errno that close reported (a late write error).
-    int Close();
 
 private:
+    // Closes an owned descriptor.
+    void Close();
+
     int fd_;
     bool owned_;
 };

@@ -66,11 +66,4 @@ std::string_view StringTable::Prompt(unsigned id) {
     return text.substr(0, text.find('\n'));
 }
 
-std::string_view StringTable::Tooltip(unsigned id) {
-    if (const CommandRow* row = FindCommandRow(CommandRows(), id)) return row->tooltip;
-    const std::string_view text = Find(id).value_or(std::string_view{});
-    const std::size_t lineFeed = text.find('\n');
-    return lineFeed == std::string_view::npos ? std::string_view{} : text.substr(lineFeed + 1);
-}
-
 }  // namespace venkora

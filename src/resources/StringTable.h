@@ -14,9 +14,6 @@ public:
     // A command's prompt; for other strings the part before the first line feed, or the whole
     // string when it has none; empty for an unknown id.
     static std::string_view Prompt(unsigned id);
-    // A command's tooltip; for other strings the part after the first line feed; empty when
-    // there is none.
-    static std::string_view Tooltip(unsigned id);
 };
 
 }  // namespace venkora

@@ -1,18 +1,16 @@
-// The modeless dialog base through a small dialog of its own: laid out in dialog units, shown
+// The modeless dialog base through a small dialog of its own: shown
 // over its owner without a modal loop, and every way of closing tells the owner once, after which
 // the dialog deletes itself.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QtTest/QTest>
 
-#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -92,17 +90,6 @@ TEST(CModelessDialogTest, ShownWithoutALoopAndEveryCloseTellsTheOwnerOnce) {
     }
     EXPECT_EQ(messages, QStringList{"Bitte geben Sie eine ganze Zahl zwischen 1 und 9 ein."});
     SetMessageBoxSeam({});
-}
-
-TEST(CModelessDialogTest, LaidOutInDialogUnits) {
-    CountDlg dialog;
-    const QFontMetrics metrics(dialog.font());
-    const double letter = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
-    const auto x = [&](int units) { return static_cast<int>(std::lround(units * letter / 4)); };
-    const auto y = [&](int units) { return static_cast<int>(std::lround(units * metrics.height() / 8.0)); };
-    EXPECT_EQ(dialog.minimumSize(), QSize(x(120), y(40)));
-    EXPECT_EQ(dialog.maximumSize(), dialog.minimumSize());
-    EXPECT_EQ(dialog.edit->geometry(), QRect(QPoint(x(7), y(7)), QPoint(x(47) - 1, y(21) - 1)));
 }
 
 }  // namespace

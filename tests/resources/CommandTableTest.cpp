@@ -137,7 +137,6 @@ TEST(CommandTable, KeysAreNamedAsMenusShowThem) {
 TEST(CommandTable, StringsOfNoCommandSplitAtTheirFirstLineFeed) {
     EXPECT_EQ(StringTable::Prompt(kIdrMainFrame), "Venkora");
     EXPECT_EQ(StringTable::Prompt(kIdsAppTitle), kProgramName);
-    EXPECT_EQ(StringTable::Tooltip(kIdsIdleMessage), "");
     EXPECT_EQ(StringTable::Prompt(kIdFileMruFirst + 3), StringTable::Prompt(kIdFileMruLast));
     for (const unsigned unknown : {0u, kIdFilePrintDirect, kIdFileMruFirst - 1, ~0u}) {
         EXPECT_EQ(StringTable::Prompt(unknown), "") << unknown;
