@@ -1,11 +1,9 @@
 #include "BatchRunner.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <new>
 #include <variant>
 #include <vector>
@@ -17,23 +15,6 @@
 #include "core/RegularFile.h"
 
 namespace venkora {
-
-namespace {
-
-// Reserves the room of the result; a large one in huge pages, which the system provides with
-// far fewer page faults than ordinary pages.
-void ReserveResult(std::string& result, std::size_t bytes) {
-    result.reserve(bytes);
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    if (bytes < kHugePage) return;
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto data = reinterpret_cast<std::uintptr_t>(result.data());
-    const std::uintptr_t begin = (data + page - 1) & ~(page - 1);
-    const std::uintptr_t end = (data + result.capacity()) & ~(page - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-}
-
-}  // namespace
 
 BatchRunner::BatchRunner(const BatchOptions& options) : options_(options) {}
 
@@ -106,7 +87,9 @@ std::string_view BatchRunner::Optimize(FileContents& contents, std::string& resu
             diagnostics_.WriteAll(std::string(message).append("\n"));
         };
     }
-    ReserveResult(result, OptimizedSizeBound(source, options));
+    // The room of the result, reserved once; a large one in huge pages.
+    result.reserve(OptimizedSizeBound(source, options));
+    AdviseHugePages(result.data(), result.capacity());
     if (!keepText) return OptimizeTextInBuffer(contents.writableBytes(), result, options, status);
     return OptimizeText(source, result, options, status) ? std::string_view(result) : source;
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <utility>
 
 namespace venkora {
@@ -15,12 +16,16 @@ namespace {
 constexpr std::size_t kPage = 4096;
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-// Memory of a huge page or more is asked for in huge pages.
-void AdviseHugePages(char* data, std::size_t length) {
-    if (length >= kHugePage) madvise(data, length, MADV_HUGEPAGE);
-}
-
 }  // namespace
+
+void AdviseHugePages(void* data, std::size_t length) {
+    if (length < kHugePage) return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t begin = (start + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (start + length) & ~(page - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
 
 std::variant<FileContents, int> FileContents::Read(int fd) {
     FileContents contents;
