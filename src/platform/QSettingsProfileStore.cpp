@@ -6,8 +6,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <variant>
 
@@ -18,7 +16,6 @@
 namespace venkora {
 
 namespace {
-
 
 // `wanted` as spelled among `names`: the same spelling first, else the first that differs
 // only in case; `wanted` itself when there is none.
@@ -47,7 +44,7 @@ std::optional<FileFailure> ReadFailure(const QString& path) {
 
 QSettingsProfileStore::QSettingsProfileStore(const QString& path)
     : path_(path), readFailure_(ReadFailure(path)) {
-    if (!readFailure_) values_ = ReadAll(path_);
+    if (!readFailure_) values_ = ReadAll(QSettings(path_, QSettings::IniFormat));
 }
 
 QString QSettingsProfileStore::UserFilePath(const QString& company, const QString& program) {
@@ -55,21 +52,13 @@ QString QSettingsProfileStore::UserFilePath(const QString& company, const QStrin
            company + u'/' + program + QStringLiteral(".conf");
 }
 
-QSettingsProfileStore::Values QSettingsProfileStore::ReadAll(const QString& path) {
-    const QSettings settings(path, QSettings::IniFormat);
+QSettingsProfileStore::Values QSettingsProfileStore::ReadAll(const QSettings& settings) {
     Values values;
     for (const QString& key : settings.allKeys()) values.insert(key, settings.value(key));
     return values;
 }
 
-bool QSettingsProfileStore::FileIsUsable() const {
-    if (readFailure_) return false;
-    struct stat info {};
-    if (stat(QFile::encodeName(path_).constData(), &info) == 0) {
-        return S_ISREG(info.st_mode) && info.st_size <= kMaxFileSize;
-    }
-    return errno == ENOENT;
-}
+bool QSettingsProfileStore::FileIsUsable() const { return !readFailure_ && !ReadFailure(path_); }
 
 std::uint32_t QSettingsProfileStore::GetInt(std::string_view section, std::string_view key,
                                             std::uint32_t defaultValue) const {
@@ -140,8 +129,7 @@ void QSettingsProfileStore::Write(std::string_view section, std::string_view key
     }
     // The file as it is now (another run may have written to it), with the value added.
     QSettings settings(path_, QSettings::IniFormat);
-    Values current;
-    for (const QString& name : settings.allKeys()) current.insert(name, settings.value(name));
+    Values current = ReadAll(settings);
     const QString path = Path(current, section, key);
     settings.setValue(path, value);
     settings.sync();

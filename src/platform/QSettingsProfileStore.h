@@ -20,6 +20,8 @@
 #include "core/FileFailure.h"
 #include "core/ProfileStore.h"
 
+class QSettings;
+
 namespace venkora {
 
 class QSettingsProfileStore : public ProfileStore {
@@ -58,7 +60,7 @@ private:
     void Write(std::string_view section, std::string_view key, const QVariant& value);
     // The path of section/key in the spelling found among `values`.
     static QString Path(const Values& values, std::string_view section, std::string_view key);
-    static Values ReadAll(const QString& path);
+    static Values ReadAll(const QSettings& settings);
 
     QString path_;
     std::optional<FileFailure> readFailure_;
