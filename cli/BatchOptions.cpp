@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "core/ProfileStore.h"
 #include "optimizer/OptimizeOptionKey.h"
-#include "core/MemoryProfileStore.h"
 
 namespace venkora {
 
@@ -69,7 +69,7 @@ Problem ApplySet(OptimizeOptions& options, std::string_view assignment) {
         key->SetString(options, std::string(value));
         return std::nullopt;
     }
-    const auto stored = MemoryProfileStore::ParseInteger(value);
+    const auto stored = ProfileStore::ParseInteger(value);
     if (!stored) {
         return Quoted(std::string("--set ").append(key->name)) +
                " erwartet eine ganze Zahl im 32-Bit-Bereich, nicht " + Quoted(value);

@@ -1,7 +1,6 @@
 #pragma once
 // Settings held in memory, for tests. Values stay the text they are stored as and integers are
-// parsed when read, by ParseInteger, the rule the settings file's store and the batch tool's
-// --set follow as well. Names are compared without regard to the case of ASCII and Latin-1
+// parsed when read, by ProfileStore::ParseInteger. Names are compared without regard to the case of ASCII and Latin-1
 // letters ("HÖHE" finds "Höhe").
 
 #include <cstdint>
@@ -26,11 +25,6 @@ public:
     std::string GetBinary(std::string_view section, std::string_view key) const override;
     void WriteBinary(std::string_view section, std::string_view key,
                      std::string_view bytes) override;
-
-    // The 32 bits of a stored integer: a decimal number in the 32-bit range with or without
-    // sign, so "-13" and "4294967283" give the same bits; nullopt for anything else (text,
-    // blanks, an empty value, a number out of range).
-    static std::optional<std::uint32_t> ParseInteger(std::string_view text);
 
 private:
     // A string value, or opaque bytes; neither kind reads as the other.

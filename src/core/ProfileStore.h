@@ -5,6 +5,7 @@
 // 4294967283 reads back as -13 where the owner takes it as signed.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,11 @@ public:
     virtual std::string GetBinary(std::string_view section, std::string_view key) const = 0;
     virtual void WriteBinary(std::string_view section, std::string_view key,
                              std::string_view bytes) = 0;
+
+    // The 32 bits of a stored integer, the rule of every store and of the batch tool's --set:
+    // a decimal number in the 32-bit range with or without sign, so "-13" and "4294967283" give
+    // the same bits; nullopt for anything else (text, blanks, an empty value, out of range).
+    static std::optional<std::uint32_t> ParseInteger(std::string_view text);
 };
 
 }  // namespace venkora

@@ -10,7 +10,6 @@
 #include <variant>
 
 #include "platform/QtText.h"
-#include "core/MemoryProfileStore.h"
 #include "core/RegularFile.h"
 
 namespace venkora {
@@ -65,7 +64,7 @@ std::uint32_t QSettingsProfileStore::GetInt(std::string_view section, std::strin
     const QVariant value = Value(section, key);
     if (value.typeId() != QMetaType::QString) return defaultValue;
     const QByteArray text = value.toString().toUtf8();
-    return MemoryProfileStore::ParseInteger(std::string_view(text.constData(),
+    return ProfileStore::ParseInteger(std::string_view(text.constData(),
                                                              static_cast<std::size_t>(text.size())))
         .value_or(defaultValue);
 }

@@ -25,7 +25,7 @@ TEST(MemoryProfileStore, StoredIntegersAreDecimal32BitNumbersWithOrWithoutSign) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(MemoryProfileStore::ParseInteger(c.text), c.bits);
+        EXPECT_EQ(ProfileStore::ParseInteger(c.text), c.bits);
         MemoryProfileStore store;
         store.WriteString("S", "K", c.text);
         EXPECT_EQ(store.GetInt("S", "K", 42), c.bits.value_or(42));
