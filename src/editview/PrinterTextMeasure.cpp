@@ -14,6 +14,25 @@ namespace venkora {
 
 namespace {
 
+// Walks the runs of `bytes` between tabs, a tab advancing to the next multiple of `tabWidth`:
+// `run(x, bytes)` gets each run and where it starts and gives its width. The whole width.
+template <class Run>
+int WalkRuns(std::string_view bytes, int tabWidth, const Run& run) {
+    int width = 0;
+    std::size_t runStart = 0;
+    for (std::size_t pos = 0; pos <= bytes.size(); ++pos) {
+        if (pos < bytes.size() && bytes[pos] != '\t') continue;
+        if (pos > runStart) width += run(width, bytes.substr(runStart, pos - runStart));
+        if (pos < bytes.size()) width += tabWidth - width % tabWidth;
+        runStart = pos + 1;
+    }
+    return width;
+}
+
+}  // namespace
+
+namespace {
+
 QRect ClipRect(const PrintRect& rect) {
     return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
@@ -55,15 +74,9 @@ int PrinterTextMeasure::CharacterWidth(std::string_view character) const {
 
 int PrinterTextMeasure::TextWidth(std::string_view bytes, int tabWidth) const {
     // The runs between tabs are measured whole, as they are drawn.
-    int width = 0;
-    std::size_t runStart = 0;
-    for (std::size_t pos = 0; pos <= bytes.size(); ++pos) {
-        if (pos < bytes.size() && bytes[pos] != '\t') continue;
-        if (pos > runStart) width += metrics_.horizontalAdvance(Decoded(bytes.substr(runStart, pos - runStart)));
-        if (pos < bytes.size()) width += tabWidth - width % tabWidth;
-        runStart = pos + 1;
-    }
-    return width;
+    return WalkRuns(bytes, tabWidth, [this](int, std::string_view run) {
+        return metrics_.horizontalAdvance(Decoded(run));
+    });
 }
 
 void PrinterTextMeasure::DrawText(int x, int y, std::string_view bytes, int tabWidth, const PrintRect& clip) {
@@ -73,18 +86,11 @@ void PrinterTextMeasure::DrawText(int x, int y, std::string_view bytes, int tabW
         clip_ = rect;
     }
     const int baseline = y + metrics_.ascent();
-    int width = 0;
-    std::size_t runStart = 0;
-    for (std::size_t pos = 0; pos <= bytes.size(); ++pos) {
-        if (pos < bytes.size() && bytes[pos] != '\t') continue;
-        if (pos > runStart) {
-            const QString run = Decoded(bytes.substr(runStart, pos - runStart));
-            painter_->drawText(QPoint(x + width, baseline), run);
-            width += metrics_.horizontalAdvance(run);
-        }
-        if (pos < bytes.size()) width += tabWidth - width % tabWidth;
-        runStart = pos + 1;
-    }
+    WalkRuns(bytes, tabWidth, [this, x, baseline](int runX, std::string_view run) {
+        const QString text = Decoded(run);
+        painter_->drawText(QPoint(x + runX, baseline), text);
+        return metrics_.horizontalAdvance(text);
+    });
 }
 
 }  // namespace venkora
