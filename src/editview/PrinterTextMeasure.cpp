@@ -29,10 +29,6 @@ int WalkRuns(std::string_view bytes, int tabWidth, const Run& run) {
     return width;
 }
 
-}  // namespace
-
-namespace {
-
 QRect ClipRect(const PrintRect& rect) {
     return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
