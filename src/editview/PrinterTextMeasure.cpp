@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/CDialog.h"
+#include "platform/QtText.h"
 
 namespace venkora {
 
@@ -56,8 +57,7 @@ void PrinterTextMeasure::SetPainter(QPainter* painter) {
 }
 
 QString PrinterTextMeasure::Decoded(std::string_view bytes) const {
-    const std::string utf8 = codePage_.Decode(bytes);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return QtText(codePage_.Decode(bytes));
 }
 
 int PrinterTextMeasure::LineHeight() const { return metrics_.height() + std::max(0, metrics_.leading()); }

@@ -14,6 +14,7 @@
 #include "optimizer/OptimizeOptionKey.h"
 #include "core/CodePage.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "core/ProfileStore.h"
 
 namespace venkora {
@@ -31,7 +32,7 @@ QString DecodeUtf8OrLatin1(std::string_view bytes) {
         if (character.size() == 1) {
             text += QChar(static_cast<unsigned char>(character.front()));
         } else {
-            text += QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
+            text += QtText(character);
         }
         pos = next;
     }
