@@ -22,7 +22,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -31,13 +30,9 @@
 
 #include "ChildProcess.h"
 #include "ProgramRunner.h"
+#include "TemporaryDirectory.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Whether the process catches SIGTERM by now (its handler is installed).
 bool CatchesTerminate(pid_t process) {
@@ -97,7 +92,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     WaitUntilItCatchesTerminate(child->pid());
     ASSERT_EQ(ExitCodeAfterTerminate(*child), 0);
 
-    const std::string settings = ReadFile(config + "/talberg/Venkora.conf");
+    const std::string settings = TemporaryDirectory::Read(config + "/talberg/Venkora.conf");
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
     EXPECT_NE(settings.find("brief.txt"), std::string::npos) << settings;
     EXPECT_NE(settings.find("[StatusBars]"), std::string::npos) << settings;
@@ -105,7 +100,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     EXPECT_EQ(settings.find("TabStops"), std::string::npos) << settings;
     EXPECT_EQ(settings.find("Zeilenumbruch"), std::string::npos) << settings;
     EXPECT_EQ(settings.find("[Schriftart]"), std::string::npos) << settings;
-    EXPECT_EQ(ReadFile(file), "Hallo\r\n");
+    EXPECT_EQ(TemporaryDirectory::Read(file), "Hallo\r\n");
 }
 
 TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNothing) {
@@ -240,7 +235,7 @@ TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
     xcb_disconnect(x);
     EXPECT_EQ(shown, (std::vector<std::string>{"Unbenannt - Venkora", "Tipps und Tricks"}));
     ASSERT_EQ(ExitCodeAfterTerminate(*child), 0);
-    const std::string settings = ReadFile(config + "/talberg/Venkora.conf");
+    const std::string settings = TemporaryDirectory::Read(config + "/talberg/Venkora.conf");
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
     EXPECT_NE(settings.find("FilePos="), std::string::npos) << settings;
     EXPECT_EQ(settings.find("StartUp"), std::string::npos) << settings;
@@ -255,7 +250,7 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
     const std::string file = home.filePath(QStringLiteral("protokoll.txt")).toStdString();
     const std::string copy = home.filePath(QStringLiteral("kopie.txt")).toStdString();
-    const std::string text = ReadFile(VENKORA_SAMPLE);
+    const std::string text = TemporaryDirectory::Read(VENKORA_SAMPLE);
     ASSERT_FALSE(text.empty());
     std::ofstream(file, std::ios::binary) << text;
     std::ofstream(copy, std::ios::binary) << text;
@@ -270,8 +265,8 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
     tool.SetEnvironment("XDG_CONFIG_HOME", config);
     const ProgramRunner::Result result = tool.Run({"--gespeichert", "-i", copy});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(ReadFile(file), text);
-    EXPECT_EQ(ReadFile(file), ReadFile(copy));
+    EXPECT_NE(TemporaryDirectory::Read(file), text);
+    EXPECT_EQ(TemporaryDirectory::Read(file), TemporaryDirectory::Read(copy));
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 #include <deque>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +23,7 @@
 #include "core/MemoryProfileStore.h"
 #include "platform/MessageBox.h"
 #include "platform/UserPrompts.h"
+#include "TemporaryDirectory.h"
 
 namespace venkora::test {
 
@@ -98,10 +98,7 @@ protected:
     static void WriteFile(const QString& path, const std::string& bytes) {
         std::ofstream(path.toStdString(), std::ios::binary) << bytes;
     }
-    static std::string ReadFile(const QString& path) {
-        std::ifstream in(path.toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    static std::string ReadFile(const QString& path) { return TemporaryDirectory::Read(path.toStdString()); }
 
     MemoryProfileStore profile;
     // Start-up offers the tip of the day as "Tip"/"StartUp" in `profile` says; off unless set.
