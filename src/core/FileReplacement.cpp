@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "core/FileDescriptor.h"
 #include "core/SystemErrorText.h"
@@ -83,6 +86,62 @@ int CopyContents(int from, int to, off_t& copied) {
         }
         copied += got;
     }
+}
+
+// The names of the extended attributes of `fd`, each ended by a NUL; empty where the file
+// system keeps none. 0 or the errno.
+int AttributeNames(int fd, std::string& names) {
+    for (;;) {
+        const ssize_t size = flistxattr(fd, nullptr, 0);
+        if (size < 0) return errno == ENOTSUP ? 0 : errno;
+        names.resize(static_cast<std::size_t>(size));
+        const ssize_t got = flistxattr(fd, names.data(), names.size());
+        if (got >= 0) {
+            names.resize(static_cast<std::size_t>(got));
+            return 0;
+        }
+        if (errno != ERANGE) return errno;  // ERANGE: one was added meanwhile
+    }
+}
+
+std::vector<std::string> SplitNames(const std::string& names) {
+    std::vector<std::string> split;
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = names.find('\0', at);
+        split.push_back(names.substr(at, end - at));
+        at = end == std::string::npos ? names.size() : end + 1;
+    }
+    return split;
+}
+
+// Gives `to` exactly the extended attributes of `from`: the access ACL among them (Linux keeps
+// it as "system.posix_acl_access"), and none that `from` lacks (such as an ACL inherited from
+// the folder's default ACL). Set after the permission bits, which would change an ACL's mask.
+// 0 or the errno.
+int CarryAttributes(int from, int to) {
+    std::string fromNames;
+    std::string toNames;
+    if (const int error = AttributeNames(from, fromNames)) return error;
+    if (const int error = AttributeNames(to, toNames)) return error;
+    const std::vector<std::string> wanted = SplitNames(fromNames);
+    for (const std::string& name : SplitNames(toNames)) {
+        if (std::find(wanted.begin(), wanted.end(), name) != wanted.end()) continue;
+        if (fremovexattr(to, name.c_str()) != 0 && errno != ENODATA) return errno;
+    }
+    std::string value;
+    for (const std::string& name : wanted) {
+        ssize_t size = fgetxattr(from, name.c_str(), nullptr, 0);
+        if (size >= 0) {
+            value.resize(static_cast<std::size_t>(size));
+            size = fgetxattr(from, name.c_str(), value.data(), value.size());
+        }
+        if (size < 0) {
+            if (errno == ENODATA) continue;  // removed meanwhile
+            return errno;
+        }
+        if (fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(size), 0) != 0) return errno;
+    }
+    return 0;
 }
 
 // A file being written in a folder before it gets its place: without a name (O_TMPFILE) where
@@ -173,8 +232,9 @@ private:
     std::string name_;  // the hidden name while it has one, else empty
 };
 
-// The way through a new file: nullopt when done, a failure, or std::monostate when the owner
-// or group cannot be given to a new file and the file must be written in place.
+// The way through a new file: nullopt when done, a failure, or std::monostate when the owner,
+// group, ACL or an extended attribute cannot be given to a new file and the file must be
+// written in place.
 using NewFileOutcome = std::variant<std::monostate, std::optional<FileFailure>>;
 
 NewFileOutcome ReplaceByNewFile(const RegularFile& file, std::string_view bytes) {
@@ -192,6 +252,14 @@ NewFileOutcome ReplaceByNewFile(const RegularFile& file, std::string_view bytes)
     if (const int error = out.WriteAll(bytes)) return FileFailure::FromErrno(error);
     // After fchown, which clears the set-user-ID and set-group-ID bits.
     if (fchmod(scratch.fd(), old.st_mode & 07777) != 0) return FileFailure::FromErrno(errno);
+    // An ACL or attribute that a new file cannot be given (only its owner may set some, and a
+    // security module may refuse others) stays where it is when the file is written in place,
+    // so access is never widened; any other failure fails the save.
+    if (const int error = CarryAttributes(file.fd(), scratch.fd())) {
+        if (error == EPERM || error == EACCES || error == ENOTSUP) return std::monostate{};
+        return FileFailure::Reason(error, SystemErrorText(error) +
+                                              " (beim Übertragen der Zugriffsrechte und erweiterten Attribute)");
+    }
     if (fsync(scratch.fd()) != 0) return FileFailure::FromErrno(errno);
     if (const int error = scratch.Name()) return CreateFailure(error, folder);
     if (!file.IsAt(target)) return FileFailure::ReplacedMeanwhile();
@@ -204,8 +272,10 @@ NewFileOutcome ReplaceByNewFile(const RegularFile& file, std::string_view bytes)
 std::optional<FileFailure> WriteInPlace(const RegularFile& file, std::string_view bytes) {
     const std::string& target = file.resolvedPath();
     const std::string folder = FolderOf(target);
-    // First the old contents, safe on the disk under a name of their own.
-    auto made = Scratch::Make(folder, BaseOf(target) + ".venkora-sicherung", 0600, false);
+    // First the old contents, safe on the disk under a name of their own. The copy is made
+    // without a name where the file system allows and named only when complete, so a run
+    // killed while copying leaves nothing, and one killed while writing leaves a whole copy.
+    auto made = Scratch::Make(folder, BaseOf(target) + ".venkora-sicherung", 0600, true);
     if (auto* failure = std::get_if<FileFailure>(&made)) return *failure;
     Scratch& backup = std::get<Scratch>(made);
     off_t oldSize = 0;
@@ -213,6 +283,7 @@ std::optional<FileFailure> WriteInPlace(const RegularFile& file, std::string_vie
         return FileFailure::FromErrno(error);
     }
     if (fsync(backup.fd()) != 0) return FileFailure::FromErrno(errno);
+    if (const int error = backup.Name()) return CreateFailure(error, folder);
     SyncFolder(folder);
 
     const FileDescriptor out(

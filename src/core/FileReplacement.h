@@ -1,15 +1,16 @@
 #pragma once
 // Puts new contents into a file so that no failure at any point loses the old contents, and
-// keeps what belongs to the file: its permission bits, its owner and group, and its other
-// hard links.
+// keeps what belongs to the file: its permission bits, its owner and group, its ACL and other
+// extended attributes, and its other hard links.
 //
 // Ordinarily the new contents go into a new file in the same folder, made without a name where
 // the file system allows it (so a killed program leaves nothing behind), which takes the old
-// file's owner, group and permission bits and is then renamed over it: at every moment the
-// file holds either its old or its new contents. Where a new file would change what the user
-// has — the file has more than one hard link, or its owner or group cannot be given to a new
-// file — the new contents are written into the file itself instead, once a complete copy of
-// the old contents is safe on the disk beside it. That copy is removed when the new contents
+// file's owner, group, permission bits, ACL and extended attributes and is then renamed over
+// it: at every moment the file holds either its old or its new contents. Where a new file would
+// change what the user has — the file has more than one hard link, or its owner, group, ACL or
+// an attribute cannot be given to a new file — the new contents are written into the file
+// itself instead, once a complete copy of the old contents is safe on the disk beside it (the
+// copy gets its name only when complete). That copy is removed when the new contents
 // are on the disk, and serves to put the old contents back when writing fails; only when even
 // that fails is it left, and the failure names it. Right before the file is replaced or
 // written, its path must still name the file that was opened.

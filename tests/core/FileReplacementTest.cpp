@@ -8,8 +8,11 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <variant>
@@ -137,6 +140,110 @@ TEST(FileReplacement, PermissionsOwnerAndHardLinksStay) {
     }
     EXPECT_EQ(TemporaryDirectory::Read(second), "neuer Inhalt") << "the other name sees it too";
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"linked.txt", "second.txt", "single.txt"}));
+}
+
+// A POSIX ACL as the kernel keeps it in "system.posix_acl_*": version 2, then per entry its
+// tag, permissions and id, sorted by tag.
+std::string Acl(std::initializer_list<std::tuple<std::uint16_t, std::uint16_t, std::uint32_t>> entries) {
+    std::string bytes;
+    const auto put = [&bytes](auto value) { bytes.append(reinterpret_cast<const char*>(&value), sizeof value); };
+    put(std::uint32_t{2});
+    for (const auto& [tag, perm, id] : entries) {
+        put(tag);
+        put(perm);
+        put(id);
+    }
+    return bytes;
+}
+enum : std::uint16_t { kUserObj = 1, kUser = 2, kGroupObj = 4, kMask = 0x10, kOther = 0x20 };
+constexpr std::uint32_t kNoId = 0xFFFFFFFF;
+constexpr std::uint32_t kDaemon = 1;
+
+// Every extended attribute of `path` as "name=value;", sorted by name.
+std::string Attributes(const std::string& path) {
+    char names[4096];
+    const ssize_t size = listxattr(path.c_str(), names, sizeof names);
+    std::vector<std::string> all;
+    for (ssize_t at = 0; at < size; at += static_cast<ssize_t>(std::strlen(names + at)) + 1) {
+        char value[4096];
+        const ssize_t length = getxattr(path.c_str(), names + at, value, sizeof value);
+        all.push_back(std::string(names + at) + "=" + std::string(value, static_cast<std::size_t>(std::max<ssize_t>(length, 0))));
+    }
+    std::sort(all.begin(), all.end());
+    std::string joined;
+    for (const std::string& one : all) joined += one + ";";
+    return joined;
+}
+
+TEST(FileReplacement, AclAndExtendedAttributesStaySoAccessIsNeverWidened) {
+    const TemporaryDirectory dir;
+    // chmod 600, then u:daemon:r, g::---, m::r (which shows as mode 640).
+    const std::string acl = Acl({{kUserObj, 6, kNoId}, {kUser, 4, kDaemon}, {kGroupObj, 0, kNoId},
+                                 {kMask, 4, kNoId}, {kOther, 0, kNoId}});
+    const std::string single = dir.Write("single.txt", "alt", 0600);
+    if (setxattr(single.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0) {
+        GTEST_SKIP() << "the file system of the temporary folder keeps no ACLs";
+    }
+    const std::string linked = dir.Write("linked.txt", "alt", 0600);
+    ASSERT_EQ(link(linked.c_str(), (dir.Path() + "/second.txt").c_str()), 0);
+    // A folder whose default ACL every new file inherits, and a file there without an ACL.
+    ASSERT_EQ(mkdir((dir.Path() + "/erbt").c_str(), 0700), 0);
+    const std::string inherits = dir.Write("erbt/plain.txt", "alt", 0600);
+    const std::string defaultAcl = Acl({{kUserObj, 7, kNoId}, {kUser, 7, kDaemon}, {kGroupObj, 7, kNoId},
+                                        {kMask, 7, kNoId}, {kOther, 7, kNoId}});
+    ASSERT_EQ(setxattr((dir.Path() + "/erbt").c_str(), "system.posix_acl_default", defaultAcl.data(),
+                       defaultAcl.size(), 0), 0);
+    for (const std::string& path : {single, linked}) {
+        ASSERT_EQ(setxattr(path.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+        ASSERT_EQ(setxattr(path.c_str(), "user.herkunft", "scanner", 7, 0), 0);
+    }
+
+    for (const std::string& path : {single, linked, inherits}) {
+        SCOPED_TRACE(path);
+        const std::string attributesBefore = Attributes(path);
+        const mode_t modeBefore = TemporaryDirectory::Status(path).st_mode;
+        EXPECT_FALSE(FileReplacement::Replace(OpenOrFail(path), "neuer Inhalt"));
+        EXPECT_EQ(TemporaryDirectory::Read(path), "neuer Inhalt");
+        EXPECT_EQ(Attributes(path), attributesBefore);
+        EXPECT_EQ(TemporaryDirectory::Status(path).st_mode, modeBefore);
+    }
+}
+
+// A run killed (here by the file size limit's signal) while it copies the old contents of a
+// hard-linked file leaves nothing behind; one killed while it writes the file leaves the
+// complete copy, under its hidden name.
+TEST(FileReplacement, AKilledInPlaceWriteLeavesACompleteCopyOrNone) {
+    const std::string old(20000, 'a');
+    const struct {
+        rlim_t limit;
+        bool copyStays;
+    } cases[] = {{8192, false}, {old.size() + 4096, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        const TemporaryDirectory dir;
+        const std::string linked = dir.Write("linked.txt", old);
+        ASSERT_EQ(link(linked.c_str(), (dir.Path() + "/second.txt").c_str()), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_DFL);
+            const struct rlimit small{c.limit, c.limit};
+            setrlimit(RLIMIT_FSIZE, &small);
+            auto opened = RegularFile::Open(linked);
+            if (!std::holds_alternative<RegularFile>(opened)) _exit(3);
+            FileReplacement::Replace(std::get<RegularFile>(opened), std::string(old.size() * 2, 'n'));
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        const std::vector<std::string> names = dir.Names();
+        ASSERT_EQ(names.size(), c.copyStays ? 3u : 2u);
+        if (c.copyStays) {
+            EXPECT_EQ(names[0].rfind(".linked.txt.venkora-sicherung-", 0), 0u) << names[0];
+            EXPECT_EQ(TemporaryDirectory::Read(dir.Path() + "/" + names[0]), old);
+        }
+    }
 }
 
 TEST(FileReplacement, AFileTheWriterMayNotGiveAwayIsWrittenInPlace) {
