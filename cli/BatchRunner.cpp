@@ -1,9 +1,7 @@
 #include "BatchRunner.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <new>
 #include <variant>
 #include <vector>
@@ -51,19 +49,20 @@ void BatchRunner::Process(const std::string& name) {
 std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     using Action = FileError::Action;
     const bool isStandardInput = name == "-";
-    FileDescriptor input = isStandardInput
-                               ? FileDescriptor::Borrow(STDIN_FILENO)
-                               : FileDescriptor(open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-    if (!input.IsOpen()) {
-        Report(FileError(name, Action::Read, errno));
-        return std::nullopt;
-    }
-    if (isStandardInput && isatty(STDIN_FILENO)) {
+    // A named file must be a regular one: a device or FIFO would be read without end.
+    std::optional<RegularFile> file;
+    if (!isStandardInput) {
+        auto opened = RegularFile::Open(name);
+        if (const auto* failure = std::get_if<FileFailure>(&opened)) {
+            Report(FileError(name, Action::Read, *failure));
+            return std::nullopt;
+        }
+        file.emplace(std::move(std::get<RegularFile>(opened)));
+    } else if (isatty(STDIN_FILENO)) {
         diagnostics_.WriteAll(
             "venkora-optimieren: lese Text von der Standardeingabe (Ende mit Strg+D)\n");
     }
-    // A directory opens, but reading it fails with EISDIR.
-    auto read = FileContents::Read(input.Get());
+    auto read = FileContents::Read(file ? file->fd() : STDIN_FILENO);
     if (const int* error = std::get_if<int>(&read)) {
         Report(FileError(name, Action::Read, *error));
         return std::nullopt;

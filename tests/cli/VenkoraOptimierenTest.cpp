@@ -193,14 +193,26 @@ TEST_F(VenkoraOptimieren, MissingFileIsReportedAndOthersAreStillProcessed) {
     EXPECT_EQ(checked.out, a + "\n");
 }
 
-TEST_F(VenkoraOptimieren, DirectoryIsReported) {
-    for (const std::vector<std::string>& mode : {std::vector<std::string>{}, {"-i"}, {"-c"}}) {
-        std::vector<std::string> arguments = mode;
-        arguments.push_back(dir_.Path());
-        const auto result = Run(arguments);
-        EXPECT_EQ(result.exitCode, 3);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "venkora-optimieren: „" + dir_.Path() + "“: ist ein Verzeichnis\n");
+// In every mode only regular files are read: a device or FIFO would be read without end.
+TEST_F(VenkoraOptimieren, DirectoriesDevicesAndFifosAreRefusedInEveryMode) {
+    const std::string fifo = dir_.Path() + "/fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {dir_.Path(), "ist ein Verzeichnis"},
+        {fifo, "ist keine gewöhnliche Datei"},
+        {"/dev/zero", "ist keine gewöhnliche Datei"},
+    };
+    for (const auto& [path, statement] : refused) {
+        for (const std::vector<std::string>& mode : {std::vector<std::string>{}, {"-i"}, {"-c"}}) {
+            std::vector<std::string> arguments = mode;
+            arguments.push_back("--leerzeichen=beide");
+            arguments.push_back(path);
+            SCOPED_TRACE(arguments.front() + " " + path);
+            const auto result = Run(arguments);
+            EXPECT_EQ(result.exitCode, 3);
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err, "venkora-optimieren: „" + path + "“: " + statement + "\n");
+        }
     }
 }
 
