@@ -1,7 +1,9 @@
 #include "core/WindowPlacement.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace venkora {
 
@@ -74,6 +76,20 @@ std::optional<WindowPlacement> WindowPlacement::Parse(std::string_view text) {
     placement.maxPosition = {s(4), s(5)};
     placement.normalPosition = {s(6), s(7), s(8), s(9)};
     return placement;
+}
+
+WindowPlacement::Rect WindowPlacement::FitInto(const Rect& rect, const Rect& area, std::int32_t minWidth,
+                                               std::int32_t minHeight) {
+    // One axis: the start and end of the rectangle within [low, high).
+    const auto fit = [](std::int64_t start, std::int64_t end, std::int64_t low, std::int64_t high, std::int64_t least) {
+        const std::int64_t room = std::max<std::int64_t>(high - low, 0);
+        const std::int64_t length = std::clamp<std::int64_t>(std::max(end - start, least), 0, room);
+        const std::int64_t placed = std::clamp<std::int64_t>(start, low, low + room - length);
+        return std::pair{static_cast<std::int32_t>(placed), static_cast<std::int32_t>(placed + length)};
+    };
+    const auto [left, right] = fit(rect.left, rect.right, area.left, area.right, minWidth);
+    const auto [top, bottom] = fit(rect.top, rect.bottom, area.top, area.bottom, minHeight);
+    return Rect{left, top, right, bottom};
 }
 
 }  // namespace venkora

@@ -42,6 +42,12 @@ struct WindowPlacement {
     // 64-bit number, held at the 64-bit limits like strtol and strtoul, then cut to its low
     // 32 bits.
     static std::optional<WindowPlacement> Parse(std::string_view text);
+
+    // `rect` fitted into `area` (a screen's free area) as the desktop places a window: at least
+    // `minWidth` x `minHeight` large but no wider or higher than the area, and moved by as
+    // little as it takes to lie wholly inside it. A rectangle with right < left (or bottom <
+    // top) has no width (height) of its own.
+    static Rect FitInto(const Rect& rect, const Rect& area, std::int32_t minWidth = 0, std::int32_t minHeight = 0);
 };
 
 }  // namespace venkora

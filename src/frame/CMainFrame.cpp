@@ -1,6 +1,7 @@
 #include "frame/CMainFrame.h"
 
 #include <QDragEnterEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,17 +38,19 @@ constexpr std::string_view kSettings = "Einstellungen";
 constexpr std::string_view kPlacementKey = "FensterPos";
 constexpr std::string_view kBarSection = "StatusBars";
 
-// The stored normal rectangle as a widget geometry. Stored numbers may be anything; computed in
-// 64 bits and held to what a widget takes (positions and sizes within QWIDGETSIZE_MAX), so that
-// no edge of the window lies beyond the range of int.
-QRect NormalGeometry(const WindowPlacement::Rect& r) {
-    constexpr std::int64_t kLimit = QWIDGETSIZE_MAX;
-    const auto clamp = [](std::int64_t value, std::int64_t low, std::int64_t high) {
-        return static_cast<int>(std::clamp(value, low, high));
-    };
-    return QRect(clamp(r.left, -kLimit, kLimit), clamp(r.top, -kLimit, kLimit),
-                 clamp(std::int64_t{r.right} - r.left, 0, kLimit),
-                 clamp(std::int64_t{r.bottom} - r.top, 0, kLimit));
+// The stored normal rectangle as a widget geometry at least `minimum` large, fitted into the free
+// area of the screen it stands on (or the primary screen when it stands on none), since stored
+// numbers may be anything: a window never grows beyond the screen, nor lies off every screen.
+QRect NormalGeometry(const WindowPlacement::Rect& r, QSize minimum) {
+    const std::int64_t centerX = (std::int64_t{r.left} + r.right) / 2;
+    const std::int64_t centerY = (std::int64_t{r.top} + r.bottom) / 2;
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(static_cast<int>(centerX), static_cast<int>(centerY)));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect free = screen->availableGeometry();
+    const WindowPlacement::Rect fitted = WindowPlacement::FitInto(
+        r, {free.left(), free.top(), free.left() + free.width(), free.top() + free.height()}, minimum.width(),
+        minimum.height());
+    return QRect(fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top);
 }
 
 // The right or bottom edge for the stored placement, `start` + `length` held to 32 bits.
@@ -164,7 +167,7 @@ void CMainFrame::RestoreWindowPlacement(int showCommand) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, area.size() * 3 / 4, area));
         if (showCommand != 0) show();
     } else {
-        setGeometry(NormalGeometry(placement->normalPosition));
+        setGeometry(NormalGeometry(placement->normalPosition, minimumSizeHint()));
         switch (placement->showCmd) {
             case kShowMinimized: showMinimized(); break;
             case kShowMaximized: showMaximized(); break;

@@ -100,5 +100,26 @@ TEST(WindowPlacement, ParsesLikeSscanf) {
     }
 }
 
+TEST(WindowPlacement, FitsARectangleIntoTheScreensFreeArea) {
+    using Rect = WindowPlacement::Rect;
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const Rect area{0, 30, 1024, 768};
+    const struct {
+        Rect stored;
+        Rect fitted;
+    } cases[] = {
+        {{100, 100, 700, 500}, {100, 100, 700, 500}},     // inside: unchanged
+        {{kMin, kMin, kMax, kMax}, {0, 30, 1024, 768}},   // larger than the screen: the screen
+        {{900, 700, 1300, 1000}, {624, 468, 1024, 768}},  // over the edge: moved in, same size
+        {{-5000, 10, -4600, 210}, {0, 30, 400, 230}},     // off the screen: moved in
+        {{kMax, kMax, kMin, kMin}, {924, 668, 1024, 768}},  // no size: the least size
+    };
+    for (const auto& c : cases) {
+        const Rect fitted = WindowPlacement::FitInto(c.stored, area, 100, 100);
+        EXPECT_EQ(fitted, c.fitted) << fitted.left << "," << fitted.top << "," << fitted.right << "," << fitted.bottom;
+    }
+}
+
 }  // namespace
 }  // namespace venkora

@@ -266,13 +266,20 @@ TEST_F(MainFrameTest, PlacementComesBackForNormalMaximizedAndMinimized) {
     EXPECT_EQ(stored->flags, 0u);
 }
 
-TEST_F(MainFrameTest, ExtremePlacementNumbersGiveAWindowThatIsStoredAsItIs) {
-    for (const char* value : {"0,1,0,0,0,0,2147483647,2147483647,-2147483648,-2147483648",
-                              "0,1,0,0,0,0,-2147483648,0,2147483647,200"}) {
+// Stored numbers may be anything: the window comes back inside the screen's free area, and is
+// stored as it was shown.
+TEST_F(MainFrameTest, ExtremePlacementNumbersGiveAWindowInsideTheScreen) {
+    for (const char* value : {"0,1,-1,-1,-1,-1,-2147483648,-2147483648,2147483647,2147483647",
+                              "0,1,0,0,0,0,2147483647,2147483647,-2147483648,-2147483648",
+                              "0,1,0,0,0,0,-2147483648,0,2147483647,200", "0,1,0,0,0,0,50000,50000,50400,50300"}) {
         SCOPED_TRACE(value);
         profile.WriteString("Einstellungen", "FensterPos", value);
         ASSERT_TRUE(Start());
         const QRect shown = frame().normalGeometry();
+        const QRect area = frame().screen()->availableGeometry();
+        // Inside but for the window frame's margins, which the window system may add.
+        EXPECT_TRUE(area.intersects(shown) && shown.width() <= area.width() && shown.height() <= area.height())
+            << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height();
         Stop();
         const auto stored = WindowPlacement::Parse(profile.GetString("Einstellungen", "FensterPos"));
         ASSERT_TRUE(stored);
