@@ -249,9 +249,12 @@ void CEditViewPlus::SetViewFont(const QFont& font) {
 
 void CEditViewPlus::ApplyTabStops() {
     // Scintilla counts tab stops in widths of a space; a dialog unit is a quarter of the font's
-    // average character width, measured over the letters as the dialogs measure it.
+    // average character width, measured over the letters as the dialogs measure it. A stored
+    // width may be anything: held, as in printing, to 2^20 pixels, wider than any screen and
+    // within what Scintilla lays out (wider tabs hide the text behind them).
+    constexpr double kWidestTab = 1 << 20;
     const QFontMetricsF metrics(font());
-    const double pixels = tabStopWidth_ * CDialog::AverageCharWidth(metrics) / 4.0;
+    const double pixels = std::min(tabStopWidth_ * CDialog::AverageCharWidth(metrics) / 4.0, kWidestTab);
     const double space = metrics.horizontalAdvance(QLatin1Char(' '));
     const long columns = space > 0 ? std::lround(pixels / space) : tabStopWidth_ / 4;
     SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1L, columns)));
@@ -266,7 +269,7 @@ void CEditViewPlus::SerializeRawText(Archive& archive) {
     }
     const std::uint64_t length = archive.FileLength();
     if (length > kTextLimit) {
-        ShowMessageBox(QtText(StringTable::Find(kIdsFileTooLarge).value_or("")), this);
+        ShowMessageBox(QtText(StringTable::Find(kIdsFileTooLarge).value_or("")).arg(archive.FileName()), this);
         throw UserException();
     }
     ReadTextFromArchive(archive, static_cast<std::size_t>(length));

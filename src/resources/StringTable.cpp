@@ -28,7 +28,7 @@ constexpr auto kEntries = std::to_array<Entry>({
     {kIdsAppTitle, kProgramName},
     {kIdsIdleMessage, "Bereit"},
     {kIdsFileTooLarge,
-     "Die Datei ist zu groß, um geöffnet zu werden.\n"
+     "Die Datei „%1“ ist zu groß, um geöffnet zu werden.\n"
      "Venkora bearbeitet Dateien bis höchstens 1.048.575 Bytes."},
     {kIdIndicatorExt, "ER"},
     {kIdIndicatorCaps, "UF"},

@@ -318,6 +318,15 @@ TEST_F(CEditViewPlusTest, TabStopsAreDialogUnitsOfTheFont) {
     }
     view->SetTabStopWidth(1);
     EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 1);  // never 0
+    // The widest stored width (only a hand-edited setting gives it) still lays out the text
+    // behind the tab: a wider tab overflowed Scintilla's positions and hid it.
+    view->SetTabStopWidth(std::numeric_limits<int>::max());
+    for (const auto wrap : {QsciScintilla::WrapWord, QsciScintilla::WrapNone}) {
+        view->setWrapMode(wrap);
+        const long behindTab = view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 1L);
+        EXPECT_GT(behindTab, 0) << wrap;
+        EXPECT_GT(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 2L), behindTab) << wrap;
+    }
 }
 
 }  // namespace
