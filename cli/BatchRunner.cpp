@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "SignalHold.h"
+#include "core/SignalHold.h"
 #include "optimizer/TextPasses.h"
 #include "core/CodePage.h"
 #include "core/FileReplacement.h"

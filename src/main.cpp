@@ -6,10 +6,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <unistd.h>
+
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/CQuendelApp.h"
@@ -18,12 +21,52 @@
 #include "app/TerminationRequest.h"
 #include "frame/CMainFrame.h"
 
+namespace {
+
+// Qt's messages while it connects to the display. Without a display it ends the program with
+// an English message and SIGABRT; that is said in German instead, with exit code 1. Otherwise
+// its messages are passed on once it has started.
+struct StartupMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<StartupMessage> g_startupMessages;
+
+void OnStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs("venkora: Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer oder nicht "
+                   "erreichbar). Ohne Anzeige druckt „venkora --pdf AUSGABE.pdf DATEI“ in eine PDF-Datei.\n",
+                   stderr);
+        _exit(1);
+    }
+    g_startupMessages.push_back({type, context.category, text});
+}
+
+void PassOnStartupMessages() {
+    qInstallMessageHandler(nullptr);
+    for (const StartupMessage& message : std::exchange(g_startupMessages, {})) {
+        const QMessageLogger logger(nullptr, 0, nullptr, message.category.constData());
+        switch (message.type) {
+            case QtDebugMsg: logger.debug("%s", qUtf8Printable(message.text)); break;
+            case QtInfoMsg: logger.info("%s", qUtf8Printable(message.text)); break;
+            default: logger.warning("%s", qUtf8Printable(message.text)); break;
+        }
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // From the first moment a termination signal ends the run; see TerminationRequest.
+    venkora::TerminationRequest::Install();
     // Printing from the command line needs no display: it runs offscreen, so it works the same
     // with or without one.
     const std::vector<std::string_view> rawArguments(argv + std::min(argc, 1), argv + argc);
     if (venkora::CommandLineInfo::Parse(rawArguments).PrintsOnly()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(OnStartupMessage);
     QApplication qtApp(argc, argv);
+    PassOnStartupMessages();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/venkora.svg")));
     // Qt's own dialogs and buttons speak German.
     QTranslator qtTexts;
@@ -32,24 +75,17 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     }
 
-    std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments().mid(1)) {
-        arguments.push_back(argument.toStdString());
-    }
+    // The arguments Qt left (it takes its own options out) as the bytes they are: file names
+    // need not be UTF-8.
+    std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     venkora::CQuendelApp app(std::move(arguments));
-    // A termination signal closes the shown window as its close box does; the tip of the day,
-    // shown at start-up before the event loop runs, goes with it. Before the window has shown
-    // (an error box at start-up), the user has nothing to lose: the run ends at once with exit
-    // code 1 and writes nothing. After the window has gone, the run is ending anyway.
+    // Once the window shows, a termination signal closes it as its close box does; the tip of
+    // the day, shown at start-up before the event loop runs, goes with it.
     bool started = false;
     const venkora::TerminationRequest termination([&app, &started] {
         venkora::CMainFrame* frame = app.mainFrame();
-        if (frame && frame->isVisible()) {
-            if (frame->close() && !started) {
-                if (QWidget* startupTip = QApplication::activeModalWidget()) startupTip->close();
-            }
-        } else if (!started) {
-            std::_Exit(1);
+        if (frame && frame->isVisible() && frame->close() && !started) {
+            if (QWidget* startupTip = QApplication::activeModalWidget()) startupTip->close();
         }
     });
     if (!app.InitInstance()) return app.ExitInstance();

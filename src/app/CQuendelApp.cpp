@@ -1,25 +1,31 @@
 #include "app/CQuendelApp.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <optional>
+#include <string_view>
+#include <variant>
 
 #include "about/CAboutDlg.h"
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
+#include "app/TerminationRequest.h"
 #include "app/ViewSettings.h"
+#include "core/FileFailure.h"
+#include "core/RegularFile.h"
 #include "frame/CMainFrame.h"
 #include "platform/CPrintInfo.h"
 #include "platform/CPrintJob.h"
 #include "platform/CSingleDocTemplate.h"
+#include "platform/FileNameCodec.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintPrompts.h"
+#include "platform/QtText.h"
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
 #include "tips/CTipDlg.h"
@@ -28,26 +34,36 @@ namespace venkora {
 
 namespace {
 
-// Why the PDF of `text` must not be written under the name `pdf`: an existing file there is
-// replaced only when it is a PDF itself and not the text printed, so that swapped or mistyped
-// names never overwrite a text. Nullopt when the name may be written.
-std::optional<QString> PdfNameRefused(const QString& pdf, const QString& text) {
-    const QFileInfo target(pdf);
-    if (!target.exists()) return std::nullopt;
-    const QString refused = QStringLiteral("„%1“ ist keine PDF-Datei und wird nicht überschrieben.").arg(target.fileName());
-    struct stat pdfStatus {};
-    struct stat textStatus {};
-    if (stat(QFile::encodeName(pdf).constData(), &pdfStatus) != 0 || !S_ISREG(pdfStatus.st_mode)) return refused;
-    if (stat(QFile::encodeName(text).constData(), &textStatus) == 0 && pdfStatus.st_dev == textStatus.st_dev &&
-        pdfStatus.st_ino == textStatus.st_ino) {
-        return QStringLiteral("„%1“ ist die Datei, die gedruckt wird; die PDF-Datei braucht einen anderen Namen.")
-            .arg(target.fileName());
+// Whether the existing file `existing` may be replaced by the PDF of the text `printed`: only
+// when it is a PDF itself and not the text printed, so that swapped or mistyped names never
+// overwrite a text (an empty file is no PDF either).
+std::optional<FileFailure> PdfTargetRefusal(const RegularFile& existing, const struct stat& printed) {
+    if (existing.status().st_dev == printed.st_dev && existing.status().st_ino == printed.st_ino) {
+        return FileFailure::Statement(0, "ist die Datei, die gedruckt wird; die PDF-Datei braucht einen anderen Namen");
     }
-    QFile existing(pdf);
-    if (pdfStatus.st_size > 0 && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-"))) {
-        return refused;
+    char head[5] = {};
+    if (pread(existing.fd(), head, sizeof head, 0) != static_cast<ssize_t>(sizeof head) ||
+        std::string_view(head, sizeof head) != "%PDF-") {
+        return FileFailure::Statement(0, "ist keine PDF-Datei und wird nicht überschrieben");
     }
     return std::nullopt;
+}
+
+// Why the PDF must not be written under the name `pdf`, asked before printing so that a name
+// that cannot take the PDF fails at once; storing the PDF asks again on the file it replaces.
+// Nullopt when the name may be written, or when only writing can tell.
+std::optional<QString> PdfNameRefused(const std::string& pdf, const struct stat& printed) {
+    struct stat entry {};
+    if (lstat(pdf.c_str(), &entry) != 0) return std::nullopt;
+    const auto opened = RegularFile::Open(pdf);
+    std::optional<FileFailure> refusal;
+    if (const auto* failure = std::get_if<FileFailure>(&opened)) {
+        refusal = *failure;
+    } else {
+        refusal = PdfTargetRefusal(std::get<RegularFile>(opened), printed);
+    }
+    if (!refusal || !refusal->isStatement()) return std::nullopt;
+    return QStringLiteral("„%1“ %2.").arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(pdf)), QtText(refusal->text()));
 }
 
 }  // namespace
@@ -79,6 +95,8 @@ bool CQuendelApp::InitInstance() {
         if (!commandLine_.PrintsOnly()) SetExitCode(1);
         return false;
     }
+    // From here on the user may have something to lose: a termination signal closes the window.
+    TerminationRequest::DeferToEventLoop();
     mainFrame()->RestoreWindowPlacement(5);
     mainFrame()->GetActiveView()->setFocus();
     mainFrame()->repaint();
@@ -110,7 +128,7 @@ bool CQuendelApp::ProcessShellCommand() {
         case Command::FileNew:
             return OpenDocumentFile(nullptr) != nullptr;
         case Command::FileOpen: {
-            const QString path = QString::fromStdString(commandLine_.fileName);
+            const QString path = FileNameCodec::Decode(commandLine_.fileName);
             return OpenDocumentFile(&path) != nullptr;
         }
         case Command::FilePrint:
@@ -130,21 +148,30 @@ bool CQuendelApp::PrintFromCommandLine() {
         ShowMessageBox(QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei (venkora --pdf AUSGABE.pdf DATEI)."));
         return false;
     }
+    if (command == Command::FilePrintTo && commandLine_.fileName.empty()) {
+        ShowMessageBox(commandLine_.printerName.empty()
+                           ? QStringLiteral("Nach -pt fehlen der Name des Druckers und die Datei (venkora -pt DRUCKER DATEI).")
+                           : QStringLiteral("Nach -pt fehlt der Drucker oder die Datei (venkora -pt DRUCKER DATEI)."));
+        return false;
+    }
     if (commandLine_.fileName.empty()) {
         ShowMessageBox(QStringLiteral("Es ist keine Datei zum Drucken angegeben."));
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
+    CPrintInfo info;
     if (command == Command::FilePrintToPdf) {
-        const QString pdf = QString::fromStdString(commandLine_.pdfFileName);
-        if (const auto refused = PdfNameRefused(pdf, QString::fromStdString(commandLine_.fileName))) {
+        struct stat printed {};
+        stat(commandLine_.fileName.c_str(), &printed);
+        if (const auto refused = PdfNameRefused(commandLine_.pdfFileName, printed)) {
             ShowMessageBox(*refused);
             return false;
         }
+        info.replaceGuard = [printed](const RegularFile& existing) { return PdfTargetRefusal(existing, printed); };
         // A PDF on A4 paper, with the small border that Qt gives a PDF as its printable area.
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(pdf);
+        printer.setOutputFileName(FileNameCodec::Decode(commandLine_.pdfFileName));
     } else if (command == Command::FilePrintTo) {
         const QString wanted = QString::fromStdString(commandLine_.printerName);
         if (!InstalledPrinterNames().contains(wanted)) {
@@ -163,9 +190,8 @@ bool CQuendelApp::PrintFromCommandLine() {
         if (!installed.contains(printer.printerName())) printer.setPrinterName(installed.front());
     }
     // The document without the recent-file list: this run leaves the settings alone.
-    const QString path = QString::fromStdString(commandLine_.fileName);
+    const QString path = FileNameCodec::Decode(commandLine_.fileName);
     if (!docTemplate()->OpenDocumentFile(&path)) return false;
-    CPrintInfo info;
     info.kind = CPrintInfo::Kind::Direct;
     info.docName = document()->GetTitle();
     info.printer = &printer;

@@ -1,4 +1,4 @@
-#include "SignalHold.h"
+#include "core/SignalHold.h"
 
 #include <initializer_list>
 

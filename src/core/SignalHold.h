@@ -1,7 +1,7 @@
 #pragma once
 // Holds back SIGINT, SIGTERM, SIGHUP and SIGQUIT while it lives, so an interrupt cannot stop a
-// file's replacement half way (leaving the copy of its old contents behind); they arrive when
-// the object is gone.
+// file's replacement half way (leaving the copy of its old contents behind, or a file written
+// in place half way); they arrive when the object is gone.
 
 #include <signal.h>
 

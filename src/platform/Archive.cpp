@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -13,7 +14,9 @@
 #include "core/ArchiveException.h"
 #include "core/FileReplacement.h"
 #include "core/RegularFile.h"
+#include "core/SignalHold.h"
 #include "core/SystemErrorText.h"
+#include "platform/FileNameCodec.h"
 
 namespace venkora {
 
@@ -72,13 +75,14 @@ void Archive::WriteUInt32(std::uint32_t value) {
 }
 
 void Archive::LoadFile(const QString& path, const std::function<void(Archive&)>& serialize) {
-    auto opened = RegularFile::Open(QFile::encodeName(path).toStdString());
+    auto opened = RegularFile::Open(FileNameCodec::Encode(path));
     if (const auto* failure = std::get_if<FileFailure>(&opened)) Fail(*failure);
     const RegularFile& file = std::get<RegularFile>(opened);
+    const QString name = FileNameCodec::ForDisplay(QFileInfo(path).fileName());
     if (file.status().st_size > 0) {
         QFile device;
         if (!device.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) Fail(EIO);
-        Archive archive(device, Mode::Load);
+        Archive archive(device, Mode::Load, name);
         serialize(archive);
         return;
     }
@@ -87,11 +91,12 @@ void Archive::LoadFile(const QString& path, const std::function<void(Archive&)>&
     QByteArray data = QByteArray::fromStdString(bytes);
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
-    Archive archive(device, Mode::Load);
+    Archive archive(device, Mode::Load, name);
     serialize(archive);
 }
 
-void Archive::StoreFile(const QString& path, const std::function<void(Archive&)>& serialize) {
+void Archive::StoreFile(const QString& path, const std::function<void(Archive&)>& serialize,
+                        const ReplaceGuard& mayReplace) {
     QByteArray data;
     {
         QBuffer device(&data);
@@ -99,16 +104,22 @@ void Archive::StoreFile(const QString& path, const std::function<void(Archive&)>
         Archive archive(device, Mode::Store);
         serialize(archive);
     }
-    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string name = FileNameCodec::Encode(path);
     const std::string_view bytes(data.constData(), static_cast<std::size_t>(data.size()));
     std::optional<FileFailure> failure;
+    const SignalHold hold;
     struct stat entry {};
     if (lstat(name.c_str(), &entry) != 0 && errno == ENOENT) {
         failure = FileReplacement::Create(name, bytes);
-    } else if (auto opened = RegularFile::Open(name); const auto* refused = std::get_if<FileFailure>(&opened)) {
-        failure = *refused;
     } else {
-        failure = FileReplacement::Replace(std::get<RegularFile>(opened), bytes);
+        auto opened = RegularFile::Open(name);
+        if (const auto* refused = std::get_if<FileFailure>(&opened)) {
+            failure = *refused;
+        } else {
+            const RegularFile& existing = std::get<RegularFile>(opened);
+            if (mayReplace) failure = mayReplace(existing);
+            if (!failure) failure = FileReplacement::Replace(existing, bytes);
+        }
     }
     if (failure) Fail(*failure);
 }

@@ -8,20 +8,33 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
+
+#include "core/FileFailure.h"
 
 class QIODevice;
 
 namespace venkora {
 
+class RegularFile;
+
 class Archive {
 public:
     enum class Mode { Load, Store };
 
-    // An archive over an open device, which it borrows.
-    Archive(QIODevice& device, Mode mode) : device_(device), mode_(mode) {}
+    // Decides whether the existing file under a name may be replaced: nullopt when it may, else
+    // why not. Asked on the very file that would be replaced, right before it is.
+    using ReplaceGuard = std::function<std::optional<FileFailure>(const RegularFile& existing)>;
+
+    // An archive over an open device, which it borrows; `fileName` names the file for messages.
+    Archive(QIODevice& device, Mode mode, QString fileName = {})
+        : device_(device), mode_(mode), fileName_(std::move(fileName)) {}
 
     bool IsLoading() const { return mode_ == Mode::Load; }
     bool IsStoring() const { return mode_ == Mode::Store; }
+    // The name of the file beneath as the user knows it (without its folder), or empty.
+    const QString& FileName() const { return fileName_; }
 
     // Length in bytes of the file beneath.
     std::uint64_t FileLength() const;
@@ -42,15 +55,18 @@ public:
     static void LoadFile(const QString& path, const std::function<void(Archive&)>& serialize);
     // Lets `serialize` store into memory, then puts the bytes into `path` so that a failure at
     // any point leaves the old file whole: a new file is made, an existing regular file (a
-    // link is followed and stays a link) keeps its permissions, owner, group and hard links,
-    // and anything else is refused. ArchiveException tells why it failed.
-    static void StoreFile(const QString& path, const std::function<void(Archive&)>& serialize);
+    // link is followed and stays a link) keeps its permissions, owner, group, ACL, attributes
+    // and hard links, and anything else is refused, as is a file that `mayReplace` refuses.
+    // Termination signals wait until the file is written. ArchiveException tells why it failed.
+    static void StoreFile(const QString& path, const std::function<void(Archive&)>& serialize,
+                          const ReplaceGuard& mayReplace = {});
 
     static constexpr std::uint64_t kUnsizedReadLimit = 16 << 20;
 
 private:
     QIODevice& device_;
     Mode mode_;
+    QString fileName_;
 };
 
 }  // namespace venkora

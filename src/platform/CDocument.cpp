@@ -4,6 +4,7 @@
 
 #include "core/StandardIds.h"
 #include "platform/Archive.h"
+#include "platform/FileNameCodec.h"
 #include "platform/MessageBox.h"
 #include "platform/UserPrompts.h"
 
@@ -12,14 +13,14 @@ namespace venkora {
 namespace {
 
 QString Quoted(const QString& path) {
-    return QStringLiteral("„%1“").arg(QFileInfo(path).fileName());
+    return QStringLiteral("„%1“").arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
 }
 
 }  // namespace
 
 void CDocument::SetPathName(const QString& path) {
-    pathName_ = QFileInfo(path).absoluteFilePath();
-    SetTitle(QFileInfo(path).fileName());
+    pathName_ = FileNameCodec::AbsolutePath(path);
+    SetTitle(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
 }
 
 void CDocument::SetTitle(const QString& title) {

@@ -19,6 +19,7 @@
 #include "core/StandardIds.h"
 #include "platform/ActionCmdUI.h"
 #include "platform/CDocument.h"
+#include "platform/FileNameCodec.h"
 #include "platform/QtText.h"
 
 namespace venkora {
@@ -241,7 +242,7 @@ void CFrameWnd::FillRecentFiles(QMenu* menu) {
         const unsigned id = kIdFileMruFirst + static_cast<unsigned>(i);
         QAction* action =
             i == 0 ? ActionFor(kIdFileMruFirst) : MakeAction(id, QString());
-        action->setText(RecentEntryText(static_cast<int>(i), QString::fromStdString(entries[i])));
+        action->setText(RecentEntryText(static_cast<int>(i), FileNameCodec::ForDisplay(FileNameCodec::Decode(entries[i]))));
         menu->insertAction(following, action);
     }
 }

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/Archive.h"
+
 class QPrinter;
 class QWidget;
 
@@ -20,6 +22,9 @@ struct CPrintInfo {
     unsigned currentPage = 1;      // the page asked for, from 1
     QRect drawRect;                // the page's printable area, in the device's pixels
     bool continuePrinting = true;  // cleared by the view when the text ends before this page
+    // Whether an existing file may be replaced by the PDF of a job that prints into a file;
+    // asked on that very file when the PDF is stored. Unset: any regular file may.
+    Archive::ReplaceGuard replaceGuard;
 };
 
 }  // namespace venkora

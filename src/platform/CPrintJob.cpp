@@ -16,6 +16,7 @@
 #include "platform/Archive.h"
 #include "platform/CPrintInfo.h"
 #include "platform/CWinApp.h"
+#include "platform/FileNameCodec.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintHooks.h"
 #include "platform/PrintPrompts.h"
@@ -58,7 +59,8 @@ bool RenderPages(PrintHooks& view, CPrintInfo& info, QPagedPaintDevice& device, 
 // The PDF of the job made in memory, then stored under the printer's output file name.
 bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copies) {
     const QString path = printer.outputFileName();
-    const QString failed = QStringLiteral("„%1“ kann nicht gespeichert werden.").arg(QFileInfo(path).fileName());
+    const QString failed = QStringLiteral("„%1“ kann nicht gespeichert werden.")
+                               .arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool rendered = false;
@@ -77,10 +79,11 @@ bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copi
     }
     const QByteArray& bytes = buffer.data();
     if (bytes.isEmpty()) return true;  // no page of the text lies in the chosen range
-    return ReportFailures(info.parent, failed, [&path, &bytes] {
-        Archive::StoreFile(path, [&bytes](Archive& archive) {
-            archive.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        });
+    return ReportFailures(info.parent, failed, [&path, &bytes, &info] {
+        Archive::StoreFile(
+            path,
+            [&bytes](Archive& archive) { archive.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())); },
+            info.replaceGuard);
     });
 }
 

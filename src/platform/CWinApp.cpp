@@ -7,6 +7,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CPrintSetupDlg.h"
 #include "platform/CSingleDocTemplate.h"
+#include "platform/FileNameCodec.h"
 #include "platform/QtText.h"
 #include "core/StandardIds.h"
 #include "platform/QSettingsProfileStore.h"
@@ -66,10 +67,10 @@ CDocument* CWinApp::OpenDocumentFile(const QString* path) {
     CDocument* document = template_->OpenDocumentFile(path);
     if (document && firstUse) {
         document->SetFileUsedHandler(
-            [this](const QString& file) { recentFiles_.Add(file.toStdString()); });
+            [this](const QString& file) { recentFiles_.Add(FileNameCodec::Encode(file)); });
         GetMainWnd()->SetApplication(this, &recentFiles_);
     }
-    if (document && path) recentFiles_.Add(document->GetPathName().toStdString());
+    if (document && path) recentFiles_.Add(FileNameCodec::Encode(document->GetPathName()));
     return document;
 }
 
@@ -102,9 +103,10 @@ void CWinApp::OnOpenRecentFile(unsigned id) {
     const std::size_t index = id - kIdFileMruFirst;
     const std::vector<std::string>& entries = recentFiles_.entries();
     if (index >= entries.size()) return;
-    const QString path = QString::fromStdString(entries[index]);
+    const std::string entry = entries[index];
+    const QString path = FileNameCodec::Decode(entry);
     // A file that no longer opens (reported by the document) leaves the list.
-    if (!OpenDocumentFile(&path) && !template_->WasCancelled()) recentFiles_.Remove(path.toStdString());
+    if (!OpenDocumentFile(&path) && !template_->WasCancelled()) recentFiles_.Remove(entry);
 }
 
 void CWinApp::OnUpdateRecentFileMenu(CmdUI& ui) {

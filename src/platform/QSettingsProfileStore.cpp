@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "platform/QtText.h"
+#include "core/CodePage.h"
 #include "core/RegularFile.h"
 
 namespace venkora {
@@ -72,6 +73,7 @@ std::uint32_t QSettingsProfileStore::GetInt(std::string_view section, std::strin
 std::string QSettingsProfileStore::GetString(std::string_view section, std::string_view key,
                                              std::string_view defaultValue) const {
     const QVariant value = Value(section, key);
+    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
     if (value.typeId() != QMetaType::QString) return std::string(defaultValue);
     return value.toString().toStdString();
 }
@@ -83,6 +85,10 @@ void QSettingsProfileStore::WriteInt(std::string_view section, std::string_view 
 
 void QSettingsProfileStore::WriteString(std::string_view section, std::string_view key,
                                         std::string_view value) {
+    // Bytes that are no UTF-8 (a file name in another encoding) are kept as bytes.
+    if (!CodePage::IsValidUtf8(value)) {
+        return Write(section, key, QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    }
     Write(section, key, QtText(value));
 }
 

@@ -7,8 +7,14 @@
 #include <QPrinterInfo>
 
 
+#include <poll.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "PdfFile.h"
@@ -91,13 +97,18 @@ TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {
     };
     const std::vector<Case> cases = {
         {{"--pdf", Pdf(), dir.Path() + "/fehlt.txt"}, "venkora: „fehlt.txt“ kann nicht geöffnet werden."},
-        {{"--pdf", Pdf(), dir.Write("gross.txt", std::string(1 << 20, 'x'))}, "venkora: Die Datei ist zu groß"},
+        {{"--pdf", Pdf(), dir.Write("gross.txt", std::string(1 << 20, 'x'))},
+         "venkora: Die Datei „gross.txt“ ist zu groß"},
         {{"--pdf", dir.Path() + "/kein/ordner/aus.pdf", file}, "venkora: „aus.pdf“ kann nicht gespeichert werden."},
         {{"-pt", "Venkora-Testdrucker-den-es-nicht-gibt", file}, "venkora: Der Drucker „Venkora-Testdrucker"},
+        {{"-pt", file}, "venkora: Nach -pt fehlt der Drucker oder die Datei"},
         {{"--pdf", Pdf()}, "venkora: Es ist keine Datei zum Drucken angegeben."},
-        // A text is never overwritten by its PDF: neither the file printed nor another text.
-        {{"--pdf", file, file}, "venkora: „brief.txt“ ist die Datei, die gedruckt wird"},
-        {{"--pdf", file, dir.Write("alt.pdf", "%PDF-1.4\n")}, "venkora: „brief.txt“ ist keine PDF-Datei"},
+        // A text is never overwritten by its PDF: neither the file printed nor another text,
+        // nor an empty file, nor a folder.
+        {{"--pdf", file, file}, "venkora: „" + file + "“ ist die Datei, die gedruckt wird"},
+        {{"--pdf", file, dir.Write("alt.pdf", "%PDF-1.4\n")}, "venkora: „" + file + "“ ist keine PDF-Datei"},
+        {{"--pdf", dir.Write("leer.pdf", ""), file}, "venkora: „" + dir.Path() + "/leer.pdf“ ist keine PDF-Datei"},
+        {{"--pdf", dir.Path() + "/", file}, "venkora: „" + dir.Path() + "/“ ist ein Verzeichnis."},
     };
     for (const Case& c : cases) {
         const ProgramRunner::Result result = Print(c.arguments);
@@ -110,8 +121,58 @@ TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {
     // Killed while writing (the file size limit), it leaves no PDF either.
     program.SetFileSizeLimit(2000);
     EXPECT_NE(Print({"--pdf", Pdf(), file}).exitCode, 0);
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"alt.pdf", "brief.txt", "gross.txt"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"alt.pdf", "brief.txt", "gross.txt", "leer.pdf"}));
     EXPECT_EQ(TemporaryDirectory::Read(file), "Hallo\r\n");
+}
+
+// File names are bytes: a name that is no UTF-8 is read and written as given.
+TEST_F(PrintFromCommandLineTest, NamesThatAreNoUtf8AreTheFilesGiven) {
+    const std::string file = dir.Write("caf\xE9.txt", "Hallo\r\n");
+    const ProgramRunner::Result result = Print({"--pdf", dir.Path() + "/aus\xE9.pdf", file});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"aus\xE9.pdf", "caf\xE9.txt"}));
+}
+
+// The run is held (SIGSTOP) once it opens the text, after it has looked at the PDF's name, and
+// something happens meanwhile: a termination signal ends it with exit code 1 and no PDF, and a
+// text put under the PDF's name (a link to it, or a file moved there) is never overwritten.
+TEST_F(PrintFromCommandLineTest, ASignalOrATextUnderThePdfsNameWhilePrintingLeavesNoPdf) {
+    enum class Meanwhile { Signal, LinkToText, TextMovedThere };
+    std::string text;
+    for (int i = 0; text.size() < 300000; ++i) text += "Zeile " + std::to_string(i) + " mit etwas Text\r\n";
+    for (const Meanwhile meanwhile : {Meanwhile::Signal, Meanwhile::LinkToText, Meanwhile::TextMovedThere}) {
+        SCOPED_TRACE(static_cast<int>(meanwhile));
+        const TemporaryDirectory folder;
+        const std::string victim = folder.Write("opfer.txt", "wichtig\n");
+        const std::string pdf = folder.Path() + "/aus.pdf";
+        const std::string printed = folder.Write("brief.txt", text);
+        const int watch = inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(inotify_add_watch(watch, printed.c_str(), IN_OPEN), 0);
+        std::thread meanwhileThread;
+        program.SetStartedHandler([&](pid_t child) {
+            meanwhileThread = std::thread([&, child] {
+                pollfd opened{watch, POLLIN, 0};
+                if (poll(&opened, 1, 20000) != 1) return;
+                kill(child, SIGSTOP);
+                if (meanwhile == Meanwhile::Signal) kill(child, SIGTERM);
+                if (meanwhile == Meanwhile::LinkToText) symlink(victim.c_str(), pdf.c_str());
+                if (meanwhile == Meanwhile::TextMovedThere) rename(folder.Write("notiz.tmp", "Notiz\n").c_str(), pdf.c_str());
+                kill(child, SIGCONT);
+            });
+        });
+        const ProgramRunner::Result result = Print({"--pdf", pdf, printed});
+        meanwhileThread.join();
+        program.SetStartedHandler({});
+        close(watch);
+        EXPECT_EQ(result.exitCode, 1) << result.err;
+        EXPECT_EQ(TemporaryDirectory::Read(victim), "wichtig\n");
+        if (meanwhile == Meanwhile::Signal) {
+            EXPECT_EQ(folder.Names(), (std::vector<std::string>{"brief.txt", "opfer.txt"}));
+        } else {
+            EXPECT_NE(result.err.find("keine PDF-Datei und wird nicht überschrieben"), std::string::npos) << result.err;
+            EXPECT_NE(TemporaryDirectory::Read(pdf).rfind("%PDF", 0), 0u);
+        }
+    }
 }
 
 }  // namespace

@@ -115,6 +115,21 @@ TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNo
     EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));
 }
 
+// Without a display the editor says so in German and ends with exit code 1 (Qt alone would
+// abort with an English message).
+TEST(VenkoraProgram, WithoutADisplayItSaysSoAndEnds) {
+    QTemporaryDir home;
+    ProgramRunner program(VENKORA_PROGRAM);
+    program.SetEnvironment("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toStdString());
+    program.SetEnvironment("DISPLAY", "");
+    program.SetEnvironment("WAYLAND_DISPLAY", "");
+    program.SetEnvironment("QT_QPA_PLATFORM", "xcb");
+    const ProgramRunner::Result result = program.Run({VENKORA_SAMPLE});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("venkora: Keine grafische Anzeige gefunden"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Reinstalling"), std::string::npos) << result.err;
+}
+
 // A file that can be listed but whose opening blocks, like a kernel queue under /proc: a write
 // lease makes every other process's open wait until the lease is given up (or the kernel
 // breaks it, by default after 45 seconds).

@@ -67,6 +67,7 @@ TEST_F(QSettingsProfileStoreTest, WrittenValuesReadBackTheSameInTheNextRun) {
         {"OptimierenDlg", "Nul", "a\0b"s},
         {"Gr\xC3\xBC\xC3\x9F" "e [1]", "\xCE\xA9=%; #x", "\xE2\x82\xAC\xF0\x9F\x98\x80"},
         {"Recent File List", "File1", "/home/\xC3\xBC/a b.txt"},
+        {"Recent File List", "File2", "/home/caf\xE9.txt"},  // a file name that is no UTF-8
     };
     const QString path = NewPath();
     QSettingsProfileStore store(path);
