@@ -1,6 +1,9 @@
 #pragma once
-// What an enabling rule sets for one command: enabled or greyed, and a check mark. Menus, the
-// toolbar and the status panes each implement it for their own user-interface element.
+// What an enabling rule sets for one command: enabled or greyed, and a check mark; for a status
+// pane also its text. Menus, the toolbar and the status panes each implement it for their own
+// user-interface element.
+
+#include <string_view>
 
 namespace venkora {
 
@@ -14,6 +17,8 @@ public:
     virtual void Enable(bool on) = 0;
     // 0 = no check mark, 1 = checked.
     virtual void SetCheck(int state) = 0;
+    // The text of a status pane (UTF-8); elements without a text of their own ignore it.
+    virtual void SetText(std::string_view) {}
 
 private:
     unsigned id_;

@@ -50,10 +50,14 @@ struct CommandRow {
     std::string MenuItemText() const;
 };
 
-// A popup of the menu bar: its title and its items as command ids, 0 for a separator.
+// A popup of the menu bar: its title and its items as command ids, 0 for a separator and
+// kSubmenu for the next of its submenus.
 struct MenuPopup {
+    static constexpr unsigned kSubmenu = ~0u;
+
     std::string_view title;
     std::span<const unsigned> ids;
+    std::span<const MenuPopup> submenus = {};
 };
 
 // The row covering `id` among `rows`; nullptr when there is none.

@@ -80,28 +80,20 @@ constexpr Qt::KeyboardModifiers kCommandModifiers =
 
 bool IsTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
 
-// Line ends of pasted text become CR LF: CR LF stays, a lone CR or LF grows into a pair.
-QString WithCrLf(const QString& text) {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r')) {
-            out += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
-        } else if (c == QLatin1Char('\n')) {
-            out += QStringLiteral("\r\n");
-        } else {
-            out += c;
-        }
+// QScintilla's own line end for Enter where it types the key itself.
+QsciScintilla::EolMode EolModeOf(LineEndKind kind) {
+    switch (kind) {
+        case LineEndKind::Lf: return QsciScintilla::EolUnix;
+        case LineEndKind::Cr: return QsciScintilla::EolMac;
+        case LineEndKind::CrLf: break;
     }
-    return out;
+    return QsciScintilla::EolWindows;
 }
 
 }  // namespace
 
 CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
-    setEolMode(EolWindows);
+    setEolMode(EolModeOf(lineEnd_));
     setEolVisibility(false);
     setIndentationsUseTabs(true);
     setAutoIndent(false);
@@ -115,6 +107,10 @@ CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
     SetCodePage(CodePage::ForNewDocument(LocaleIsUtf8()));
     ApplyTabStops();
     connect(this, &QsciScintilla::textChanged, this, &CEditViewPlus::OnTextChange);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
+                OnModified(position, type, text, length);
+            });
 }
 
 CEditViewPlus::~CEditViewPlus() {
@@ -209,7 +205,10 @@ std::string CEditViewPlus::GetSelectedText() const {
 
 bool CEditViewPlus::CanUndo() const { return SendScintilla(SCI_CANUNDO) != 0; }
 
-void CEditViewPlus::ClearText() { SetTextBytes({}); }
+void CEditViewPlus::ClearText() {
+    SetLineEnd(LineEndKind::Lf);
+    SetTextBytes({});
+}
 
 void CEditViewPlus::SetTextBytes(std::string_view bytes) {
     suppressChangeNotification_ = true;
@@ -227,6 +226,83 @@ void CEditViewPlus::SetTextBytes(std::string_view bytes) {
 void CEditViewPlus::OnTextChange() {
     if (!suppressChangeNotification_ && document_) document_->SetModifiedFlag(true);
 }
+
+void CEditViewPlus::OnModified(int position, int modificationType, const char* text, int length) {
+    const bool inserted = (modificationType & SC_MOD_INSERTTEXT) != 0;
+    if ((!inserted && (modificationType & SC_MOD_DELETETEXT) == 0) || text == nullptr || length <= 0) return;
+    // The bytes beside the change as the text is now (after it).
+    const auto byteAt = [this](long at) {
+        return at < 0 ? '\0' : static_cast<char>(SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(at)));
+    };
+    const char before = byteAt(static_cast<long>(position) - 1);
+    const char after = byteAt(inserted ? static_cast<long>(position) + length : position);
+    const std::string_view changed(text, static_cast<std::size_t>(length));
+    if (inserted) {
+        lineEnds_.Inserted(before, changed, after);
+    } else {
+        lineEnds_.Deleted(before, changed, after);
+    }
+}
+
+// --- Line ends ----------------------------------------------------------------------------
+
+void CEditViewPlus::SetLineEnd(LineEndKind kind) {
+    lineEnd_ = kind;
+    setEolMode(EolModeOf(kind));
+}
+
+QString CEditViewPlus::LineEndsText() const {
+    switch (lineEnds_.Get()) {
+        case LineEndTally::Summary::Mixed: return QStringLiteral("gemischt");
+        case LineEndTally::Summary::CrLf: return QStringLiteral("CR LF");
+        case LineEndTally::Summary::Lf: return QStringLiteral("LF");
+        case LineEndTally::Summary::Cr: return QStringLiteral("CR");
+        case LineEndTally::Summary::None: break;
+    }
+    return LineEndsText(lineEnd_);
+}
+
+QString CEditViewPlus::LineEndsText(LineEndKind kind) {
+    switch (kind) {
+        case LineEndKind::Lf: return QStringLiteral("LF");
+        case LineEndKind::Cr: return QStringLiteral("CR");
+        case LineEndKind::CrLf: break;
+    }
+    return QStringLiteral("CR LF");
+}
+
+void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
+    const std::string_view text(LockText(), GetTextLength());
+    const std::size_t size = ConvertedLineEndsSize(text, to);
+    std::string converted;
+    bool changed = false;
+    if (size <= kTextLimit) {
+        converted.reserve(size);
+        changed = ConvertLineEnds(text, to, converted);
+    }
+    // Where the caret comes to stand: behind the same characters.
+    const std::size_t caret = std::get<1>(GetSelectionRange());
+    const std::size_t newCaret = ConvertedLineEndsSize(text.substr(0, caret), to);
+    UnlockText();
+    if (size > kTextLimit) {
+        ShowMessageBox(QStringLiteral("Mit diesen Zeilenenden wäre der Text länger als 1.048.575 Bytes. Der "
+                                      "Text bleibt unverändert."),
+                       window());
+        return;
+    }
+    SetLineEnd(to);
+    if (!changed) return;
+    SetSelection(0, -1);
+    ReplaceSelection(converted, true);
+    SetSelection(newCaret, static_cast<std::ptrdiff_t>(newCaret));
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void CEditViewPlus::OnConvertLineEnds(unsigned id) {
+    ConvertLineEndsTo(id == kIdLineEndsToLf ? LineEndKind::Lf : LineEndKind::CrLf);
+}
+
+void CEditViewPlus::OnUpdateLineEndsPane(CmdUI& ui) { ui.SetText(LineEndsText().toStdString()); }
 
 // --- Tab stops and font -------------------------------------------------------------------
 
@@ -295,6 +371,9 @@ void CEditViewPlus::ReadTextFromArchive(Archive& archive, std::size_t n) {
     }
     if (archive.Read(bytes.data(), n) != n) throw ArchiveException(ArchiveException::Kind::EndOfFile);
     SetCodePage(CodePage::ForLoadedText(bytes, LocaleIsUtf8()));
+    // A text without line ends gets this platform's.
+    const bool hasLineEnd = bytes.find_first_of("\r\n") != std::string::npos;
+    SetLineEnd(hasLineEnd ? LineEndKindOf(bytes) : LineEndKind::Lf);
     SetTextBytes(bytes);
     if (GetTextLength() != n) throw MemoryException();
 }
@@ -315,7 +394,7 @@ void CEditViewPlus::WriteTextToArchive(Archive& archive) {
 std::size_t CEditViewPlus::CutPoint(std::string_view text, std::size_t room) const {
     if (text.size() <= room) return text.size();
     std::size_t cut = codePage_.BoundaryAtOrBefore(text, room);
-    if (cut > 0 && text[cut - 1] == '\r' && text[cut] == '\n') --cut;  // a line break stays whole
+    if (cut > 0 && text[cut - 1] == '\r' && text[cut] == '\n') --cut;  // a CR LF stays whole
     return cut;
 }
 
@@ -325,7 +404,7 @@ bool CEditViewPlus::Fits(std::size_t insertedBytes) const {
 }
 
 std::optional<std::string> CEditViewPlus::TypedBytes(const QKeyEvent& event) const {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return std::string("\r\n");
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return std::string(LineEndBytes(lineEnd_));
     if (IsTabKey(event.key())) return std::string("\t");
     const QString text = event.text();
     if (text.isEmpty()) return std::nullopt;
@@ -455,7 +534,11 @@ void CEditViewPlus::dropEvent(QDropEvent* event) {
 }
 
 std::optional<std::string> CEditViewPlus::EncodedText(const QMimeData& source) const {
-    return codePage_.Encode(WithCrLf(source.text()).toStdString());
+    std::optional<std::string> encoded = codePage_.Encode(source.text().toStdString());
+    if (!encoded) return std::nullopt;
+    std::string converted;
+    if (!ConvertLineEnds(*encoded, lineEnd_, converted)) return encoded;
+    return converted;
 }
 
 bool CEditViewPlus::canInsertFromMimeData(const QMimeData* source) const {
@@ -579,6 +662,10 @@ const CommandTarget::Map& CEditViewPlus::CommandMap() {
         OnCommand<&CEditViewPlus::OnEditRepeat>(kIdEditRepeat),
         OnUpdate<&CEditViewPlus::OnUpdateEditRepeat>(kIdEditRepeat),
         OnCommandRange<&CEditViewPlus::OnFilePrint>(kIdFilePrint, kIdFilePrintDirect),
+        OnCommandRange<&CEditViewPlus::OnConvertLineEnds>(kIdLineEndsToCrLf, kIdLineEndsToLf),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdLineEndsToCrLf),
+        OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdLineEndsToLf),
+        OnUpdate<&CEditViewPlus::OnUpdateLineEndsPane>(kIdIndicatorLineEnds),
     };
     static const Map map{&CommandTarget::CommandMap(), kEntries};
     return map;

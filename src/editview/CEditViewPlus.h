@@ -17,7 +17,9 @@
 
 #include "core/CodePage.h"
 #include "core/CommandTarget.h"
+#include "editview/LineEndTally.h"
 #include "editview/PrintLayout.h"
+#include "optimizer/LineEnds.h"
 #include "platform/PrintHooks.h"
 
 namespace venkora {
@@ -72,6 +74,18 @@ public:
     void SetViewFont(const QFont& font);
     // Whether the lines wrap at the window's edge (the one test of word wrap, printing included).
     bool IsWordWrapOn() const;
+
+    // The document's own line end, which Enter inserts and pasted or dropped text gets: the
+    // kind of a loaded text, LF in a new document or a text without line ends.
+    LineEndKind lineEnd() const { return lineEnd_; }
+    void SetLineEnd(LineEndKind kind);
+    // The line ends the text holds, for the status line: "CR LF", "LF", "CR" or "gemischt";
+    // the document's own line end while it holds none. Kept up to date at every change.
+    QString LineEndsText() const;
+    static QString LineEndsText(LineEndKind kind);
+    // Turns every line end into `to` as one undoable edit; refused with a message, changing
+    // nothing, when the text would pass the limit.
+    void ConvertLineEndsTo(LineEndKind to);
     // Empties the text and the undo history without marking the document modified.
     virtual void ClearText();
     bool CanUndo() const;
@@ -109,6 +123,8 @@ public:
     void OnUpdateNeedSelection(CmdUI& ui);
     void OnEditSelectAll();
     void OnUpdateNeedText(CmdUI& ui);
+    void OnConvertLineEnds(unsigned id);
+    void OnUpdateLineEndsPane(CmdUI& ui);
 
     // Find and replace. The find and replace commands open the dialog of their kind (closing the
     // other kind) with the selection's first line, or the last find string, as find text; the
@@ -166,14 +182,16 @@ protected:
 
 private:
     void OnTextChange();
+    // Every insertion and deletion of text, for the line-end tally.
+    void OnModified(int position, int modificationType, const char* text, int length);
     // Makes `bytes` the text without marking the document modified; no undo reaches back.
     void SetTextBytes(std::string_view bytes);
     // The bytes a key press without Ctrl, Alt or Meta would insert: nullopt when it inserts
     // nothing, an empty string when it would insert a character the code page lacks.
     std::optional<std::string> TypedBytes(const QKeyEvent& event) const;
     bool Fits(std::size_t insertedBytes) const;
-    // The text of a clipboard or a drop in the code page, line ends made CR LF; nullopt when
-    // the code page cannot hold it.
+    // The text of a clipboard or a drop in the code page, its line ends made the document's;
+    // nullopt when the code page cannot hold it.
     std::optional<std::string> EncodedText(const QMimeData& source) const;
     // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.
     std::size_t CutPoint(std::string_view text, std::size_t room) const;
@@ -189,6 +207,8 @@ private:
     CDocument* document_ = nullptr;
     CodePage codePage_;
     int tabStopWidth_ = kDefaultTabStopWidth;
+    LineEndKind lineEnd_ = LineEndKind::Lf;
+    LineEndTally lineEnds_;
     int lockCount_ = 0;
     bool suppressChangeNotification_ = false;
     // How many bytes a drop may bring, set while it is handled; without it (the middle button

@@ -28,6 +28,23 @@ namespace {
 
 constexpr unsigned kIndicatorIds[3] = {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScroll};
 
+// A status pane as the enabling rule of its id sets it: its text, blank while disabled.
+class PaneCmdUI : public CmdUI {
+public:
+    PaneCmdUI(unsigned id, QLabel& pane) : CmdUI(id), pane_(pane) {}
+    void Enable(bool on) override {
+        if (!on) SetText({});
+    }
+    void SetCheck(int) override {}
+    void SetText(std::string_view text) override {
+        const QString shown = QtText(text);
+        if (pane_.text() != shown) pane_.setText(shown);
+    }
+
+private:
+    QLabel& pane_;
+};
+
 // Placement values as stored: the restore-to-maximized flag and the three ways of showing.
 constexpr std::uint32_t kRestoreToMaximized = 2;
 constexpr std::uint32_t kShowNormal = 1;
@@ -69,6 +86,11 @@ CMainFrame::CMainFrame(ProfileStore& profile)
     QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), MainToolBar());
     toolBar->setIconSize(QSize(16, 16));
     statusBar()->setObjectName(QStringLiteral("Statusleiste"));
+    lineEndsPane_ = new QLabel(this);
+    lineEndsPane_->setObjectName(QStringLiteral("Zeilenenden"));
+    lineEndsPane_->setMinimumWidth(lineEndsPane_->fontMetrics().horizontalAdvance(QStringLiteral("gemischt")) + 8);
+    lineEndsPane_->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(lineEndsPane_);
     for (int i = 0; i < 3; ++i) {
         const QString text = QtText(StringTable::Prompt(kIndicatorIds[i]));
         indicators_[i] = new QLabel(this);
@@ -86,6 +108,8 @@ CMainFrame::CMainFrame(ProfileStore& profile)
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
 
 void CMainFrame::OnIdleUpdate() {
+    PaneCmdUI lineEnds(kIdIndicatorLineEnds, *lineEndsPane_);
+    router().Update(lineEnds);
     const std::optional<LockKeyState> locks = LockKeyState::Read();
     const bool on[3] = {locks && locks->capsLock, locks && locks->numLock, locks && locks->scrollLock};
     for (int i = 0; i < 3; ++i) {

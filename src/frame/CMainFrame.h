@@ -35,6 +35,8 @@ public:
 
     // The lock indicators: "UF", "NUM", "RF" while Caps, Num and Scroll Lock are on.
     QLabel* indicator(int index) const { return indicators_[index]; }
+    // The pane in front of them that shows the document's line ends, as the view says.
+    QLabel* lineEndsPane() const { return lineEndsPane_; }
 
     // Makes sure that the popup titled "&?" in `menu` (a menu bar or a popup; the last one so
     // titled) begins with "Ti&ps und Tricks..." (command 104) and a separator. A menu without
@@ -51,6 +53,7 @@ private:
     void LoadBarState();
 
     ProfileStore& profile_;
+    QLabel* lineEndsPane_ = nullptr;
     QLabel* indicators_[3] = {};
     QTimer lockPoll_;
     // The help popup found last, or the one made for a menu without one (owned by the frame).

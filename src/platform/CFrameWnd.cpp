@@ -129,19 +129,29 @@ QAction* CFrameWnd::ActionOrNew(unsigned id) {
 void CFrameWnd::BuildMenuBar(std::span<const MenuPopup> popups) {
     for (const MenuPopup& popup : popups) {
         QMenu* menu = menuBar()->addMenu(QtText(popup.title));
-        for (const unsigned id : popup.ids) {
-            if (id == 0) {
-                menu->addSeparator();
-            } else {
-                menu->addAction(ActionOrNew(id));
-            }
-        }
+        FillMenu(menu, popup);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
             OnInitMenu(menuBar());
             OnInitMenuPopup(menu);
             UpdateMenu(menu);
         });
         connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(idleText_); });
+    }
+}
+
+void CFrameWnd::FillMenu(QMenu* menu, const MenuPopup& popup) {
+    std::size_t submenu = 0;
+    for (const unsigned id : popup.ids) {
+        if (id == 0) {
+            menu->addSeparator();
+        } else if (id == MenuPopup::kSubmenu) {
+            const MenuPopup& inner = popup.submenus[submenu++];
+            QMenu* innerMenu = menu->addMenu(QtText(inner.title));
+            FillMenu(innerMenu, inner);
+            connect(innerMenu, &QMenu::aboutToShow, this, [this, innerMenu] { UpdateMenu(innerMenu); });
+        } else {
+            menu->addAction(ActionOrNew(id));
+        }
     }
 }
 

@@ -89,6 +89,8 @@ protected:
     QToolBar* toolBar_ = nullptr;
 
 private:
+    // Puts the items of `popup` into `menu`, its submenus as menus of their own.
+    void FillMenu(QMenu* menu, const MenuPopup& popup);
     QAction* MakeAction(unsigned id, const QString& text);
     void ScheduleIdleUpdate();
     void UpdateChain();

@@ -18,6 +18,11 @@ inline constexpr unsigned kIdToggleWordWrap = 32773;
 inline constexpr unsigned kIdTabLength = 32774;
 inline constexpr unsigned kIdDisplayFont = 32775;
 inline constexpr unsigned kIdSelectAllText = 32776;
+inline constexpr unsigned kIdLineEndsToCrLf = 32777;
+inline constexpr unsigned kIdLineEndsToLf = 32778;
+
+// The status line's pane that shows the document's line ends.
+inline constexpr unsigned kIdIndicatorLineEnds = 32779;
 
 // Strings of the tips: the help-menu item, the heading of the tip dialog, its text when the tips
 // file is missing, the message when the file cannot be read, and the help menu's title.

@@ -53,6 +53,10 @@ constexpr CommandRow kRows[] = {
     {kIdEditSelectAll, "", {}, {}, "", "Markiert das gesamte Dokument.", "Alles markieren"},
     {kIdSelectAllText, "Alles &markieren", {}, {}, "", "Markiert den gesamten Text",
      "Alles markieren"},
+    {kIdLineEndsToCrLf, "In &CR LF umwandeln", {}, {}, "",
+     "Wandelt jedes Zeilenende in CR LF um (Windows)", "Zeilenenden in CR LF"},
+    {kIdLineEndsToLf, "In &LF umwandeln", {}, {}, "", "Wandelt jedes Zeilenende in LF um (Linux, Unix)",
+     "Zeilenenden in LF"},
 
     {kIdToggleWordWrap, "&Zeilenumbruch", {}, {}, "", "Schaltet den Zeilenumbruch ein/aus",
      "Zeilenumbruch"},
@@ -79,8 +83,11 @@ constexpr unsigned kFileMenu[] = {
     kIdFileNew, kIdFileOpen, kIdFileSave, kIdFileSaveAs, 0, kIdFilePrint, kIdFilePrintPreview,
     kIdFilePrintSetup, 0, kIdFileMruFirst, 0, kIdAppExit,
 };
+constexpr unsigned kLineEndsMenu[] = {kIdLineEndsToCrLf, kIdLineEndsToLf};
+constexpr MenuPopup kEditSubmenus[] = {{"&Zeilenenden", kLineEndsMenu}};
 constexpr unsigned kEditMenu[] = {
-    kIdEditUndo, 0, kIdOptimize, 0, kIdEditCut, kIdEditCopy, kIdEditPaste, 0, kIdSelectAllText,
+    kIdEditUndo, 0, kIdOptimize, MenuPopup::kSubmenu, 0, kIdEditCut, kIdEditCopy, kIdEditPaste, 0,
+    kIdSelectAllText,
 };
 constexpr unsigned kViewMenu[] = {
     kIdToggleWordWrap, 0, kIdViewToolbar, kIdViewStatusBar, 0, kIdTabLength, kIdDisplayFont,
@@ -88,7 +95,7 @@ constexpr unsigned kViewMenu[] = {
 constexpr unsigned kHelpMenu[] = {kIdAppAbout};
 constexpr MenuPopup kMenuBar[] = {
     {"&Datei", kFileMenu},
-    {"&Bearbeiten", kEditMenu},
+    {"&Bearbeiten", kEditMenu, kEditSubmenus},
     {"&Ansicht", kViewMenu},
     {"&?", kHelpMenu},
 };
