@@ -1,7 +1,8 @@
 // The manual pages kept in step with the programs: every option and exit status that
 // "venkora-optimieren --help" names, and every stored key, stand in both of its pages; every
 // switch the pages of venkora document is one its command line knows. The menu items the pages
-// and the README name are those the menus show.
+// and the README name are those the menus show, and the AppStream metainfo links the about box's
+// web address.
 
 #include <gtest/gtest.h>
 
@@ -242,6 +243,16 @@ TEST(Documents, TheMenuItemsThePagesAndTheReadmeNameAreThoseOfTheMenus) {
         }
     }
     EXPECT_GE(paths, 8u) << "the menu paths were not found";
+}
+
+TEST(Documents, TheMetainfoLinksTheMakersWebAddressOfTheAboutBox) {
+    const std::string metainfo = SourceFile("resources/example.talberg.Venkora.metainfo.xml");
+    const std::string address(StringTable::Find(kIdsMakerWebAddress).value_or("?"));
+    EXPECT_NE(metainfo.find("<url type=\"homepage\">" + address + "</url>"), std::string::npos);
+    // The screenshot is one of docs/, published under that address.
+    std::smatch image;
+    ASSERT_TRUE(std::regex_search(metainfo, image, std::regex("<image>" + address + "/([^<]+)</image>")));
+    EXPECT_TRUE(std::ifstream(std::string(VENKORA_SOURCE_DIR) + "/docs/" + image.str(1))) << image.str(1);
 }
 
 }  // namespace
