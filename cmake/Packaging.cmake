@@ -17,7 +17,9 @@ one change that undo takes back. Files are read and written byte for byte.
 The batch tool venkora-optimieren applies the same rules from the command
 line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# Stripped as Debian strips, after the files are staged (cpack's own stripping keeps the notes).
+set(CPACK_VENKORA_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripPackage.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

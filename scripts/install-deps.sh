@@ -18,7 +18,7 @@ packages=(
   poppler-utils                     # PDF checks of printed output
   xvfb                              # whole-program checks that need a real X server
   dpkg-dev                          # make package: dpkg-shlibdeps finds the package's libraries
-  appstream file man-db             # checks of the package: metainfo, icons, manual pages
+  appstream file man-db lintian     # checks of the package: metainfo, icons, manual pages, policy
 )
 
 missing=()

@@ -1,6 +1,8 @@
 // The manual pages kept in step with the programs: every option and exit status that
 // "venkora-optimieren --help" names, and every stored key, stand in both of its pages; every
-// switch the pages of venkora document is one its command line knows.
+// switch the pages of venkora document is one its command line knows. The menu items the pages
+// and the README name are those the menus show, and the AppStream metainfo links the about box's
+// web address.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,6 +21,9 @@
 #include "BatchOptions.h"
 #include "app/CommandLineInfo.h"
 #include "optimizer/OptimizeOptionKey.h"
+#include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 namespace {
@@ -192,6 +198,61 @@ TEST(ManualPages, TheEditorsPagesDocumentSwitchesItsCommandLineKnows) {
         EXPECT_NE(Parsed({option, "Drucker", "brief.txt"}), Parsed({"Drucker", "brief.txt"}))
             << option << " is no switch the editor knows";
     }
+}
+
+std::string SourceFile(const std::string& name) {
+    std::ifstream in(std::string(VENKORA_SOURCE_DIR) + "/" + name);
+    EXPECT_TRUE(in) << name;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Each menu's title with the items it shows ("Ti&ps" shows "Tips"); the frame puts the tips
+// item into the help menu.
+std::map<std::string, std::set<std::string>> ShownMenus() {
+    const auto shown = [](std::string_view text) {
+        return std::regex_replace(std::string(text), std::regex("&(.)"), "$1");
+    };
+    std::map<std::string, std::set<std::string>> menus;
+    for (const MenuPopup& popup : MainMenu()) {
+        std::set<std::string>& items = menus[shown(popup.title)];
+        for (const unsigned id : popup.ids) {
+            if (const CommandRow* row = FindCommandRow(CommandRows(), id)) items.insert(shown(row->menuText));
+        }
+        if (popup.title == StringTable::Find(kIdsHelpMenuTitle)) {
+            items.insert(shown(StringTable::Find(kIdsTipsMenuItem).value_or("")));
+        }
+    }
+    return menus;
+}
+
+TEST(Documents, TheMenuItemsThePagesAndTheReadmeNameAreThoseOfTheMenus) {
+    std::map<std::string, std::string> texts{{"README.md", Replaced(SourceFile("README.md"), "\n", " ")}};
+    for (const char* page : {"venkora.1", "de/venkora.1", "venkora-optimieren.1", "de/venkora-optimieren.1"}) {
+        for (const auto& [title, lines] : ReadPage(page)) texts[page] += Text(lines);
+    }
+    const auto menus = ShownMenus();
+    // "Menu" / "Item", and „Menu“ / „Item“ in the pages.
+    const std::regex path("\"([^\"]+)\" / \"([^\"]+)\"");
+    std::size_t paths = 0;
+    for (const auto& [name, text] : texts) {
+        const std::string plain = Replaced(Replaced(text, "„", "\""), "“", "\"");
+        for (std::sregex_iterator at(plain.begin(), plain.end(), path), end; at != end; ++at, ++paths) {
+            const std::string menu = (*at)[1];
+            EXPECT_TRUE(menus.contains(menu) && menus.at(menu).contains((*at)[2]))
+                << name << " names " << (*at)[0];
+        }
+    }
+    EXPECT_GE(paths, 8u) << "the menu paths were not found";
+}
+
+TEST(Documents, TheMetainfoLinksTheMakersWebAddressOfTheAboutBox) {
+    const std::string metainfo = SourceFile("resources/example.talberg.Venkora.metainfo.xml");
+    const std::string address(StringTable::Find(kIdsMakerWebAddress).value_or("?"));
+    EXPECT_NE(metainfo.find("<url type=\"homepage\">" + address + "</url>"), std::string::npos);
+    // The screenshot is one of docs/, published under that address.
+    std::smatch image;
+    ASSERT_TRUE(std::regex_search(metainfo, image, std::regex("<image>" + address + "/([^<]+)</image>")));
+    EXPECT_TRUE(std::ifstream(std::string(VENKORA_SOURCE_DIR) + "/docs/" + image.str(1))) << image.str(1);
 }
 
 }  // namespace
