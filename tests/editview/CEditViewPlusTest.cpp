@@ -109,6 +109,7 @@ TEST_F(CEditViewPlusTest, EnterInsertsCrLfAndTabReplacesTheSelection) {
 
 TEST_F(CEditViewPlusTest, TheLimitHoldsForTypingReplacingAndPasting) {
     Load(std::string(CEditViewPlus::kTextLimit - 1, 'x'));
+    view->SetLineEnd(LineEndKind::CrLf);
     view->SetSelection(0, 0);
     QTest::keyClicks(view.get(), "ab");  // one fits, the second is refused
     EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit);
@@ -134,10 +135,63 @@ TEST_F(CEditViewPlusTest, TheLimitHoldsForTypingReplacingAndPasting) {
     EXPECT_EQ(view->GetTextLength(), CEditViewPlus::kTextLimit - 1);
 }
 
-TEST_F(CEditViewPlusTest, PastedLineEndsBecomeCrLf) {
-    QApplication::clipboard()->setText(QStringLiteral("a\nb\rc\r\nd"));
-    view->OnEditPaste();
-    EXPECT_EQ(Text(), "a\r\nb\r\nc\r\nd");
+// Enter, paste and the status line follow the document's own line end; a new document and a
+// text without line ends use LF.
+TEST_F(CEditViewPlusTest, EnterPasteAndTheStatusLineFollowTheDocumentsLineEnd) {
+    const struct {
+        const char* loaded;  // nullptr: a new document
+        const char* shown;
+        const char* end;
+    } cases[] = {
+        {nullptr, "LF", "\n"},      {"ab", "LF", "\n"},          {"a\nb", "LF", "\n"},
+        {"a\rb", "CR", "\r"},      {"a\r\nb", "CR LF", "\r\n"}, {"a\n\rb", "gemischt", "\r\n"},
+        {"a\r\nb\n", "gemischt", "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.loaded ? c.loaded : "new");
+        if (c.loaded) {
+            Load(c.loaded);
+        } else {
+            view->ClearText();
+        }
+        EXPECT_EQ(view->LineEndsText(), QString::fromLatin1(c.shown));
+        const std::string before = Text();
+        view->SetSelection(before.size(), -1);
+        QTest::keyClick(view.get(), Qt::Key_Return);
+        QApplication::clipboard()->setText(QStringLiteral("p\nq\rr\r\ns\n\rt"));
+        view->OnEditPaste();
+        const std::string end = c.end;
+        EXPECT_EQ(Text(), before + end + "p" + end + "q" + end + "r" + end + "s" + end + "t");
+        if (!c.loaded || std::string_view(c.loaded) == "ab") {
+            EXPECT_EQ(view->LineEndsText(), QStringLiteral("LF"));
+        }
+        view->OnEditUndo();
+        EXPECT_EQ(view->LineEndsText(), QString::fromLatin1(c.shown)) << "kept up to date by undo too";
+    }
+}
+
+// Converting turns every line end (a CR LF or LF CR pair is one) into the chosen one, as one
+// undoable edit, and is refused whole where the text would pass the limit.
+TEST_F(CEditViewPlusTest, ConvertingLineEndsIsOneEditWithinTheLimit) {
+    Load("a\r\nb\nc\rd\n\re\r\r\n");
+    view->ConvertLineEndsTo(LineEndKind::Lf);
+    EXPECT_EQ(Text(), "a\nb\nc\nd\ne\n\n");
+    EXPECT_EQ(view->LineEndsText(), QStringLiteral("LF"));
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(Text().back(), '\n');
+    view->ConvertLineEndsTo(LineEndKind::CrLf);
+    EXPECT_EQ(view->LineEndsText(), QStringLiteral("CR LF"));
+    view->OnEditUndo();
+    view->OnEditUndo();
+    view->OnEditUndo();
+    EXPECT_EQ(Text(), "a\r\nb\nc\rd\n\re\r\r\n");
+
+    const std::string nearLimit = std::string(CEditViewPlus::kTextLimit - 2, 'x') + "\n\n";
+    Load(nearLimit);
+    view->ConvertLineEndsTo(LineEndKind::CrLf);
+    EXPECT_EQ(Text(), nearLimit);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("1.048.575"))) << messages.front().toStdString();
 }
 
 TEST_F(CEditViewPlusTest, DroppedFilesAreNotTakenAsText) {
