@@ -34,15 +34,17 @@
 
 namespace {
 
-// Whether the process catches SIGTERM by now (its handler is installed).
-bool CatchesTerminate(pid_t process) {
+// Whether the process waits for input: it catches SIGTERM and sleeps in poll, as its event
+// loop does once the window shows (or a message box waits for its answer).
+bool WaitsForInput(pid_t process) {
+    bool catches = false;
     std::ifstream status("/proc/" + std::to_string(process) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) {
-            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
-        }
+        if (line.rfind("SigCgt:", 0) == 0) catches = (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
     }
-    return false;
+    std::string waitingIn;
+    std::getline(std::ifstream("/proc/" + std::to_string(process) + "/wchan"), waitingIn);
+    return catches && waitingIn.find("poll") != std::string::npos;
 }
 
 // Settings in `config` with the tip of the day at start-up switched off, and `more` after it.
@@ -67,8 +69,8 @@ std::unique_ptr<ChildProcess> Start(const std::string& config, const std::string
     return std::make_unique<ChildProcess>(VENKORA_PROGRAM, arguments, options);
 }
 
-void WaitUntilItCatchesTerminate(pid_t child) {
-    for (int i = 0; i < 200 && !CatchesTerminate(child); ++i) {
+void WaitUntilItWaitsForInput(pid_t child) {
+    for (int i = 0; i < 200 && !WaitsForInput(child); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
@@ -89,7 +91,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
     WriteSettings(config);
 
     const auto child = Start(config, file);
-    WaitUntilItCatchesTerminate(child->pid());
+    WaitUntilItWaitsForInput(child->pid());
     ASSERT_EQ(ExitCodeAfterTerminate(*child), 0);
 
     const std::string settings = TemporaryDirectory::Read(config + "/talberg/Venkora.conf");
@@ -109,7 +111,7 @@ TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNo
     const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
 
     const auto child = Start(config, missing);
-    WaitUntilItCatchesTerminate(child->pid());
+    WaitUntilItWaitsForInput(child->pid());
     // The signal is seen once the error box about the missing file runs its event loop.
     EXPECT_EQ(ExitCodeAfterTerminate(*child), 1);
     EXPECT_FALSE(QDir(QString::fromStdString(config)).exists(QStringLiteral("talberg/Venkora.conf")));

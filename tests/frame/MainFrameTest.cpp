@@ -29,7 +29,7 @@ namespace {
 
 class MainFrameTest : public AppFixture {
 protected:
-    // "text=id" per entry, "-" per separator.
+    // "text=id" per entry, "-" per separator; a submenu as "title=0" followed by its entries.
     static QStringList Entries(const QList<QAction*>& actions) {
         QStringList entries;
         for (QAction* action : actions) {
@@ -37,8 +37,25 @@ protected:
                             ? QStringLiteral("-")
                             : action->text() + QLatin1Char('=') +
                                   QString::number(action->property("venkoraCommandId").toUInt()));
+            if (action->menu()) entries << Entries(action->menu()->actions());
         }
         return entries;
+    }
+    // The same as the command rows give it for `popup`.
+    static QStringList ExpectedEntries(const MenuPopup& popup) {
+        QStringList expected;
+        std::size_t submenu = 0;
+        for (const unsigned id : popup.ids) {
+            if (id == MenuPopup::kSubmenu) {
+                const MenuPopup& inner = popup.submenus[submenu++];
+                expected << QtText(inner.title) + QStringLiteral("=0") << ExpectedEntries(inner);
+                continue;
+            }
+            expected << (id == 0 ? QStringLiteral("-")
+                                 : QString::fromStdString(FindCommandRow(CommandRows(), id)->MenuItemText()) +
+                                       QLatin1Char('=') + QString::number(id));
+        }
+        return expected;
     }
     QMenu* Menu(int index) { return frame().menuBar()->actions().at(index)->menu(); }
     // "title[item,...]|..." of a menu bar; an item with a command id as "text=id".
@@ -63,13 +80,7 @@ TEST_F(MainFrameTest, MenusToolbarAndKeysAreBuiltFromTheCommandRows) {
     for (std::size_t p = 0; p < MainMenu().size(); ++p) {
         const MenuPopup& popup = MainMenu()[p];
         EXPECT_EQ(popups[static_cast<qsizetype>(p)]->text(), QtText(popup.title));
-        QStringList expected;
-        for (const unsigned id : popup.ids) {
-            expected << (id == 0 ? QStringLiteral("-")
-                                 : QString::fromStdString(FindCommandRow(CommandRows(), id)->MenuItemText()) +
-                                       QLatin1Char('=') + QString::number(id));
-        }
-        EXPECT_EQ(Entries(Menu(static_cast<int>(p))->actions()), expected);
+        EXPECT_EQ(Entries(Menu(static_cast<int>(p))->actions()), ExpectedEntries(popup));
     }
 
     auto* toolBar = frame().findChild<QToolBar*>();

@@ -41,9 +41,16 @@ std::string Mnemonic(std::string_view text) {
 }
 
 // The commands a user reaches: menu items, toolbar buttons and keys.
+// The command ids of a popup and its submenus.
+void AddMenuIds(const MenuPopup& popup, std::set<unsigned>& ids) {
+    ids.insert(popup.ids.begin(), popup.ids.end());
+    for (const MenuPopup& submenu : popup.submenus) AddMenuIds(submenu, ids);
+    ids.erase(MenuPopup::kSubmenu);
+}
+
 std::set<unsigned> ReachableCommands() {
     std::set<unsigned> ids;
-    for (const MenuPopup& popup : MainMenu()) ids.insert(popup.ids.begin(), popup.ids.end());
+    for (const MenuPopup& popup : MainMenu()) AddMenuIds(popup, ids);
     ids.insert(MainToolBar().begin(), MainToolBar().end());
     for (const CommandRow& row : CommandRows()) {
         if (!row.key.IsNone() || !row.alternateKey.IsNone()) ids.insert(row.id);
@@ -60,12 +67,10 @@ TEST(CommandTable, EveryReachableCommandHasItsTexts) {
         EXPECT_FALSE(row->prompt.empty());
         EXPECT_EQ(StringTable::Prompt(id), row->prompt);
     }
-    for (const MenuPopup& popup : MainMenu()) {
-        for (const unsigned id : popup.ids) {
-            if (id == 0) continue;
-            EXPECT_FALSE(FindCommandRow(CommandRows(), id)->menuText.empty()) << id;
-        }
-    }
+    std::set<unsigned> onMenus;
+    for (const MenuPopup& popup : MainMenu()) AddMenuIds(popup, onMenus);
+    onMenus.erase(0);
+    for (const unsigned id : onMenus) EXPECT_FALSE(FindCommandRow(CommandRows(), id)->menuText.empty()) << id;
     for (const unsigned id : MainToolBar()) {
         if (id == 0) continue;
         const CommandRow* row = FindCommandRow(CommandRows(), id);
@@ -93,26 +98,35 @@ TEST(CommandTable, RowsAndKeysAreUnique) {
     }
 }
 
+// The items of `popup` (a submenu by its title) have one mnemonic each, unique in the popup;
+// so do the items of its submenus.
+void ExpectOneMnemonicEach(const MenuPopup& popup) {
+    SCOPED_TRACE(popup.title);
+    std::set<std::string> used;
+    std::size_t submenu = 0;
+    for (const unsigned id : popup.ids) {
+        // The greyed place of the recent-file list cannot be chosen and has none.
+        if (id == 0 || id == kIdFileMruFirst) continue;
+        const MenuPopup* inner = id == MenuPopup::kSubmenu ? &popup.submenus[submenu++] : nullptr;
+        const std::string_view text = inner ? inner->title : FindCommandRow(CommandRows(), id)->menuText;
+        const std::string mnemonic = Mnemonic(text);
+        EXPECT_FALSE(mnemonic.empty() || mnemonic == kSeveral) << text;
+        EXPECT_TRUE(used.insert(mnemonic).second) << text << ": " << mnemonic << " is taken";
+        if (inner) ExpectOneMnemonicEach(*inner);
+    }
+    // The help menu gets the tips item at run time.
+    if (popup.title == StringTable::Prompt(kIdsHelpMenuTitle)) {
+        EXPECT_TRUE(used.insert(Mnemonic(StringTable::Prompt(kIdsTipsMenuItem))).second);
+    }
+}
+
 TEST(CommandTable, MenuTextsHaveOneMnemonicEachUniqueInTheirMenu) {
     std::set<std::string> titles;
     for (const MenuPopup& popup : MainMenu()) {
-        SCOPED_TRACE(popup.title);
         const std::string title = Mnemonic(popup.title);
-        EXPECT_FALSE(title.empty() || title == kSeveral);
+        EXPECT_FALSE(title.empty() || title == kSeveral) << popup.title;
         EXPECT_TRUE(titles.insert(title).second) << "two menus share " << title;
-        std::set<std::string> used;
-        for (const unsigned id : popup.ids) {
-            // The greyed place of the recent-file list cannot be chosen and has none.
-            if (id == 0 || id == kIdFileMruFirst) continue;
-            const std::string_view text = FindCommandRow(CommandRows(), id)->menuText;
-            const std::string mnemonic = Mnemonic(text);
-            EXPECT_FALSE(mnemonic.empty() || mnemonic == kSeveral) << text;
-            EXPECT_TRUE(used.insert(mnemonic).second) << text << ": " << mnemonic << " is taken";
-        }
-        // The help menu gets the tips item at run time.
-        if (popup.title == StringTable::Prompt(kIdsHelpMenuTitle)) {
-            EXPECT_TRUE(used.insert(Mnemonic(StringTable::Prompt(kIdsTipsMenuItem))).second);
-        }
+        ExpectOneMnemonicEach(popup);
     }
 }
 
