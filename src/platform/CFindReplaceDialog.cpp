@@ -25,11 +25,9 @@ CFindReplaceDialog::CFindReplaceDialog(bool findOnly)
     }
     matchCase_ = Place(new QCheckBox(QStringLiteral("&Groß-/Kleinschreibung beachten"), this), kIdMatchCase,
                        6, y, 134, 10);
-    if (findOnly) {
-        Place(new QGroupBox(QStringLiteral("Richtung"), this), 0, 146, 24, 60, 34);
-        up_ = Place(new QRadioButton(QStringLiteral("Nach &oben"), this), kIdUp, 152, 34, 50, 10);
-        down_ = Place(new QRadioButton(QStringLiteral("Nach &unten"), this), kIdDown, 152, 45, 50, 10);
-    }
+    Place(new QGroupBox(QStringLiteral("Richtung"), this), 0, 146, y - 6, 60, 34);
+    up_ = Place(new QRadioButton(QStringLiteral("Nach &oben"), this), kIdUp, 152, y + 4, 50, 10);
+    down_ = Place(new QRadioButton(QStringLiteral("Nach &unten"), this), kIdDown, 152, y + 15, 50, 10);
     findNext_ = Place(new QPushButton(QStringLiteral("&Weitersuchen"), this), kIdOk, 214, 6, 56, 14);
     findNext_->setDefault(true);
     connect(findNext_, &QPushButton::clicked, this, [this] { Notify(kFrFindNext); });
@@ -62,7 +60,7 @@ bool CFindReplaceDialog::DoDataExchange(bool save) {
         findEdit_->setText(findWhat_);
         if (replaceEdit_) replaceEdit_->setText(replaceWith_);
         matchCase_->setChecked((flags_ & kFrMatchCase) != 0);
-        if (up_) ((flags_ & kFrDown) ? down_ : up_)->setChecked(true);
+        ((flags_ & kFrDown) ? down_ : up_)->setChecked(true);
         EnableButtons();
         return true;
     }
@@ -70,10 +68,8 @@ bool CFindReplaceDialog::DoDataExchange(bool save) {
     if (replaceEdit_) replaceWith_ = replaceEdit_->text();
     flags_ &= ~unsigned{kFrMatchCase};
     if (matchCase_->isChecked()) flags_ |= kFrMatchCase;
-    if (down_) {
-        flags_ &= ~unsigned{kFrDown};
-        if (down_->isChecked()) flags_ |= kFrDown;
-    }
+    flags_ &= ~unsigned{kFrDown};
+    if (down_->isChecked()) flags_ |= kFrDown;
     return true;
 }
 

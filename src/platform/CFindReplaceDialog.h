@@ -1,10 +1,10 @@
 #pragma once
 // The modeless find and replace dialog: "Suchen" (find text, match case, direction) or
-// "Ersetzen" (find text, replace text, match case). It searches nothing itself: each button
-// tells its owner through one notification that carries the flags below, the find text and the
-// replace text; closing it sends the notification with kFrDialogTerm. There is no whole-word
-// option. Created with `new` for one showing over its owner, which keeps only a reference and
-// drops it on kFrDialogTerm.
+// "Ersetzen" (the same and the replace text). It searches nothing itself: each button tells its
+// owner through one notification that carries the flags below, the find text and the replace
+// text; closing it sends the notification with kFrDialogTerm. There is no whole-word option.
+// Created with `new` for one showing over its owner, which keeps only a reference and drops it
+// on kFrDialogTerm.
 
 #include <QString>
 
@@ -33,7 +33,7 @@ public:
         kFrHideWholeWord = 0x10000,
     };
     // The controls besides kIdOk ("Weitersuchen") and kIdCancel ("Abbrechen"); each is named by
-    // its id. The replace kind has no direction, the find kind no replace text and buttons.
+    // its id. The find kind has no replace text and no replace buttons.
     enum ControlId : int {
         kIdReplace = 1024,
         kIdReplaceAll = 1025,
@@ -68,8 +68,8 @@ private:
     QLineEdit* findEdit_;
     QLineEdit* replaceEdit_ = nullptr;
     QCheckBox* matchCase_;
-    QRadioButton* up_ = nullptr;
-    QRadioButton* down_ = nullptr;
+    QRadioButton* up_;
+    QRadioButton* down_;
     QPushButton* findNext_;
     QPushButton* replace_ = nullptr;
     QPushButton* replaceAll_ = nullptr;

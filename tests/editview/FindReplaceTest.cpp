@@ -124,6 +124,44 @@ TEST_F(FindReplaceTest, FindNextAndRepeatSearchAsTheDialogSaysAndBeepWhenNothing
     EXPECT_EQ(Sel(), Selection(1, 3));
 }
 
+TEST_F(FindReplaceTest, DialogsOfferTheSelectionsFirstLineAndSearchTheDirectionTheyShow) {
+    // Each row opens a dialog over a selection, then chooses the direction and presses
+    // "Weitersuchen" (or "Ersetzen", with "a" replaced by "b") three times.
+    struct Row {
+        const char* text;
+        Selection selection;
+        unsigned command;
+        const char* offered;
+        bool up;
+        const char* result;
+        Selection after;
+        int beeps;
+    };
+    const Row rows[] = {
+        {"a-a-a", {5, 5}, kIdEditReplace, "", true, "a-b-b", {0, 1}, 0},
+        {"a-a-a", {0, 0}, kIdEditReplace, "", false, "b-b-a", {4, 5}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        FindReplaceState::Instance() = FindReplaceState{};
+        beeps = 0;
+        Load(row.text);
+        view->SetSelection(row.selection.first, static_cast<std::ptrdiff_t>(row.selection.second));
+        ASSERT_TRUE(router.Execute(row.command));
+        EXPECT_EQ(Find<QLineEdit>(Dlg::kIdFindWhat)->text(), row.offered);
+        const bool replace = row.command == kIdEditReplace;
+        if (replace) Open(kIdEditReplace, "a", "b");
+        auto* direction = Find<QRadioButton>(row.up ? Dlg::kIdUp : Dlg::kIdDown);
+        ASSERT_TRUE(direction);
+        direction->click();
+        for (int press = 0; press < 3; ++press) Find(replace ? int{Dlg::kIdReplace} : int{Dlg::kIdOk})->click();
+        EXPECT_EQ(Text(), row.result);
+        EXPECT_EQ(Sel(), row.after);
+        EXPECT_EQ(beeps, row.beeps);
+        Dialog()->OnCancel();
+    }
+}
+
 TEST_F(FindReplaceTest, ReplaceAndReplaceAllAreOneUndoStepEach) {
     Load("ein Haus, ein haus");
     view->SetSelection(0, 3);

@@ -60,10 +60,9 @@ TEST(CFindReplaceDialogTest, EachKindNotifiesItsOwnerOfEveryRequest) {
 
         find->setText(QStringLiteral("Wort"));
         static_cast<QCheckBox*>(control(Dlg::kIdMatchCase))->click();
-        if (findOnly) static_cast<QRadioButton*>(control(Dlg::kIdUp))->click();
+        static_cast<QRadioButton*>(control(Dlg::kIdUp))->click();
         QTest::keyClick(find, Qt::Key_Return);
-        const unsigned direction = findOnly ? 0 : unsigned{Dlg::kFrDown};  // the replace kind keeps it
-        const unsigned kept = Dlg::kFrHideWholeWord | Dlg::kFrMatchCase | direction;
+        const unsigned kept = Dlg::kFrHideWholeWord | Dlg::kFrMatchCase;  // and up
         std::vector<Message> expected{{kept | Dlg::kFrFindNext, "Wort", "neu"}};
         if (!findOnly) {
             static_cast<QLineEdit*>(control(Dlg::kIdReplaceWith))->setText(QStringLiteral("Satz"));
@@ -71,7 +70,7 @@ TEST(CFindReplaceDialogTest, EachKindNotifiesItsOwnerOfEveryRequest) {
             expected.emplace_back(kept | Dlg::kFrReplaceAll, "Wort", "Satz");
         }
         QTest::keyClick(find, Qt::Key_Escape);
-        expected.emplace_back(Dlg::kFrDialogTerm | Dlg::kFrMatchCase | direction, "Wort",
+        expected.emplace_back(Dlg::kFrDialogTerm | Dlg::kFrMatchCase, "Wort",
                               findOnly ? "neu" : "Satz");
         EXPECT_EQ(messages, expected);
         EXPECT_FALSE(dialog->isVisible());
