@@ -197,9 +197,13 @@ std::string CEditViewPlus::GetSelectedText() const {
     const auto* bytes = reinterpret_cast<const char*>(
         SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start),
                       static_cast<long>(end - start)));
-    const void* cr = std::memchr(bytes, '\r', end - start);
-    const std::size_t length =
-        cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes) : end - start;
+    // The first line: up to the first CR, or an LF before it.
+    std::size_t length = end - start;
+    for (const char lineEnd : {'\r', '\n'}) {
+        if (const void* found = std::memchr(bytes, lineEnd, length)) {
+            length = static_cast<std::size_t>(static_cast<const char*>(found) - bytes);
+        }
+    }
     return std::string(bytes, length);
 }
 

@@ -65,7 +65,8 @@ public:
     const char* LockText();
     void UnlockText();
     std::size_t GetTextLength() const;
-    // The bytes from the selection start up to the first CR in the selection, or up to its end.
+    // The bytes from the selection start up to the first CR or LF in the selection, or up to its
+    // end.
     std::string GetSelectedText() const;
     // One tab stop every `dialogUnits` quarters of the font's average character width.
     void SetTabStopWidth(int dialogUnits);

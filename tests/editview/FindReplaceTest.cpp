@@ -138,6 +138,7 @@ TEST_F(FindReplaceTest, DialogsOfferTheSelectionsFirstLineAndSearchTheDirectionT
         int beeps;
     };
     const Row rows[] = {
+        {"Zeile hier\nZeile hier", {0, 21}, kIdEditFind, "Zeile hier", false, "Zeile hier\nZeile hier", {11, 21}, 1},
         {"a-a-a", {5, 5}, kIdEditReplace, "", true, "a-b-b", {0, 1}, 0},
         {"a-a-a", {0, 0}, kIdEditReplace, "", false, "b-b-a", {4, 5}, 0},
     };
