@@ -9,6 +9,7 @@
 
 #include "editview/CEditViewPlus.h"
 #include "platform/Archive.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -89,6 +90,34 @@ void BM_FindNextAtTheEnd(benchmark::State& state) {
     if (view.GetSelectionRange().first != text.size() - 9) state.SkipWithError("not found");
 }
 BENCHMARK(BM_FindNextAtTheEnd)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The worst cases of the search: 1,048,575 bytes of "a" and a string of "a" with one "b" at its
+// end or its start, so that it is never found but nearly matches at every byte. Arguments: how
+// many "a", whether the "b" comes first, down (from the start) or up (from the end), with case
+// or without.
+void BM_FindNextWorstCase(benchmark::State& state) {
+    const auto as = static_cast<std::size_t>(state.range(0));
+    const bool bFirst = state.range(1) != 0;
+    const bool down = state.range(2) != 0;
+    const bool matchCase = state.range(3) != 0;
+    std::string find(as, 'a');
+    find.insert(bFirst ? find.begin() : find.end(), 'b');
+    CEditViewPlus view;
+    Load(view, std::string(CEditViewPlus::kTextLimit, 'a'));
+    venkora::SetMessageBeepSeam([] {});
+    const std::size_t caret = down ? 0 : CEditViewPlus::kTextLimit;
+    for (auto _ : state) {
+        view.SetSelection(caret, static_cast<std::ptrdiff_t>(caret));
+        view.FindNext(find, down, matchCase);
+    }
+    venkora::SetMessageBeepSeam({});
+    if (view.GetSelectionRange().first != caret) state.SkipWithError("found");
+}
+BENCHMARK(BM_FindNextWorstCase)
+    ->ArgNames({"a", "b_first", "down", "case"})
+    ->ArgsProduct({{5000}, {0}, {1, 0}, {1, 0}})
+    ->ArgsProduct({{32766}, {0, 1}, {1, 0}, {1, 0}})
+    ->Unit(benchmark::kMillisecond);
 
 // 1,048,575 bytes of lines, 10,000 of them with "geprüft", the others with "gezählt": replace
 // all from the start by "GEPRÜFT" (one undo step). Reloading the text between runs is not

@@ -66,23 +66,34 @@ Utf8Char DecodeUtf8(std::string_view text, std::size_t pos) {
     return {code, length};
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-    auto append = [&out](char32_t bits) { out.push_back(static_cast<char>(bits)); };
+// Writes the UTF-8 sequence of `code` to `out` and returns its length.
+std::size_t EncodeUtf8(char32_t code, std::array<char, 4>& out) {
+    auto put = [&out](std::size_t at, char32_t bits) { out[at] = static_cast<char>(bits); };
     if (code < 0x80) {
-        append(code);
-    } else if (code < 0x800) {
-        append(0xC0 | (code >> 6));
-        append(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        append(0xE0 | (code >> 12));
-        append(0x80 | ((code >> 6) & 0x3F));
-        append(0x80 | (code & 0x3F));
-    } else {
-        append(0xF0 | (code >> 18));
-        append(0x80 | ((code >> 12) & 0x3F));
-        append(0x80 | ((code >> 6) & 0x3F));
-        append(0x80 | (code & 0x3F));
+        put(0, code);
+        return 1;
     }
+    if (code < 0x800) {
+        put(0, 0xC0 | (code >> 6));
+        put(1, 0x80 | (code & 0x3F));
+        return 2;
+    }
+    if (code < 0x10000) {
+        put(0, 0xE0 | (code >> 12));
+        put(1, 0x80 | ((code >> 6) & 0x3F));
+        put(2, 0x80 | (code & 0x3F));
+        return 3;
+    }
+    put(0, 0xF0 | (code >> 18));
+    put(1, 0x80 | ((code >> 12) & 0x3F));
+    put(2, 0x80 | ((code >> 6) & 0x3F));
+    put(3, 0x80 | (code & 0x3F));
+    return 4;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    std::array<char, 4> bytes{};
+    out.append(bytes.data(), EncodeUtf8(code, bytes));
 }
 
 char32_t Windows1252ToUnicode(unsigned char byte) {
@@ -213,6 +224,20 @@ std::array<bool, 256> CodePage::FirstBytesNoCase(std::string_view text) const {
         }
     }
     return first;
+}
+
+std::size_t CodePage::FoldCharacter(std::string_view text, std::size_t pos, std::array<char, 4>& out) const {
+    if (kind_ == Kind::Windows1252) {
+        out[0] = static_cast<char>(FoldCaseWindows1252(Byte(text, pos)));
+        return 1;
+    }
+    const Utf8Char character = DecodeUtf8(text, pos);
+    if (character.length == 0) {
+        out[0] = text[pos];
+        return 1;
+    }
+    // The folded form has a sequence as long as the character's (see EqualNoCase).
+    return EncodeUtf8(FoldCase(character.code), out);
 }
 
 std::optional<std::string> CodePage::Encode(std::string_view utf8) const {

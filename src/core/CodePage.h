@@ -46,6 +46,12 @@ public:
     // The bytes that can begin a span EqualNoCase to one that begins with `text` (not empty): a
     // search tries only the positions holding one of them.
     std::array<bool, 256> FirstBytesNoCase(std::string_view text) const;
+    // Writes the case-folded form of the character that begins at `pos` (pos < size) to `out`
+    // and returns its length, which is the character's as Next steps. Two spans of equal length
+    // are EqualNoCase exactly when their characters' folded forms, one after the other, are the
+    // same bytes, so a search can compare folded bytes. In UTF-8 only characters of one or two
+    // bytes change.
+    std::size_t FoldCharacter(std::string_view text, std::size_t pos, std::array<char, 4>& out) const;
 
     // Encodes UTF-8 text (as typed into a dialog or the edit area) into this code page; nullopt
     // when a character has no byte in it or the input is not valid UTF-8. Never substitutes a

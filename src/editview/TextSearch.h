@@ -5,13 +5,15 @@
 // it. Positions are byte offsets; candidates are whole characters of the document's code page,
 // so a match never begins or ends inside a UTF-8 sequence. With match case a candidate equals
 // the find string byte for byte, else it is as many bytes long and equal in the code page's case
-// rules.
+// rules. Every search takes time linear in the lengths of the text and the find string.
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/CodePage.h"
 
@@ -49,17 +51,50 @@ public:
     Replaced ReplaceAll(std::size_t first, std::string_view replacement, std::size_t room) const;
 
 private:
+    // The folded forms of the UTF-8 sequences of two bytes, by lead byte (0xC0 to 0xDF) and
+    // continuation byte; a sequence that is no character stays as it is. Made once.
+    using PairTable = std::array<std::array<std::array<unsigned char, 2>, 64>, 32>;
+    static const PairTable& FoldedPairs();
+
+    // The folded find string read forwards or backwards, with the length of the longest proper
+    // border (a beginning that is also an end) of each of its beginnings: the text is read once,
+    // and after a mismatch the search goes on with the longest part that still fits.
+    struct Pattern {
+        // The pattern's bytes, then -1, which no byte matches.
+        std::vector<std::int16_t> expected;
+        // For each count of bytes matched, the longest proper border of those bytes.
+        std::vector<std::uint32_t> fallback;
+
+        Pattern() = default;
+        explicit Pattern(std::string_view folded);
+        // How many bytes of the pattern end with `c` when `matched` ended before it.
+        std::size_t Step(std::size_t matched, unsigned char c) const;
+    };
+
     bool IsBoundary(std::size_t pos) const;
     bool MatchesAt(std::size_t pos) const;
-    // The first match at or behind `from`; the last match at or before `from`.
+    // The first match at or behind `from`; the last match at or before `from`. Both read the
+    // folded text once and skip the bytes that cannot begin (or end) a match while nothing of
+    // one is read.
     std::optional<std::size_t> FirstFrom(std::size_t from) const;
     std::optional<std::size_t> LastUpTo(std::size_t from) const;
+    std::size_t NextCandidate(std::size_t pos) const;
+    std::size_t PreviousCandidate(std::size_t end) const;
+    // The byte at `pos` of the text with each of its characters folded.
+    unsigned char FoldedByte(std::size_t pos) const;
 
     std::string_view text_;
     std::string_view find_;
     bool matchCase_;
     CodePage codePage_;
-    std::array<bool, 256> firstBytes_{};  // the bytes a match can begin with
+    // Whether every byte is folded on its own: with case (nothing is folded) and in Windows-1252.
+    bool bytewise_;
+    std::array<unsigned char, 256> fold_{};  // each byte folded as a character of its own
+    std::array<bool, 256> firstBytes_{};     // the bytes a match can begin with
+    std::array<bool, 256> lastBytes_{};      // the bytes a match can end with
+    const PairTable* pairs_ = nullptr;       // the folded UTF-8 pairs, without case
+    Pattern forward_;
+    Pattern backward_;
 };
 
 }  // namespace venkora

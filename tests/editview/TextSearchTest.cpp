@@ -108,20 +108,28 @@ TEST(TextSearch, AgreesWithComparingAtEveryPosition) {
         std::vector<std::string_view> replacements;  // whole characters
     };
     const Alphabet alphabets[] = {
-        {kUtf8, {"a", "A", "b", "ä", "Ä", "ß", "Ÿ", "ÿ", "\xC3", "\xA4", "\r\n"}, {"", "a", "ä", "AB"}},
+        {kUtf8, {"a", "A", "b", "ä", "Ä", "ß", "Ÿ", "ÿ", "€", "\xC3", "\xA4", "\r\n"}, {"", "a", "ä", "AB"}},
         {k1252, {"a", "A", "b", "\xE4", "\xC4", "\xDF", "\x8A", "\x9A", "\r\n"}, {"", "a", "\xE4", "AB"}},
     };
     std::mt19937_64 random(20261207);
     const auto below = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
     for (const Alphabet& alphabet : alphabets) {
-        const auto pieces = [&](std::size_t count) {
-            std::string out;
-            while (count-- > 0) out += alphabet.pieces[below(alphabet.pieces.size())];
-            return out;
-        };
         for (int round = 0; round < 20000; ++round) {
-            const std::string text = pieces(below(24));
-            const std::string find = pieces(1 + below(3));
+            // Every other round takes two or three pieces only, so that find strings overlap
+            // themselves and texts repeat them.
+            std::vector<std::string_view> used = alphabet.pieces;
+            const bool few = round % 2 == 1;
+            if (few) {
+                std::shuffle(used.begin(), used.end(), random);
+                used.resize(2 + below(2));
+            }
+            const auto pieces = [&](std::size_t count) {
+                std::string out;
+                while (count-- > 0) out += used[below(used.size())];
+                return out;
+            };
+            const std::string text = pieces(below(few ? 40 : 24));
+            const std::string find = pieces(1 + below(few ? 6 : 3));
             const bool matchCase = below(2) == 0;
             const bool down = below(2) == 0;
             const NaiveSearch naive{alphabet.codePage, text, find, matchCase};
