@@ -36,10 +36,16 @@ constexpr QSize kBulbSize(40, 53);
 
 QString Text(unsigned id) { return QtText(StringTable::Prompt(id)); }
 
-// A tip as read: UTF-8 when its bytes are valid UTF-8, else Windows-1252.
-QString DecodeTip(const std::string& bytes) {
-    if (CodePage::IsValidUtf8(bytes)) return QtText(bytes);
-    return QtText(CodePage(CodePage::Kind::Windows1252).Decode(bytes));
+// A tip as read: UTF-8 when its bytes are valid UTF-8 apart from the characters split at its
+// ends, each of which then shows as one replacement character; else Windows-1252.
+QString DecodeTip(const TipsFile::Result& read) {
+    const std::string_view whole = std::string_view(read.tip).substr(
+        read.splitAtStart, read.tip.size() - read.splitAtStart - read.splitAtEnd);
+    if (!CodePage::IsValidUtf8(whole)) return QtText(CodePage(CodePage::Kind::Windows1252).Decode(read.tip));
+    QString text = QtText(whole);
+    if (read.splitAtStart > 0) text.prepend(QChar::ReplacementCharacter);
+    if (read.splitAtEnd > 0) text.append(QChar::ReplacementCharacter);
+    return text;
 }
 
 }  // namespace
@@ -115,7 +121,7 @@ void CTipDlg::ReadNextTip(QString& target) {
     TipsFile::Result result = tipsFile_->ReadNextTip();
     switch (result.status) {
         case TipsFile::Status::Tip:
-            target = DecodeTip(result.tip);
+            target = DecodeTip(result);
             return;
         case TipsFile::Status::SeekFailed:
             ShowMessageBox(Text(kIdsTipsFileReadError), isVisible() ? this : nullptr);

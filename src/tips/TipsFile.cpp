@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <limits>
 
+#include "core/CodePage.h"
 #include "core/RegularFile.h"
 
 namespace venkora {
@@ -54,6 +56,7 @@ bool TipsFile::Seek(std::uint64_t offset) {
 TipsFile::Result TipsFile::ReadNextTip() {
     bool fromBeginning = false;
     for (;;) {
+        const std::uint64_t start = position_;
         std::string piece = ReadPiece();
         if (piece.empty()) {
             // A pass from the beginning to the end without a tip: there is none to find.
@@ -62,8 +65,37 @@ TipsFile::Result TipsFile::ReadNextTip() {
             fromBeginning = true;
             continue;
         }
-        if (!IsSkipByte(piece.front())) return {Status::Tip, std::move(piece)};
+        if (!IsSkipByte(piece.front())) {
+            Result result{Status::Tip, std::move(piece)};
+            FindSplitCharacters(result, start);
+            return result;
+        }
     }
+}
+
+void TipsFile::FindSplitCharacters(Result& result, std::uint64_t start) const {
+    // A character is split where a valid UTF-8 sequence runs across the tip's start or end.
+    const CodePage utf8(CodePage::Kind::Utf8);
+    const std::string& tip = result.tip;
+    const std::size_t before = static_cast<std::size_t>(std::min<std::uint64_t>(start, 3));
+    std::string head = BytesAt(start - before, before);
+    if (head.size() == before) {
+        head += tip.substr(0, 3);
+        const std::size_t boundary = utf8.BoundaryAtOrBefore(head, before);
+        if (boundary < before) result.splitAtStart = utf8.Next(head, boundary) - before;
+    }
+    if (tip.back() != '\n') {
+        const std::size_t kept = std::min<std::size_t>(tip.size(), 3);
+        const std::string tail = tip.substr(tip.size() - kept) + BytesAt(position_, 3);
+        result.splitAtEnd = kept - utf8.BoundaryAtOrBefore(tail, kept);
+    }
+}
+
+std::string TipsFile::BytesAt(std::uint64_t offset, std::size_t count) const {
+    std::string bytes(count, '\0');
+    const ssize_t got = pread(fd_.Get(), bytes.data(), count, static_cast<off_t>(offset));
+    bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return bytes;
 }
 
 std::string TipsFile::ReadPiece() {

@@ -28,6 +28,11 @@ public:
     struct Result {
         Status status;
         std::string tip;  // the tip's bytes as read, line feed included
+        // The bytes at the tip's start that end a UTF-8 character begun before it in the line,
+        // and those at its end that begin one going on behind it: the reading in pieces split
+        // these characters.
+        std::size_t splitAtStart = 0;
+        std::size_t splitAtEnd = 0;
     };
 
     // The regular file at `path` (a link is followed; a FIFO, device or directory is refused).
@@ -49,6 +54,11 @@ public:
 private:
     // One line or a piece of one, CR LF read as LF; empty at the end of the file or on an error.
     std::string ReadPiece();
+    // Sets the tip's split characters, the tip being read from `start` on.
+    void FindSplitCharacters(Result& result, std::uint64_t start) const;
+    // Up to `count` bytes of the file from `offset` on, whatever the position; fewer at the end
+    // of the file, none on an error.
+    std::string BytesAt(std::uint64_t offset, std::size_t count) const;
     // The next byte, -1 at the end or on an error.
     int NextByte();
     int PeekByte();

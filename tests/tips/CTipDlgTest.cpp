@@ -87,6 +87,28 @@ TEST_F(CTipDlgTest, StartUpIsStoredOnlyBySchliessen) {
     }
 }
 
+TEST_F(CTipDlgTest, ACharacterSplitBetweenTwoPiecesIsReplacedAlone) {
+    // A line of over 999 bytes shows as its first 999 bytes, then (after a new start from the
+    // stored position) the rest. In Windows-1252 no character is split.
+    const QString x996(996, 'x');
+    const QChar mark = QChar::ReplacementCharacter;
+    const struct {
+        std::string bytes;
+        QString first, second;
+    } rows[] = {
+        {"ü" + std::string(996, 'x') + "äöy\n", QString::fromUtf8("ü") + x996 + mark, mark + QString::fromUtf8("öy\n")},
+        {"\xFC" + std::string(997, 'x') + "\xE4\xF6y\n", QString::fromUtf8("ü") + x996 + QString::fromUtf8("xä"),
+         QString::fromUtf8("öy\n")},
+    };
+    for (const auto& row : rows) {
+        const QString path = QString::fromStdString(dir.Write("lang.txt", row.bytes));
+        profile.WriteInt("Tip", "FilePos", 0);
+        for (const QString& expected : {row.first, row.second}) {
+            Show(path, [&expected](QString tip, QCheckBox*, QPushButton*, QPushButton*) { EXPECT_EQ(tip, expected); });
+        }
+    }
+}
+
 TEST_F(CTipDlgTest, AMissingFileOrOneWithoutTipsShowsTheMissingText) {
     for (const std::string& path : {dir.Path() + "/fehlt.txt", dir.Path(), dir.Write("leer.txt", ""),
                                     dir.Write("kommentare.txt", "; nur\n\n\teingerückt\n")}) {
