@@ -107,7 +107,7 @@ void RunOptimize(benchmark::State& state, const std::string& input, const Optimi
     std::size_t resultSize = 0;
     for (auto _ : state) {
         std::string text = input;
-        venkora::OptimizeTextPasses(text, o);
+        venkora::OptimizeTextPasses(text, o, venkora::LineEndKind::CrLf);
         resultSize = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -169,7 +169,7 @@ void BM_OrdinaryText(benchmark::State& state) {
     for (auto _ : state) {
         result.clear();
         result.reserve(venkora::OptimizedSizeBound(input, o));
-        benchmark::DoNotOptimize(venkora::OptimizeText(input, result, o));
+        benchmark::DoNotOptimize(venkora::OptimizeText(input, result, o, venkora::LineEndKind::CrLf));
         benchmark::DoNotOptimize(result.data());
     }
     state.counters["result_bytes"] = static_cast<double>(result.size());

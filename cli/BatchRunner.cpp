@@ -89,8 +89,9 @@ std::string_view BatchRunner::Optimize(FileContents& contents, std::string& resu
     // The room of the result, reserved once; a large one in huge pages.
     result.reserve(OptimizedSizeBound(source, options));
     AdviseHugePages(result.data(), result.capacity());
-    if (!keepText) return OptimizeTextInBuffer(contents.writableBytes(), result, options, status);
-    return OptimizeText(source, result, options, status) ? std::string_view(result) : source;
+    const LineEndKind kind = LineEndKind::CrLf;
+    if (!keepText) return OptimizeTextInBuffer(contents.writableBytes(), result, options, kind, status);
+    return OptimizeText(source, result, options, kind, status) ? std::string_view(result) : source;
 }
 
 void BatchRunner::ProcessInPlace(const std::string& name) {
