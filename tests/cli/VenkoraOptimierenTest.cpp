@@ -66,6 +66,35 @@ TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
     }
 }
 
+TEST_F(VenkoraOptimieren, EachTextGoesByItsOwnLineEndsWhichCanBeConverted) {
+    const std::string crLf = dir_.Write("crlf.txt", "a\r\n");
+    const std::string lf = dir_.Write("lf.txt", " a \n\n\n b \n");
+    const std::vector<std::string> blanks = {"--leerzeichen=beide", "--zeilenumbrueche=leerzeilen"};
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string expected;
+    } cases[] = {
+        {blanks, " a \r\r\r b \r", " a\rb\r"},
+        {{"--nur-crlf", "--leerzeichen=beide"}, "a \nb", "a \nb"},
+        {{"--zeilenende=lf", "--leerzeichen=ende"}, "a \r\nb\n\rc\rd", "a\nb\nc\nd"},
+        {{"--zeilenende=crlf"}, "a\nb\n\rc\rd\r\n", "a\r\nb\r\nc\r\nd\r\n"},
+        {{"--zeilenende=lf", "--tab-zu-leerz", lf, "-"}, "\ta\r\n", " a \n\n\n b \n  a\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const auto result = Run(c.arguments, c.input);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, c.expected);
+    }
+    const auto checked = Run({"-c", "--zeilenende=lf", crLf, lf});
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_EQ(checked.out, crLf + "\n");
+    EXPECT_EQ(Run({"-i", "--zeilenende=crlf", blanks[0], blanks[1], crLf, lf}).exitCode, 0);
+    EXPECT_EQ(TemporaryDirectory::Read(lf), " a\r\nb\r\n");
+    EXPECT_EQ(TemporaryDirectory::Read(crLf), "a\r\n");
+}
+
 TEST_F(VenkoraOptimieren, TheUserStringTakesTheCodePageOfEachFile) {
     // The string is typed text: UTF-8 bytes in a file of valid UTF-8, Windows-1252 bytes in any
     // other; where that code page lacks a character, nothing is deleted.
@@ -258,6 +287,7 @@ TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
         {"-i", "-c", "--leerzeichen=ende", file},
         {"-i", "--leerzeichen=ende", "-"},
         {"--set", "Leerz=ja", file},
+        {"--zeilenende=cr", file},
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
@@ -270,8 +300,8 @@ TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
     EXPECT_EQ(TemporaryDirectory::Read(file), "a \r\n");
 }
 
-TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
-    const std::string a = dir_.Write("a.txt", "a");
+TEST_F(VenkoraOptimieren, VerboseReportsEachGroupAndTheKindAndChangeOfEachFile) {
+    const std::string a = dir_.Write("a.txt", "a \n");
     const std::vector<std::string> options = {"--leerzeichen=beide", "--zeilenumbrueche=alle",
                                               "--benutzerdefiniert=x", "--tab-zu-leerz"};
     std::vector<std::string> verbose = {"-v"};
@@ -282,7 +312,8 @@ TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
     EXPECT_EQ(result.out, "ab");
     const std::string perFile =
         "Lösche Leerzeichen...\nLösche Zeilenumbrüche...\nLösche benutzerdefinierte Zeichen...\n";
-    EXPECT_EQ(result.err, perFile + perFile);
+    EXPECT_EQ(result.err, perFile + "„" + a + "“: LF-Text, geändert\n" + perFile +
+                              "Standardeingabe: CR-LF-Text, unverändert\n");
 
     EXPECT_EQ(Run(options, "b").err, "") << "quiet without -v";
 }
