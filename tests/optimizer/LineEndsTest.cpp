@@ -15,11 +15,7 @@ namespace {
 using K = LineEndKind;
 
 TEST(LineEnds, KindOfAWholeText) {
-    const struct {
-        const char* what;
-        std::string text;
-        LineEndKind kind;
-    } rows[] = {
+    const struct { const char* what; std::string text; LineEndKind kind; } rows[] = {
         {"empty", "", K::CrLf},        {"no line end", "a b\t", K::CrLf},
         {"LF only", "a\nb\n\n", K::Lf}, {"CR only", "\ra\rb", K::Cr},
         {"CR LF", "a\r\nb", K::CrLf},   {"LF CR", "a\n\rb", K::CrLf},
@@ -33,13 +29,9 @@ TEST(LineEnds, KindOfAWholeText) {
 std::string ReadAndConverted(const std::string& text, const std::string& end) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') {
-            out += text[i];
-            continue;
-        }
-        const std::string pair = text.substr(i, 2);
-        if (pair == "\r\n" || pair == "\n\r") ++i;
-        out += end;
+        const std::string two = text.substr(i, 2);
+        if (two == "\r\n" || two == "\n\r") ++i;
+        out += two[0] == '\r' || two[0] == '\n' ? end : two.substr(0, 1);
     }
     return out;
 }
