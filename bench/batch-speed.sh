@@ -2,8 +2,10 @@
 # The batch tool against cat, sed and dos2unix on the same 100 MiB of ordinary text, side by
 # side in one run: the text with LF lines (the platform's own), and its twin with CR LF lines
 # (made by unix2dos, about 1.7 % longer). Each command runs ROUNDS times, the commands taking turns, with standard output to
-# /dev/null; the table gives the median wall time and the median CPU time (user + system) of
-# each, and the ratios the targets are about.
+# /dev/null; the table gives the median wall time, the median CPU time (user + system) and the
+# median system time of each, and the ratios the targets are about. (In a virtual machine whose
+# host takes freed memory back, the first command that needs much fresh memory after a slow one
+# spends its extra time in the system, faulting that memory in.)
 #
 #   bench/batch-speed.sh [BUILD_DIR]      (default build-release; ROUNDS=9, MIB=100)
 #
@@ -73,16 +75,18 @@ done
 
 # Median of the numbers on standard input.
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-declare -A wall cpu
+declare -A wall cpu sys
 for name in "${names[@]}"; do
   wall[$name]=$(awk '{ print $1 * 1000 }' "$work/$name.times" | median)
   cpu[$name]=$(awk '{ print ($2 + $3) * 1000 }' "$work/$name.times" | median)
+  sys[$name]=$(awk '{ print $3 * 1000 }' "$work/$name.times" | median)
 done
 
 echo "$mib MiB ordinary text, $rounds rounds, medians in ms ($(nproc) CPUs, load $(cut -d' ' -f1-3 /proc/loadavg))"
-printf '%-66s %8s %8s\n' command wall cpu
+printf '%-66s %8s %8s %8s\n' command wall cpu sys
 for i in "${!names[@]}"; do
-  printf '%-66s %8.1f %8.1f\n' "${labels[$i]}" "${wall[${names[$i]}]}" "${cpu[${names[$i]}]}"
+  n=${names[$i]}
+  printf '%-66s %8.1f %8.1f %8.1f\n' "${labels[$i]}" "${wall[$n]}" "${cpu[$n]}" "${sys[$n]}"
 done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 echo "four rules on LF: $(ratio "${wall[sed]}" "${wall[four]}")x faster than sed by wall time," \
