@@ -12,6 +12,7 @@
 
 #include "OrdinaryText.h"
 #include "optimizer/LineBreakRules.h"
+#include "optimizer/LineEnds.h"
 #include "optimizer/Sweep.h"
 #include "optimizer/TextPasses.h"
 
@@ -107,7 +108,7 @@ void RunOptimize(benchmark::State& state, const std::string& input, const Optimi
     std::size_t resultSize = 0;
     for (auto _ : state) {
         std::string text = input;
-        venkora::OptimizeTextPasses(text, o);
+        venkora::OptimizeTextPasses(text, o, venkora::LineEndKind::CrLf);
         resultSize = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -146,14 +147,20 @@ void RunOneSweep(benchmark::State& state, const std::string& input, std::string_
 
 // Ordinary prose (bench/OrdinaryText.h), 16 MiB, spaces and tabs at both sides: the batch
 // tool's way (the text stays, the result is written beside it into reserved room), against the
-// eight rules carried out one by one in place.
-const std::string& OrdinaryInput() {
-    static const std::string text = [] {
+// eight rules carried out one by one in place (four in an LF text). The same words with CR LF
+// lines and with LF lines.
+const std::string& OrdinaryInput(venkora::LineEndKind kind) {
+    static const std::string crLf = [] {
         std::string t;
         venkora::bench::OrdinaryText().AppendLines(t, 16 * kMiB);
         return t;
     }();
-    return text;
+    static const std::string lf = [] {
+        std::string t;
+        venkora::bench::OrdinaryText("\n").AppendLines(t, 16 * kMiB);
+        return t;
+    }();
+    return kind == venkora::LineEndKind::Lf ? lf : crLf;
 }
 
 OptimizeOptions BlanksBothSides() {
@@ -162,39 +169,58 @@ OptimizeOptions BlanksBothSides() {
     return o;
 }
 
-void BM_OrdinaryText(benchmark::State& state) {
-    const std::string& input = OrdinaryInput();
+void RunOrdinaryText(benchmark::State& state, venkora::LineEndKind kind) {
+    const std::string& input = OrdinaryInput(kind);
     const OptimizeOptions o = BlanksBothSides();
     std::string result;
     for (auto _ : state) {
         result.clear();
         result.reserve(venkora::OptimizedSizeBound(input, o));
-        benchmark::DoNotOptimize(venkora::OptimizeText(input, result, o));
+        benchmark::DoNotOptimize(venkora::OptimizeText(input, result, o, kind));
         benchmark::DoNotOptimize(result.data());
     }
     state.counters["result_bytes"] = static_cast<double>(result.size());
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
 }
-BENCHMARK(BM_OrdinaryText)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunOrdinaryText, CRLF, venkora::LineEndKind::CrLf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunOrdinaryText, LF, venkora::LineEndKind::Lf)->Unit(benchmark::kMillisecond);
 
-void BM_OrdinaryTextRuleByRule(benchmark::State& state) {
-    using venkora::kCrLf;
-    using venkora::kLfCr;
-    const std::string& input = OrdinaryInput();
+void RunOrdinaryTextRuleByRule(benchmark::State& state, venkora::LineEndKind kind) {
+    const std::string& input = OrdinaryInput(kind);
+    const std::vector<std::string_view> breaks =
+        kind == venkora::LineEndKind::Lf ? std::vector<std::string_view>{"\n"}
+                                         : std::vector<std::string_view>{venkora::kCrLf, venkora::kLfCr};
     std::string text;
     for (auto _ : state) {
         text = input;
         for (const std::string_view blank : {" ", "\t"}) {
-            venkora::DeleteBeforeBreaks(text, blank, kCrLf);
-            venkora::DeleteBeforeBreaks(text, blank, kLfCr);
-            venkora::DeleteAfterBreaks(text, kCrLf, blank);
-            venkora::DeleteAfterBreaks(text, kLfCr, blank);
+            for (const std::string_view brk : breaks) venkora::DeleteBeforeBreaks(text, blank, brk);
+            for (const std::string_view brk : breaks) venkora::DeleteAfterBreaks(text, brk, blank);
         }
         benchmark::DoNotOptimize(text.data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
 }
-BENCHMARK(BM_OrdinaryTextRuleByRule)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunOrdinaryTextRuleByRule, CRLF, venkora::LineEndKind::CrLf)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunOrdinaryTextRuleByRule, LF, venkora::LineEndKind::Lf)
+    ->Unit(benchmark::kMillisecond);
+
+// Converting the line ends of the ordinary text: CR LF lines to LF, and LF lines (already LF,
+// the scan alone) to LF, each into a result reserved beforehand.
+void RunConvertToLf(benchmark::State& state, venkora::LineEndKind kind) {
+    const std::string& input = OrdinaryInput(kind);
+    std::string result;
+    for (auto _ : state) {
+        result.clear();
+        result.reserve(input.size());
+        benchmark::DoNotOptimize(venkora::ConvertLineEnds(input, venkora::LineEndKind::Lf, result));
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
+}
+BENCHMARK_CAPTURE(RunConvertToLf, CRLF, venkora::LineEndKind::CrLf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunConvertToLf, LF, venkora::LineEndKind::Lf)->Unit(benchmark::kMillisecond);
 
 int RegisterAll() {
     for (const Case& c : Cases()) {

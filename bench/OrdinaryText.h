@@ -1,8 +1,8 @@
 #pragma once
-// An ordinary text for measuring the optimizer on everyday input: CR LF lines of words
+// An ordinary text for measuring the optimizer on everyday input: CR LF (or LF) lines of words
 // averaging about 60 bytes, a third of them with blanks or a tab at the end, some indented by
 // spaces or a tab, now and then an empty line. The seed is fixed, so every run makes the same
-// bytes on every machine.
+// words on every machine, whatever the line end.
 
 #include <cstdint>
 #include <random>
@@ -13,6 +13,8 @@ namespace venkora::bench {
 
 class OrdinaryText {
 public:
+    explicit OrdinaryText(std::string_view lineEnd = "\r\n") : lineEnd_(lineEnd) {}
+
     // Appends whole lines to `out` until it holds at least `size` bytes.
     void AppendLines(std::string& out, std::size_t size) {
         while (out.size() < size) AppendLine(out);
@@ -31,7 +33,7 @@ private:
 
     void AppendLine(std::string& out) {
         if (Percent(8)) {
-            out += "\r\n";
+            out += lineEnd_;
             return;
         }
         if (Percent(15)) {
@@ -55,9 +57,10 @@ private:
                 default: out.append(1 + Below(3), ' '); break;
             }
         }
-        out += "\r\n";
+        out += lineEnd_;
     }
 
+    std::string_view lineEnd_;
     std::mt19937_64 engine_{0x0DD5EED};
 };
 

@@ -1,7 +1,7 @@
 // Writes the ordinary text of OrdinaryText.h to standard output, for measuring the batch tool
 // against other programs on the same bytes (bench/batch-speed.sh).
 //
-//   ordinary_text [MIB]      (default 100): exactly MIB mebibytes
+//   ordinary_text [MIB [lf]]      (default 100): exactly MIB mebibytes, CR LF lines or LF lines
 
 #include <unistd.h>
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     const long mebibytes = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 100;
     if (mebibytes <= 0) return 2;
     const std::size_t total = static_cast<std::size_t>(mebibytes) << 20;
-    venkora::bench::OrdinaryText text;
+    venkora::bench::OrdinaryText text(argc > 2 && std::string_view(argv[2]) == "lf" ? "\n" : "\r\n");
     std::string block;
     for (std::size_t written = 0; written < total;) {
         block.clear();

@@ -16,9 +16,9 @@ namespace {
 using Problem = std::optional<std::string>;
 
 // Long options that take a value, either as --name=VALUE or as the next argument.
-constexpr std::array<std::string_view, 7> kValueOptions{
+constexpr std::array<std::string_view, 8> kValueOptions{
     "leerzeichen", "tabulatoren", "zeilenumbrueche", "benutzerdefiniert",
-    "benutzerdefiniert-an", "breite", "set"};
+    "benutzerdefiniert-an", "breite", "zeilenende", "set"};
 
 std::string Quoted(std::string_view text) {
     return std::string("„").append(text).append("“");
@@ -115,6 +115,16 @@ Problem ApplyValueOption(BatchOptions& batch, bool& bendefSidesChosen, std::stri
         bendefSidesChosen = true;
         return ParseSides(name, value, o.bendefAnf, o.bendefEnde);
     }
+    if (name == "zeilenende") {
+        if (value == "crlf") {
+            batch.lineEnd = LineEndKind::CrLf;
+        } else if (value == "lf") {
+            batch.lineEnd = LineEndKind::Lf;
+        } else {
+            return OptionName(name) + " erwartet crlf oder lf, nicht " + Quoted(value);
+        }
+        return std::nullopt;
+    }
     if (name == "breite") {
         const auto width = ParseDigits(value, 255);
         if (!width) {
@@ -141,6 +151,8 @@ bool ApplySwitch(BatchOptions& batch, std::string_view name) {
         batch.check = true;
     } else if (name == "nicht-warten") {
         batch.dontWait = true;
+    } else if (name == "nur-crlf") {
+        batch.onlyCrLf = true;
     } else if (name == "ausfuehrlich") {
         batch.verbose = true;
     } else if (name == "help") {
@@ -245,8 +257,12 @@ std::string BatchOptions::HelpText() {
         "Optimiert Textdateien: löscht überflüssige Leerzeichen, Tabulatoren und eine frei\n"
         "gewählte Zeichenfolge an Zeilenanfängen und Zeilenenden, löscht Zeilenumbrüche und\n"
         "wandelt Tabulatoren in Leerzeichen oder Leerzeichen in Tabulatoren um.\n"
-        "Zeilenumbrüche sind die Bytepaare CR LF und LF CR. Ohne DATEI oder mit „-“ wird die\n"
-        "Standardeingabe gelesen; das Ergebnis geht auf die Standardausgabe.\n"
+        "Jede Datei wird nach ihren eigenen Zeilenenden gelesen: Enthält sie LF, aber kein CR\n"
+        "(Unix), ist jedes LF ein Zeilenumbruch; enthält sie CR, aber kein LF (altes Mac OS),\n"
+        "jedes CR; sonst (Windows, gemischt oder ohne Zeilenende) sind es die Bytepaare CR LF\n"
+        "und LF CR. Enthält die Zeichenfolge von --benutzerdefiniert ein CR oder LF, gilt für\n"
+        "jede Datei die Regel der Bytepaare. Ohne DATEI oder mit „-“ wird die Standardeingabe\n"
+        "gelesen; das Ergebnis geht auf die Standardausgabe.\n"
         "\n"
         "Löschen:\n"
         "  --leerzeichen=anfang|ende|beide\n"
@@ -266,6 +282,14 @@ std::string BatchOptions::HelpText() {
         "  --ueberzaehlige-loeschen\n"
         "                      dabei die Leerzeichen hinter Tabulatoren löschen\n"
         "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
+        "\n"
+        "Zeilenenden:\n"
+        "  --zeilenende=crlf|lf\n"
+        "                      nach allen Regeln jedes Zeilenende in CR LF oder LF umwandeln;\n"
+        "                      von links gelesen ist ein Paar CR LF oder LF CR ein Zeilenende,\n"
+        "                      jedes andere CR oder LF ebenso\n"
+        "  --nur-crlf          jede Datei wie eine mit CR-LF-Zeilenenden lesen: nur die\n"
+        "                      Bytepaare CR LF und LF CR sind Zeilenumbrüche\n"
         "\n"
         "Gespeicherte Einstellungen:\n"
         "  --gespeichert       übernimmt alle Einstellungen des Dialogs „Optimieren“ aus\n"
@@ -307,8 +331,10 @@ std::string BatchOptions::HelpText() {
         "      --nicht-warten  mit -i: eine Datei, die gerade ein anderer Aufruf bearbeitet,\n"
         "                      nicht abwarten, sondern als Fehler melden\n"
         "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
-        "                      sich ändern würden\n"
-        "  -v, --ausfuehrlich  Statusmeldungen auf die Standardfehlerausgabe schreiben\n"
+        "                      sich ändern würden (auch nur in ihren Zeilenenden)\n"
+        "  -v, --ausfuehrlich  Statusmeldungen und zu jeder Datei ihre Art (CR-LF-, LF- oder\n"
+        "                      CR-Text) und ob sie sich ändert auf die Standardfehlerausgabe\n"
+        "                      schreiben\n"
         "  -h, --help          diese Hilfe anzeigen\n"
         "      --version       Versionsnummer anzeigen\n"
         "  --                  alles Weitere sind Dateinamen\n"

@@ -5,12 +5,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "optimizer/LineEnds.h"
 #include "optimizer/OptimizeOptions.h"
 #include "core/ProfileStore.h"
 
@@ -41,7 +43,9 @@ struct BatchOptions {
     bool inPlace = false;           // -i: rewrite each file atomically
     bool dontWait = false;          // with -i: a file locked by another process is an error
     bool check = false;             // -c: write nothing, name the files that would change
-    bool verbose = false;           // -v: status texts of the groups to standard error
+    bool verbose = false;           // -v: status texts, each file's kind and whether it changed
+    bool onlyCrLf = false;          // --nur-crlf: every file read as a CR LF text
+    std::optional<LineEndKind> lineEnd;  // --zeilenende: every line end turned into this one
     std::vector<std::string> files; // "-" is standard input; none means standard input
 };
 

@@ -31,16 +31,27 @@ int BatchRunner::Run() {
     return anyWouldChange_ ? kExitWouldChange : kExitDone;
 }
 
+namespace {
+
+// Whether `text` differs from `source`, the text as read and kept.
+bool Differs(std::string_view text, std::string_view source) {
+    return text.data() != source.data() && text != source;
+}
+
+}  // namespace
+
 void BatchRunner::Process(const std::string& name) {
     if (options_.inPlace) return ProcessInPlace(name);
     std::optional<FileContents> contents = ReadOnly(name);
     if (!contents) return;
-    std::string result;
-    // Only checking compares with the bytes as read; otherwise the passes may work in them.
-    if (!options_.check) return WriteOutput(Optimize(*contents, result, false));
-    const std::string_view optimized = Optimize(*contents, result, true);
-    const std::string_view source = contents->bytes();
-    if (optimized.data() != source.data() && optimized != source) {
+    Room room;
+    // Only checking and -v compare with the bytes as read; otherwise the passes may work in them.
+    const bool compare = options_.check || options_.verbose;
+    const std::string_view text = Optimize(*contents, room, compare);
+    const bool changed = compare && Differs(text, contents->bytes());
+    if (options_.verbose) Describe(name, contents->bytes(), changed);
+    if (!options_.check) return WriteOutput(text);
+    if (changed) {
         anyWouldChange_ = true;
         WriteOutput(name + "\n");
     }
@@ -70,7 +81,7 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     return std::move(std::get<FileContents>(read));
 }
 
-std::string_view BatchRunner::Optimize(FileContents& contents, std::string& result, bool keepText) {
+std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool keepText) {
     const std::string_view source = contents.bytes();
     // The user string is typed text. In each file it stands for the bytes the editor would
     // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
@@ -87,10 +98,43 @@ std::string_view BatchRunner::Optimize(FileContents& contents, std::string& resu
         };
     }
     // The room of the result, reserved once; a large one in huge pages.
+    std::string& result = room.result;
     result.reserve(OptimizedSizeBound(source, options));
     AdviseHugePages(result.data(), result.capacity());
-    if (!keepText) return OptimizeTextInBuffer(contents.writableBytes(), result, options, status);
-    return OptimizeText(source, result, options, status) ? std::string_view(result) : source;
+    const LineEndKind kind = options_.onlyCrLf ? LineEndKind::CrLf : LineEndKindOf(source);
+    std::string_view text;
+    if (!keepText) {
+        text = OptimizeTextInBuffer(contents.writableBytes(), result, options, kind, status);
+    } else {
+        text = OptimizeText(source, result, options, kind, status) ? std::string_view(result) : source;
+    }
+    if (!options_.lineEnd) return text;
+    char* const writable = text.data() == result.data() ? result.data()
+                           : keepText                   ? nullptr
+                                                        : contents.writableBytes().data();
+    return ConvertedLineEnds(text, writable, room.converted);
+}
+
+std::string_view BatchRunner::ConvertedLineEnds(std::string_view text, char* writable,
+                                                std::string& converted) const {
+    const LineEndKind to = *options_.lineEnd;
+    if (LineEndsAre(text, to)) return text;
+    if (writable && to != LineEndKind::CrLf) {
+        return {writable, ConvertLineEndsInPlace({writable, text.size()}, to)};
+    }
+    converted.reserve(ConvertedLineEndsSize(text, to));
+    AdviseHugePages(converted.data(), converted.capacity());
+    ConvertLineEnds(text, to, converted);
+    return converted;
+}
+
+void BatchRunner::Describe(const std::string& name, std::string_view source, bool changed) {
+    const LineEndKind kind = LineEndKindOf(source);
+    const char* const text = kind == LineEndKind::Lf   ? "LF-Text"
+                             : kind == LineEndKind::Cr ? "CR-Text"
+                                                       : "CR-LF-Text";
+    diagnostics_.WriteAll(FileError::Subject(name, FileError::Action::Read) + ": " + text +
+                          (changed ? ", geändert\n" : ", unverändert\n"));
 }
 
 void BatchRunner::ProcessInPlace(const std::string& name) {
@@ -108,10 +152,12 @@ void BatchRunner::ProcessInPlace(const std::string& name) {
     }
     FileContents& contents = std::get<FileContents>(read);
     const std::string_view source = contents.bytes();
-    std::string result;
-    const std::string_view optimized = Optimize(contents, result, true);
+    Room room;
+    const std::string_view optimized = Optimize(contents, room, true);
+    const bool changed = Differs(optimized, source);
+    if (options_.verbose) Describe(name, source, changed);
     // An unchanged file stays untouched.
-    if (optimized.data() == source.data() || optimized == source) return;
+    if (!changed) return;
     const SignalHold hold;
     if (const auto failure = FileReplacement::Replace(file, optimized)) {
         Report(FileError(name, Action::Write, *failure));

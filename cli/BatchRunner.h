@@ -6,9 +6,11 @@
 // read. A file that fails is reported in German on standard error and the others are still
 // processed.
 //
-// Each file is read whole into memory. Written to standard output, it is optimized in its own
-// memory where the passes can (deleting spaces and tabs); checking and rewriting compare with
-// the text as read, so there the result is built beside it. A text that no rule changes is
+// Each file is read whole into memory and optimized by its own line-end kind (or, with
+// --nur-crlf, as a CR LF text), then its line ends are converted when --zeilenende asks for it.
+// Written to standard output, it is optimized and converted in its own memory where the passes
+// can (deleting spaces and tabs, turning line ends into LF); checking, rewriting and -v compare
+// with the text as read, so there the result is built beside it. A text that no rule changes is
 // written as it was read, never copied.
 
 #include <optional>
@@ -38,10 +40,22 @@ private:
     void Process(const std::string& name);
     // Reads `name` for the modes that do not write it: any file that can be read.
     std::optional<FileContents> ReadOnly(const std::string& name);
-    // Optimizes the text read from a file; the status texts go to standard error with -v.
-    // Returns the optimized text: the text as read, `result`, or, unless `keepText`, what the
-    // passes made of the text in its own memory.
-    std::string_view Optimize(FileContents& contents, std::string& result, bool keepText);
+    // The room for what becomes of one text: the optimized text, and that with its line ends
+    // converted.
+    struct Room {
+        std::string result;
+        std::string converted;
+    };
+    // Optimizes the text read from a file, then converts its line ends if asked to; the status
+    // texts go to standard error with -v. Returns the text as read, or what became of it in
+    // `room` or, unless `keepText`, in the text's own memory.
+    std::string_view Optimize(FileContents& contents, Room& room, bool keepText);
+    // `text` with every line end turned into the chosen one: itself when they are that already,
+    // converted in place where `writable` (its start, or null) allows, else in `converted`.
+    std::string_view ConvertedLineEnds(std::string_view text, char* writable,
+                                       std::string& converted) const;
+    // With -v: the file's line-end kind and whether it changed.
+    void Describe(const std::string& name, std::string_view source, bool changed);
     void ProcessInPlace(const std::string& name);
     void WriteOutput(std::string_view bytes);
     void Report(const FileError& error);

@@ -4,16 +4,10 @@
 
 namespace venkora {
 
-namespace {
-
-std::string Subject(std::string_view name, FileError::Action action) {
-    if (name == "-") {
-        return action == FileError::Action::Read ? "Standardeingabe" : "Standardausgabe";
-    }
+std::string FileError::Subject(std::string_view name, Action action) {
+    if (name == "-") return action == Action::Read ? "Standardeingabe" : "Standardausgabe";
     return std::string("„").append(name).append("“");
 }
-
-}  // namespace
 
 FileError::FileError(std::string_view name, Action action, int errnum)
     : FileError(name, action,

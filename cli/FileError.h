@@ -26,6 +26,9 @@ public:
     // "„NAME“: ist ein Verzeichnis", without the program name.
     const std::string& Message() const { return message_; }
 
+    // How messages name a file: „NAME“, or for "-" the standard stream of the action.
+    static std::string Subject(std::string_view name, Action action);
+
 private:
     std::string message_;
 };

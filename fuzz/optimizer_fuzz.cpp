@@ -1,4 +1,5 @@
-// Fuzz target: OptimizeTextPasses against the reference pipeline, text and status texts alike.
+// Fuzz target: OptimizeTextPasses against the reference pipeline, text and status texts alike,
+// the text read by its own line-end kind.
 // Input: 4 option bytes, then S, then the text.
 //   byte 0, bits 0-7: leerz, leerzAnf, leerzEnde, tab, tabAnf, tabEnde, zeilenumbruch, bendef
 //   byte 1, bits 0-4: bendefAnf, bendefEnde, tabZuLeerz, leerzZuTab, loescheUeberz;
@@ -73,12 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string engine = text;
     std::vector<std::string> engineStatuses;
-    venkora::OptimizeTextPasses(engine, options, [&engineStatuses](std::string_view status) {
+    const venkora::LineEndKind kind = venkora::LineEndKindOf(text);
+    venkora::OptimizeTextPasses(engine, options, kind, [&engineStatuses](std::string_view status) {
         engineStatuses.emplace_back(status);
     });
     std::string reference = text;
     std::vector<std::string> referenceStatuses;
-    venkora::naive::OptimizeTextPasses(reference, options, referenceStatuses);
+    venkora::naive::OptimizeTextPasses(reference, options, kind, referenceStatuses);
 
     if (engine != reference || engineStatuses != referenceStatuses) {
         venkora::fuzz::Mismatch("options:   " + venkora::test::Describe(options) +

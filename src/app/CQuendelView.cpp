@@ -54,14 +54,17 @@ void CQuendelView::OnOptimize() {
             return;
         }
     }
-    std::string working(LockText() + start, end - start);
+    const char* text = LockText();
+    // The line ends of the whole document decide where the range's lines break.
+    const LineEndKind kind = LineEndKindOf({text, GetTextLength()});
+    std::string working(text + start, end - start);
     UnlockText();
 
     // The user-defined string is typed text; it is matched as the document's bytes. A string
     // the code page cannot hold matches nothing.
     OptimizeOptions run = options;
     if (!run.bendefZeichen.empty()) run.bendefZeichen = codePage().Encode(run.bendefZeichen).value_or("");
-    OptimizeTextPasses(working, run, [this](std::string_view status) { ShowStatus(QtText(status)); });
+    OptimizeTextPasses(working, run, kind, [this](std::string_view status) { ShowStatus(QtText(status)); });
 
     const QString idle = QtText(StringTable::Prompt(kIdsIdleMessage));
     if (GetTextLength() - (end - start) + working.size() > kTextLimit) {

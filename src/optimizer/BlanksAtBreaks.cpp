@@ -22,6 +22,10 @@ namespace venkora {
 // then its leading tabs. The pass computes exactly that, and gives up where a segment would be
 // emptied next to a single-byte cluster (a lone CR or LF touching a blank line).
 //
+// In an LF or CR text a cluster is a run of its one line-break byte, and every such byte is a
+// line break: a blank touching a cluster always stands at a line break, joined clusters keep
+// their breaks, and the one pass is always exact.
+//
 // Only segments with a blank at an end that touches a cluster can change, so the pass visits
 // just the places where a blank touches a CR or LF, found 64 bytes at a time. In a segment
 // that keeps a byte other than a blank between its two ends, the two ends are trimmed
@@ -31,6 +35,24 @@ namespace venkora {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The bytes clusters are made of: CR and LF in a CR LF text, else the one line-break byte
+// (named twice, so that the scans compare with two bytes either way).
+struct ClusterBytes {
+    char first;
+    char second;
+
+    static ClusterBytes Of(LineEndKind kind) {
+        switch (kind) {
+            case LineEndKind::Lf: return {'\n', '\n'};
+            case LineEndKind::Cr: return {'\r', '\r'};
+            case LineEndKind::CrLf: break;
+        }
+        return {'\r', '\n'};
+    }
+    bool Single() const { return first == second; }
+    bool Has(char c) const { return c == first || c == second; }
+};
 
 // Builds the result from the stretches of the text that are kept: appended to a result string
 // (then a text in which nothing is deleted costs no copy at all), or moved together at the
@@ -78,12 +100,12 @@ private:
 };
 
 #if defined(__SSE2__)
-// Loads the 64 bytes at `p` and marks their break bytes; whether there is any.
-bool LoadBreaks(const char* p, __m128i (&v)[4], __m128i (&br)[4]) {
+// Loads the 64 bytes at `p` and marks their cluster bytes; whether there is any.
+bool LoadBreaks(const char* p, ClusterBytes bytes, __m128i (&v)[4], __m128i (&br)[4]) {
     for (int k = 0; k < 4; ++k) {
         v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        br[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8('\r')),
-                             _mm_cmpeq_epi8(v[k], _mm_set1_epi8('\n')));
+        br[k] = _mm_or_si128(_mm_cmpeq_epi8(v[k], _mm_set1_epi8(bytes.first)),
+                             _mm_cmpeq_epi8(v[k], _mm_set1_epi8(bytes.second)));
     }
     return _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(br[0], br[1]), _mm_or_si128(br[2], br[3]))) != 0;
 }
@@ -108,7 +130,7 @@ bool HasLoneBreakByte(std::string_view text) {
     __m128i v[4];
     __m128i br[4];
     for (; i + 64 < size; i += 64) {
-        if (!LoadBreaks(p + i, v, br)) {
+        if (!LoadBreaks(p + i, ClusterBytes::Of(LineEndKind::CrLf), v, br)) {
             before = 0;
             continue;
         }
@@ -128,11 +150,12 @@ bool HasLoneBreakByte(std::string_view text) {
     return false;
 }
 
-// The places where a blank and a CR or LF stand side by side, 64 bytes at a time: bit k of
+// The places where a blank and a cluster byte stand side by side, 64 bytes at a time: bit k of
 // the mask stands for the pair of bytes (at + k, at + k + 1).
 class Touches {
 public:
-    explicit Touches(std::string_view text) : p_(text.data()), size_(text.size()) {}
+    Touches(std::string_view text, ClusterBytes bytes)
+        : p_(text.data()), size_(text.size()), bytes_(bytes) {}
 
     // The mask of the next 64 pairs, and where they begin; false at the end of the text.
     bool Next(std::uint64_t& mask, std::size_t& at) {
@@ -150,15 +173,15 @@ public:
     }
 
 private:
-    // The pairs (blank, break byte) and (break byte, blank) among the 64 bytes at `p` and the
-    // byte `following` behind them. Blanks are looked for only where break bytes are.
-    static std::uint64_t Pairs(const char* p, char following) {
-        const std::uint64_t breakFollows = scan::IsBreakByte(following) ? 1 : 0;
+    // The pairs (blank, cluster byte) and (cluster byte, blank) among the 64 bytes at `p` and
+    // the byte `following` behind them. Blanks are looked for only where cluster bytes are.
+    std::uint64_t Pairs(const char* p, char following) const {
+        const std::uint64_t breakFollows = bytes_.Has(following) ? 1 : 0;
         const std::uint64_t blankFollows = IsBlank(following) ? 1 : 0;
 #if defined(__SSE2__)
         __m128i v[4];
         __m128i br[4];
-        if (!LoadBreaks(p, v, br) && breakFollows == 0) return 0;
+        if (!LoadBreaks(p, bytes_, v, br) && breakFollows == 0) return 0;
         const std::uint64_t breaks = Mask(br);
         __m128i bl[4];
         for (int k = 0; k < 4; ++k) {
@@ -170,7 +193,7 @@ private:
         std::uint64_t breaks = 0;
         std::uint64_t blanks = 0;
         for (int k = 0; k < 64; ++k) {
-            breaks |= std::uint64_t{scan::IsBreakByte(p[k])} << k;
+            breaks |= std::uint64_t{bytes_.Has(p[k])} << k;
             blanks |= std::uint64_t{IsBlank(p[k])} << k;
         }
 #endif
@@ -181,6 +204,7 @@ private:
 
     const char* p_;
     std::size_t size_;
+    ClusterBytes bytes_;
     std::size_t block_ = 0;
 };
 
@@ -189,11 +213,11 @@ private:
 // (a cluster behind it, the blanks of the segment it is in) lies behind the last drop.
 class BlankPass {
 public:
-    BlankPass(std::string_view text, Keeper& keeper, const BlankSides& sides)
-        : p_(text.data()), size_(text.size()), sides_(sides), keeper_(keeper) {}
+    BlankPass(std::string_view text, ClusterBytes bytes, Keeper& keeper, const BlankSides& sides)
+        : p_(text.data()), size_(text.size()), bytes_(bytes), sides_(sides), keeper_(keeper) {}
 
     OnePass Run(std::string_view text) {
-        Touches touches(text);
+        Touches touches(text, bytes_);
         std::uint64_t mask = 0;
         std::size_t at = 0;
         while (touches.Next(mask, at)) {
@@ -209,11 +233,13 @@ public:
 private:
     // Whether the cluster that begins at `at` begins with a line break.
     bool BreakAt(std::size_t at) const {
-        return at + 1 < size_ && scan::IsBreakByte(p_[at + 1]) && p_[at] != p_[at + 1];
+        if (bytes_.Single()) return at < size_ && p_[at] == bytes_.first;
+        return at + 1 < size_ && bytes_.Has(p_[at + 1]) && p_[at] != p_[at + 1];
     }
     // Whether the cluster that ends at `end` ends with a line break.
     bool BreakEndsAt(std::size_t end) const {
-        return end >= 2 && scan::IsBreakByte(p_[end - 2]) && p_[end - 2] != p_[end - 1];
+        if (bytes_.Single()) return end >= 1 && p_[end - 1] == bytes_.first;
+        return end >= 2 && bytes_.Has(p_[end - 2]) && p_[end - 2] != p_[end - 1];
     }
     // A segment that ends at `end`, where a cluster begins, with a blank in front of it.
     bool AtSegmentEnd(std::size_t end) {
@@ -224,7 +250,7 @@ private:
         if (last == end) return true;
         std::size_t blanks = last;  // start of the blanks the segment ends with
         while (blanks > 0 && IsBlank(p_[blanks - 1])) --blanks;
-        if (blanks > 0 && !scan::IsBreakByte(p_[blanks - 1])) {
+        if (blanks > 0 && !bytes_.Has(p_[blanks - 1])) {
             keeper_.Drop(last, end);
             settled_ = end;
             return true;
@@ -244,7 +270,7 @@ private:
         if (first == start) return true;
         std::size_t blanks = first;  // end of the blanks the segment begins with
         while (blanks < size_ && IsBlank(p_[blanks])) ++blanks;
-        if (blanks < size_ && !scan::IsBreakByte(p_[blanks])) {
+        if (blanks < size_ && !bytes_.Has(p_[blanks])) {
             keeper_.Drop(start, first);
             settled_ = first;
             return true;
@@ -273,13 +299,13 @@ private:
         return true;
     }
 
-    // The segment [start, end) goes whole. Between two clusters, that joins them; a cluster
-    // of one byte then gains or loses a line break at its other end, and one pass is not
-    // known to be exact.
+    // The segment [start, end) goes whole. Between two clusters, that joins them; in a CR LF
+    // text a cluster of one byte then gains or loses a line break at its other end, and one
+    // pass is not known to be exact.
     bool Emptied(std::size_t start, std::size_t end) {
-        const bool lonePrevious = start == 1 || (start >= 2 && !scan::IsBreakByte(p_[start - 2]));
-        const bool loneNext = end + 1 == size_ || (end + 1 < size_ && !scan::IsBreakByte(p_[end + 1]));
-        if (start > 0 && end < size_ && (lonePrevious || loneNext)) return false;
+        const bool lonePrevious = start == 1 || (start >= 2 && !bytes_.Has(p_[start - 2]));
+        const bool loneNext = end + 1 == size_ || (end + 1 < size_ && !bytes_.Has(p_[end + 1]));
+        if (!bytes_.Single() && start > 0 && end < size_ && (lonePrevious || loneNext)) return false;
         keeper_.Drop(start, end);
         settled_ = end;
         return true;
@@ -287,6 +313,7 @@ private:
 
     const char* p_;
     std::size_t size_;
+    ClusterBytes bytes_;
     BlankSides sides_;
     Keeper& keeper_;
     std::size_t settled_ = 0;  // the text before this position is done with
@@ -294,17 +321,19 @@ private:
 
 }  // namespace
 
-OnePass DeleteBlanksAtBreaks(std::string_view text, std::string& result, const BlankSides& sides) {
+OnePass DeleteBlanksAtBreaks(std::string_view text, std::string& result, const BlankSides& sides,
+                             LineEndKind kind) {
     Keeper keeper(text, result);
-    return BlankPass(text, keeper, sides).Run(text);
+    return BlankPass(text, ClusterBytes::Of(kind), keeper, sides).Run(text);
 }
 
 std::optional<std::size_t> DeleteBlanksAtBreaksInPlace(char* text, std::size_t size,
-                                                       const BlankSides& sides) {
+                                                       const BlankSides& sides, LineEndKind kind) {
     const std::string_view view(text, size);
-    if (HasLoneBreakByte(view)) return std::nullopt;
+    if (kind == LineEndKind::CrLf && HasLoneBreakByte(view)) return std::nullopt;
     Keeper keeper(text, size);
-    [[maybe_unused]] const OnePass outcome = BlankPass(view, keeper, sides).Run(view);
+    [[maybe_unused]] const OnePass outcome =
+        BlankPass(view, ClusterBytes::Of(kind), keeper, sides).Run(view);
     assert(outcome != OnePass::NotExact);  // only next to a single-byte cluster
     return keeper.kept();
 }

@@ -107,6 +107,23 @@ inline std::size_t Find(std::string_view hay, std::string_view needle, std::size
 // Whether `c` is one of the two bytes line breaks are made of.
 inline bool IsBreakByte(char c) { return c == '\r' || c == '\n'; }
 
+// Position of the first CR or LF at or after `from`, or `size` when there is none.
+inline std::size_t FindBreakByteOrEnd(const char* p, std::size_t from, std::size_t size) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+        if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    while (i < size && !IsBreakByte(p[i])) ++i;
+    return i;
+}
+
 // Number of bytes equal to `c` in the text.
 inline std::size_t Count(std::string_view text, char c) {
     const char* p = text.data();

@@ -17,6 +17,19 @@ bool HasBreakByte(std::string_view s) { return s.find_first_of("\r\n") != std::s
 
 enum class Side { Before, After };
 
+// Deletes every byte `byte`.
+void DeleteByte(std::string& text, char byte) {
+    const std::size_t size = text.size();
+    const std::size_t at = scan::FindByteOrEnd(text.data(), 0, size, byte);
+    if (at == size) return;
+    scan::Compactor c{text.data(), at, at};
+    while (c.read < size) {
+        ++c.read;
+        c.KeepUntil(scan::FindByteOrEnd(c.p, c.read, size, byte));
+    }
+    text.resize(c.write);
+}
+
 // Deletes, at every line break where copies of `s` stand on the given side, all of them in one
 // pass. Exact for the confluent rules only.
 void DeleteCopiesAtBreaks(std::string& text, std::string_view s, std::string_view brk, Side side) {
@@ -68,7 +81,14 @@ void CollapseCrLfRuns(std::string& text) {
     DeleteCopiesAtBreaks(text, kCrLf, kCrLf, Side::After);
 }
 
+void CollapseRuns(std::string& text, char brk) {
+    // Deleting a byte of a run leaves a run, and no run forms anew.
+    const char unit[] = {brk};
+    DeleteCopiesAtBreaks(text, {unit, 1}, {unit, 1}, Side::After);
+}
+
 void DeleteBreaks(std::string& text, std::string_view brk) {
+    if (brk.size() == 1) return DeleteByte(text, brk[0]);
     // Like matching brackets: each closing byte removes an opening byte that ends the kept text,
     // so breaks that come together when the break between them goes are removed too. A run of
     // k closing bytes meets the run of j opening bytes at the end of the kept text: min(j, k)

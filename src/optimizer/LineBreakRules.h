@@ -1,7 +1,7 @@
 #pragma once
 // The deletion rules of the optimizer, each computed in one pass over the text. Every function
 // gives byte for byte what SweepToFixpoint gives for the rule named beside it. A line break is
-// the two-byte sequence `brk` (CR LF or LF CR).
+// `brk`: the two-byte sequence CR LF or LF CR, or in an LF or CR text its one byte LF or CR.
 
 #include <string>
 #include <string_view>
@@ -19,6 +19,9 @@ void DeleteAfterBreaks(std::string& text, std::string_view brk, std::string_view
 
 // CR LF CR LF -> CR LF: shrinks every run of CR LF pairs to one pair.
 void CollapseCrLfRuns(std::string& text);
+
+// brk brk -> brk for a one-byte `brk`: shrinks every run of that byte to one.
+void CollapseRuns(std::string& text, char brk);
 
 // brk -> nothing: deletes the line breaks, also those that meet when the break between them goes.
 void DeleteBreaks(std::string& text, std::string_view brk);

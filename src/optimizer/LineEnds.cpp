@@ -1,27 +1,52 @@
 #include "optimizer/LineEnds.h"
 
+#include <cassert>
+#include <utility>
+
 #include "optimizer/ByteScan.h"
 
 namespace venkora {
 
 namespace {
 
-// Calls `line(from, to)` for each stretch of the text without line end and `end()` for each
-// line end behind it, from left to right.
-template <typename Line, typename End>
-void ForEachLine(std::string_view text, Line&& line, End&& end) {
+// Calls `end(at, length)` for each line end, read from left to right: a CR LF or LF CR pair is
+// one of two bytes, any other CR or LF one of one byte.
+template <typename End>
+void ForEachLineEnd(std::string_view text, End&& end) {
     const char* p = text.data();
     const std::size_t size = text.size();
-    std::size_t from = 0;
-    while (from <= size) {
-        std::size_t at = from;
-        while (at < size && !scan::IsBreakByte(p[at])) ++at;
-        line(from, at);
-        if (at == size) return;
+    for (std::size_t at = scan::FindBreakByteOrEnd(p, 0, size); at < size;) {
         const bool pair = at + 1 < size && scan::IsBreakByte(p[at + 1]) && p[at + 1] != p[at];
-        end(at, pair ? 2u : 1u);
-        from = at + (pair ? 2 : 1);
+        const std::size_t length = pair ? 2 : 1;
+        end(at, length);
+        at = scan::FindBreakByteOrEnd(p, at + length, size);
     }
+}
+
+// The other of the two line-end bytes.
+char OtherByte(char c) { return c == '\n' ? '\r' : '\n'; }
+
+// Turns every line end of the `size` bytes at `p` into the one byte `to`, in place: only the
+// other byte needs looking at. It goes where it pairs with a `to` beside it and becomes `to`
+// where it stands alone. Returns the size kept at the front and whether anything changed.
+std::pair<std::size_t, bool> ToOneByte(char* p, std::size_t size, char to) {
+    const char other = OtherByte(to);
+    std::size_t at = scan::FindByteOrEnd(p, 0, size, other);
+    if (at == size) return {size, false};
+    scan::Compactor c{p, at, at};
+    std::size_t ended = 0;  // the line ends read so far lie before this
+    while (at < size) {
+        c.KeepUntil(at);
+        // A `to` in front that no line end has taken yet (bytes from `ended` on are as read).
+        const bool pairsBefore = at > ended && p[at - 1] == to;
+        const bool pairsAfter = !pairsBefore && at + 1 < size && p[at + 1] == to;
+        if (!pairsBefore && !pairsAfter) p[c.write++] = to;
+        c.read = at + 1;
+        ended = at + (pairsAfter ? 2 : 1);
+        at = scan::FindByteOrEnd(p, c.read, size, other);
+    }
+    c.KeepUntil(size);
+    return {c.write, true};
 }
 
 }  // namespace
@@ -45,22 +70,46 @@ std::string_view LineEndBytes(LineEndKind kind) {
 
 std::size_t ConvertedLineEndsSize(std::string_view text, LineEndKind to) {
     const std::size_t width = LineEndBytes(to).size();
-    std::size_t size = 0;
-    ForEachLine(text, [&](std::size_t from, std::size_t end) { size += end - from; },
-                [&](std::size_t, std::size_t) { size += width; });
+    std::size_t size = text.size();
+    ForEachLineEnd(text, [&](std::size_t, std::size_t length) { size = size - length + width; });
     return size;
+}
+
+bool LineEndsAre(std::string_view text, LineEndKind kind) {
+    if (kind != LineEndKind::CrLf) {
+        return text.find(OtherByte(LineEndBytes(kind)[0])) == std::string_view::npos;
+    }
+    const char* p = text.data();
+    const std::size_t size = text.size();
+    for (std::size_t at = scan::FindBreakByteOrEnd(p, 0, size); at < size;
+         at = scan::FindBreakByteOrEnd(p, at + 2, size)) {
+        if (p[at] != '\r' || at + 1 == size || p[at + 1] != '\n') return false;
+    }
+    return true;
 }
 
 bool ConvertLineEnds(std::string_view text, LineEndKind to, std::string& result) {
     const std::string_view end = LineEndBytes(to);
-    bool changed = false;
-    ForEachLine(
-        text, [&](std::size_t from, std::size_t until) { result.append(text.substr(from, until - from)); },
-        [&](std::size_t at, std::size_t length) {
-            changed = changed || text.substr(at, length) != end;
-            result.append(end);
-        });
-    return changed;
+    const std::size_t base = result.size();
+    if (end.size() == 1) {
+        result.append(text);
+        const auto [kept, changed] = ToOneByte(result.data() + base, text.size(), end[0]);
+        result.resize(base + kept);
+        return changed;
+    }
+    std::size_t copied = 0;  // the text before this is in `result`
+    ForEachLineEnd(text, [&](std::size_t at, std::size_t length) {
+        if (text.substr(at, length) == end) return;
+        result.append(text.substr(copied, at - copied)).append(end);
+        copied = at + length;
+    });
+    result.append(text.substr(copied));
+    return copied != 0;
+}
+
+std::size_t ConvertLineEndsInPlace(std::span<char> text, LineEndKind to) {
+    assert(to != LineEndKind::CrLf);
+    return ToOneByte(text.data(), text.size(), LineEndBytes(to)[0]).first;
 }
 
 }  // namespace venkora

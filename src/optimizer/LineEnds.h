@@ -6,6 +6,7 @@
 // LF CR pair is one line end, and any other CR or LF is one.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,14 @@ std::string_view LineEndBytes(LineEndKind kind);
 // The size of `text` with every line end turned into `to`.
 std::size_t ConvertedLineEndsSize(std::string_view text, LineEndKind to);
 
+// Whether every line end of `text` is already `kind`, so that converting changes nothing.
+bool LineEndsAre(std::string_view text, LineEndKind kind);
+
 // Appends `text` with every line end turned into `to` to `result`; whether anything changed.
 bool ConvertLineEnds(std::string_view text, LineEndKind to, std::string& result);
+
+// Turns every line end of `text` into `to`, LF or CR, in the text itself, which that never
+// lengthens; returns the size of the converted text at its front.
+std::size_t ConvertLineEndsInPlace(std::span<char> text, LineEndKind to);
 
 }  // namespace venkora

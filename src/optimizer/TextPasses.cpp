@@ -1,5 +1,7 @@
 #include "optimizer/TextPasses.h"
 
+#include <span>
+
 #include "optimizer/BlanksAtBreaks.h"
 #include "optimizer/ByteScan.h"
 #include "optimizer/Conversions.h"
@@ -13,22 +15,42 @@ void Announce(const StatusSink& status, std::string_view text) {
     if (status) status(text);
 }
 
-// Every deletion rule needs a line break in the text to change anything, so a text without one
-// goes through the deletion groups unchanged and their scans can be spared.
-bool HasLineBreak(std::string_view text) {
-    return scan::Find(text, kCrLf) != scan::npos || scan::Find(text, kLfCr) != scan::npos;
+// The line breaks the rules hang on, in the order each group takes them: CR LF, then LF CR; in
+// an LF or CR text its one byte, which stands for the CR LF of its CR LF twin.
+struct LineBreaks {
+    LineEndKind kind;
+    std::span<const std::string_view> all;
+};
+
+constexpr std::string_view kPairs[] = {kCrLf, kLfCr};
+constexpr std::string_view kLf[] = {"\n"};
+constexpr std::string_view kCr[] = {"\r"};
+
+// The breaks of a text of `kind`. A user string with CR or LF is deleted by the CR LF rules on
+// the text as it is: there it may form line breaks of its own.
+LineBreaks BreaksFor(LineEndKind kind, const OptimizeOptions& o) {
+    const bool pairsOnly = o.bendef && o.bendefZeichen.find_first_of("\r\n") != std::string::npos;
+    if (pairsOnly || kind == LineEndKind::CrLf) return {LineEndKind::CrLf, kPairs};
+    return {kind, kind == LineEndKind::Lf ? std::span(kLf) : std::span(kCr)};
 }
 
-// End-of-line rules first, then start-of-line rules; each for CR LF, then for LF CR.
+// Every deletion rule needs a line break in the text to change anything, so a text without one
+// goes through the deletion groups unchanged and their scans can be spared.
+bool HasLineBreak(std::string_view text, const LineBreaks& breaks) {
+    for (const std::string_view brk : breaks.all) {
+        if (scan::Find(text, brk) != scan::npos) return true;
+    }
+    return false;
+}
+
+// End-of-line rules first, then start-of-line rules; each for every kind of break in turn.
 void DeleteAtLineEndsThenStarts(std::string& text, std::string_view s, std::int32_t ende,
-                                std::int32_t anf) {
+                                std::int32_t anf, const LineBreaks& breaks) {
     if (ende) {
-        DeleteBeforeBreaks(text, s, kCrLf);
-        DeleteBeforeBreaks(text, s, kLfCr);
+        for (const std::string_view brk : breaks.all) DeleteBeforeBreaks(text, s, brk);
     }
     if (anf) {
-        DeleteAfterBreaks(text, kCrLf, s);
-        DeleteAfterBreaks(text, kLfCr, s);
+        for (const std::string_view brk : breaks.all) DeleteAfterBreaks(text, brk, s);
     }
 }
 
@@ -99,7 +121,7 @@ private:
 
 // Groups 1 and 2, spaces then tabs: in one pass where that is exact, in the text itself where
 // the caller gave it up; else the rules one by one.
-void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
+void DeleteBlanks(WorkingText& w, const OptimizeOptions& o, const LineBreaks& breaks) {
     BlankSides sides;
     sides.spacesAtEnds = o.leerz && o.leerzEnde;
     sides.spacesAtStarts = o.leerz && o.leerzAnf;
@@ -110,52 +132,58 @@ void DeleteBlanks(WorkingText& w, const OptimizeOptions& o) {
     }
     const std::string_view text = w.Current();
     if (char* writable = w.Shortenable()) {
-        if (const auto kept = DeleteBlanksAtBreaksInPlace(writable, text.size(), sides)) {
+        if (const auto kept =
+                DeleteBlanksAtBreaksInPlace(writable, text.size(), sides, breaks.kind)) {
             return w.Shortened(*kept);
         }
     }
-    switch (DeleteBlanksAtBreaks(text, w.EmptyResult(), sides)) {
+    switch (DeleteBlanksAtBreaks(text, w.EmptyResult(), sides, breaks.kind)) {
         case OnePass::Unchanged: return;
         case OnePass::Changed: w.TakeResult(); return;
         case OnePass::NotExact: break;
     }
     std::string& rules = w.Text();
-    if (o.leerz) DeleteAtLineEndsThenStarts(rules, " ", o.leerzEnde, o.leerzAnf);
-    if (o.tab) DeleteAtLineEndsThenStarts(rules, "\t", o.tabEnde, o.tabAnf);
+    if (o.leerz) DeleteAtLineEndsThenStarts(rules, " ", o.leerzEnde, o.leerzAnf, breaks);
+    if (o.tab) DeleteAtLineEndsThenStarts(rules, "\t", o.tabEnde, o.tabAnf, breaks);
 }
 
 // Every group and conversion in order; whether the optimized text is in `result`.
-bool RunPasses(WorkingText& w, const OptimizeOptions& o, const StatusSink& status) {
+bool RunPasses(WorkingText& w, const OptimizeOptions& o, LineEndKind kind,
+               const StatusSink& status) {
+    const LineBreaks breaks = BreaksFor(kind, o);
     // The space and tab groups find the line breaks themselves; only when later groups run
     // is the text first looked at for one. (Deleting blanks neither makes the first line break
     // nor takes the last.)
     const bool looked = o.zeilenumbruch || o.bendef;
-    const bool breaks = looked && HasLineBreak(w.Current());
+    const bool hasBreak = looked && HasLineBreak(w.Current(), breaks);
     // The space and tab groups begin together: they share one pass.
     if (o.leerz) Announce(status, kStatusLeerzeichen);
     if (o.tab) Announce(status, kStatusTabulatoren);
-    if (breaks || !looked) DeleteBlanks(w, o);
+    if (hasBreak || !looked) DeleteBlanks(w, o, breaks);
     if (o.zeilenumbruch) {
         Announce(status, kStatusZeilenumbrueche);
-        if (breaks && o.nurLeerzeilen == 1) {
-            CollapseCrLfRuns(w.Text());
-        } else if (breaks && o.nurLeerzeilen == 0) {
-            DeleteBreaks(w.Text(), kCrLf);
-            DeleteBreaks(w.Text(), kLfCr);
+        if (hasBreak && o.nurLeerzeilen == 1) {
+            // Only runs of the pair CR LF shrink; in an LF or CR text, runs of its byte.
+            if (breaks.kind == LineEndKind::CrLf) {
+                CollapseCrLfRuns(w.Text());
+            } else {
+                CollapseRuns(w.Text(), breaks.all[0][0]);
+            }
+        } else if (hasBreak && o.nurLeerzeilen == 0) {
+            for (const std::string_view brk : breaks.all) DeleteBreaks(w.Text(), brk);
         }
     }
     if (o.bendef) {
         // The user-defined string goes at line starts first, then at line ends. An empty string
         // deletes nothing.
         Announce(status, kStatusBenutzerdefiniert);
-        if (breaks && !o.bendefZeichen.empty()) {
+        if (hasBreak && !o.bendefZeichen.empty()) {
+            const std::string_view s = o.bendefZeichen;
             if (o.bendefAnf) {
-                DeleteAfterBreaks(w.Text(), kCrLf, o.bendefZeichen);
-                DeleteAfterBreaks(w.Text(), kLfCr, o.bendefZeichen);
+                for (const std::string_view brk : breaks.all) DeleteAfterBreaks(w.Text(), brk, s);
             }
             if (o.bendefEnde) {
-                DeleteBeforeBreaks(w.Text(), o.bendefZeichen, kCrLf);
-                DeleteBeforeBreaks(w.Text(), o.bendefZeichen, kLfCr);
+                for (const std::string_view brk : breaks.all) DeleteBeforeBreaks(w.Text(), s, brk);
             }
         }
     }
@@ -176,22 +204,24 @@ std::size_t OptimizedSizeBound(std::string_view source, const OptimizeOptions& o
 }
 
 bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
-                  const StatusSink& status) {
+                  LineEndKind kind, const StatusSink& status) {
     WorkingText w(source, result, OptimizedSizeBound(source, options));
-    return RunPasses(w, options, status);
+    return RunPasses(w, options, kind, status);
 }
 
 std::string_view OptimizeTextInBuffer(std::span<char> text, std::string& result,
-                                      const OptimizeOptions& options, const StatusSink& status) {
+                                      const OptimizeOptions& options, LineEndKind kind,
+                                      const StatusSink& status) {
     WorkingText w(text, result, OptimizedSizeBound({text.data(), text.size()}, options));
-    RunPasses(w, options, status);
+    RunPasses(w, options, kind, status);
     return w.Current();
 }
 
-void OptimizeTextPasses(std::string& text, const OptimizeOptions& options, const StatusSink& status) {
+void OptimizeTextPasses(std::string& text, const OptimizeOptions& options, LineEndKind kind,
+                        const StatusSink& status) {
     std::string result;
     WorkingText w(text, result);
-    if (RunPasses(w, options, status)) text.swap(result);
+    if (RunPasses(w, options, kind, status)) text.swap(result);
 }
 
 }  // namespace venkora

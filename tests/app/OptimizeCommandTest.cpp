@@ -106,7 +106,7 @@ TEST_F(OptimizeCommandTest, RangesWithCrsAreTakenWhole) {
         answer = row.options;
         Execute(kIdOptimize);
         std::string expected = row.text;
-        OptimizeTextPasses(expected, row.options);
+        OptimizeTextPasses(expected, row.options, LineEndKindOf(row.text));
         EXPECT_EQ(Text(), expected);
         EXPECT_EQ(frame().MessageText(), QStringLiteral("Bereit"));
     }

@@ -57,7 +57,7 @@ TEST_F(SavedSettings, HandWrittenFilesReadAsTheEditorReadsThem) {
         options.bendefZeichen =
             CodePage::ForLoadedText(text, true).Encode(options.bendefZeichen).value_or("");
         std::string expected = text;
-        OptimizeTextPasses(expected, options, {});
+        OptimizeTextPasses(expected, options, LineEndKindOf(text));
 
         const auto result = runner_.Run({"--gespeichert"}, text);
         EXPECT_EQ(result.exitCode, 0) << result.err;

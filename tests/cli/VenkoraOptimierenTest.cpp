@@ -56,6 +56,12 @@ TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
         {{"--set", "Bendef=1", "--set=benutzerdef zeichen=#", "--set", "BENDEFANF=1"},
          "#a#\r\n#b#", "#a#\r\nb#"},
         {{}, "\0\xff \r\n\t"s, "\0\xff \r\n\t"s},
+        // Each text by its own line ends, converted after the rules.
+        {{"--leerzeichen=beide", "--zeilenumbrueche=leerzeilen"}, " a \r\r\r b \r", " a\rb\r"},
+        {{"--nur-crlf", "--leerzeichen=beide"}, "a \nb", "a \nb"},
+        {{"--zeilenende=lf", "--leerzeichen=ende"}, "a \r\nb\n\rc\rd", "a\nb\nc\nd"},
+        {{"--zeilenende=crlf"}, "a\nb\n\rc\rd\r\n", "a\r\nb\r\nc\r\nd\r\n"},
+        {{"--zeilenende=lf", "--tab-zu-leerz"}, "\ta\r\n", "  a\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));
@@ -64,6 +70,18 @@ TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
         EXPECT_EQ(result.out, c.expected);
         EXPECT_EQ(result.err, "");
     }
+}
+
+TEST_F(VenkoraOptimieren, CheckingAndRewritingSeeLineEndsAndTheirConversion) {
+    const std::string crLf = dir_.Write("crlf.txt", "a\r\n");
+    const std::string lf = dir_.Write("lf.txt", " a \n\n\n b \n");
+    const auto checked = Run({"-c", "--zeilenende=lf", crLf, lf});
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_EQ(checked.out, crLf + "\n");
+    EXPECT_EQ(Run({"-i", "--zeilenende=crlf", "--leerzeichen=beide", "--zeilenumbrueche=leerzeilen",
+                   crLf, lf}).exitCode, 0);
+    EXPECT_EQ(TemporaryDirectory::Read(lf), " a\r\nb\r\n");
+    EXPECT_EQ(TemporaryDirectory::Read(crLf), "a\r\n");
 }
 
 TEST_F(VenkoraOptimieren, TheUserStringTakesTheCodePageOfEachFile) {
@@ -258,6 +276,7 @@ TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
         {"-i", "-c", "--leerzeichen=ende", file},
         {"-i", "--leerzeichen=ende", "-"},
         {"--set", "Leerz=ja", file},
+        {"--zeilenende=cr", file},
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
@@ -270,8 +289,8 @@ TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
     EXPECT_EQ(TemporaryDirectory::Read(file), "a \r\n");
 }
 
-TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
-    const std::string a = dir_.Write("a.txt", "a");
+TEST_F(VenkoraOptimieren, VerboseReportsEachGroupAndTheKindAndChangeOfEachFile) {
+    const std::string a = dir_.Write("a.txt", "a \n");
     const std::vector<std::string> options = {"--leerzeichen=beide", "--zeilenumbrueche=alle",
                                               "--benutzerdefiniert=x", "--tab-zu-leerz"};
     std::vector<std::string> verbose = {"-v"};
@@ -282,7 +301,8 @@ TEST_F(VenkoraOptimieren, VerboseReportsEachGroupPerFile) {
     EXPECT_EQ(result.out, "ab");
     const std::string perFile =
         "Lösche Leerzeichen...\nLösche Zeilenumbrüche...\nLösche benutzerdefinierte Zeichen...\n";
-    EXPECT_EQ(result.err, perFile + perFile);
+    EXPECT_EQ(result.err, perFile + "„" + a + "“: LF-Text, geändert\n" + perFile +
+                              "Standardeingabe: CR-LF-Text, unverändert\n");
 
     EXPECT_EQ(Run(options, "b").err, "") << "quiet without -v";
 }

@@ -170,7 +170,7 @@ struct Outcome {
 
 Outcome RunEngine(std::string text, const OptimizeOptions& options) {
     Outcome out{std::move(text), {}};
-    OptimizeTextPasses(out.text, options,
+    OptimizeTextPasses(out.text, options, LineEndKindOf(out.text),
                        [&out](std::string_view s) { out.statuses.emplace_back(s); });
     return out;
 }
@@ -180,7 +180,7 @@ Outcome RunEngine(std::string text, const OptimizeOptions& options) {
 Outcome RunEngineOnView(const std::string& text, const OptimizeOptions& options) {
     Outcome out;
     out.text.reserve(OptimizedSizeBound(text, options));
-    if (!OptimizeText(text, out.text, options,
+    if (!OptimizeText(text, out.text, options, LineEndKindOf(text),
                       [&out](std::string_view s) { out.statuses.emplace_back(s); })) {
         out.text = text;
     }
@@ -191,7 +191,8 @@ Outcome RunEngineOnView(const std::string& text, const OptimizeOptions& options)
 Outcome RunEngineInBuffer(std::string text, const OptimizeOptions& options) {
     Outcome out;
     std::string result;
-    out.text = std::string(OptimizeTextInBuffer(text, result, options, [&out](std::string_view s) {
+    const LineEndKind kind = LineEndKindOf(text);
+    out.text = std::string(OptimizeTextInBuffer(text, result, options, kind, [&out](std::string_view s) {
         out.statuses.emplace_back(s);
     }));
     return out;
@@ -199,7 +200,7 @@ Outcome RunEngineInBuffer(std::string text, const OptimizeOptions& options) {
 
 Outcome RunReference(std::string text, const OptimizeOptions& options) {
     Outcome out{std::move(text), {}};
-    naive::OptimizeTextPasses(out.text, options, out.statuses);
+    naive::OptimizeTextPasses(out.text, options, LineEndKindOf(out.text), out.statuses);
     return out;
 }
 
@@ -247,15 +248,18 @@ void Simplify(std::string& text, OptimizeOptions& options) {
 
 enum class Texts { Loose, Prose };
 
+// `dropped` (CR or LF) is left out of every text, making LF or CR texts.
 void ComparePipeline(std::uint64_t seed, int cases, std::string_view alphabet,
-                     std::size_t maxTextLength = kShortTexts, Texts texts = Texts::Loose) {
+                     std::size_t maxTextLength = kShortTexts, Texts texts = Texts::Loose,
+                     char dropped = '\0') {
     Random random(seed, maxTextLength);
     for (int i = 0; i < cases; ++i) {
         const OptimizeOptions options = RandomOptions(random, alphabet);
-        const std::string text =
+        std::string text =
             texts == Texts::Prose
                 ? random.Prose()
                 : random.Text(alphabet, {options.bendefZeichen, " ", "\t", "  ", "\t\t"});
+        if (dropped != '\0') std::erase(text, dropped);
         if (!Differs(text, options)) {
             continue;
         }
@@ -294,6 +298,15 @@ TEST(Differential, OptimizeTextPassesOnLongerTexts) {
 TEST(Differential, OptimizeTextPassesOnProse) {
     ComparePipeline(0x5EED000A, 30000, kLineBytes, kShortTexts, Texts::Prose);
     ComparePipeline(0x5EED000B, 3000, kLineBytes, kLongTexts, Texts::Prose);
+}
+
+// LF and CR texts against the literal sweeps over their CR LF twins.
+TEST(Differential, OptimizeTextPassesOnLfAndCrTexts) {
+    for (const char dropped : {'\r', '\n'}) {
+        ComparePipeline(0x5EED000C, 30000, kLineBytesWithNul, kShortTexts, Texts::Loose, dropped);
+        ComparePipeline(0x5EED000D, 20000, kLineBytes, kShortTexts, Texts::Prose, dropped);
+        ComparePipeline(0x5EED000E, 2000, kLineBytes, kLongTexts, Texts::Prose, dropped);
+    }
 }
 
 // A single rule: the engine's function and the rule old -> new it must equal.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "optimizer/LineEnds.h"
 #include "optimizer/OptimizeOptions.h"
 
 namespace venkora::naive {
@@ -106,6 +107,19 @@ inline void OptimizeTextPasses(std::string& text, const OptimizeOptions& o,
             SweepToFixpoint(text, "\t ", "\t");
         }
     }
+}
+
+// The pipeline on a text of the given kind, by its definition: an LF or CR text is optimized as
+// its CR LF twin, each of its line-end bytes turned into CR LF and back afterwards; a CR LF text,
+// or any text while the user-string group holds a CR or LF, as it is.
+inline void OptimizeTextPasses(std::string& text, const OptimizeOptions& o, LineEndKind kind,
+                               std::vector<std::string>& statuses) {
+    const bool userBreak = o.bendef != 0 && o.bendefZeichen.find_first_of("\r\n") != std::string::npos;
+    if (kind == LineEndKind::CrLf || userBreak) return OptimizeTextPasses(text, o, statuses);
+    const std::string_view end = kind == LineEndKind::Lf ? "\n" : "\r";
+    ReplaceAllSweep(text, end, "\r\n");
+    OptimizeTextPasses(text, o, statuses);
+    ReplaceAllSweep(text, "\r\n", end);
 }
 
 }  // namespace venkora::naive

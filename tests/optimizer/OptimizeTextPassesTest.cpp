@@ -48,14 +48,14 @@ struct Outcome {
 
 Outcome Engine(std::string text, const OptimizeOptions& options) {
     Outcome run{std::move(text), {}};
-    OptimizeTextPasses(run.text, options,
+    OptimizeTextPasses(run.text, options, LineEndKindOf(run.text),
                        [&run](std::string_view status) { run.statuses.emplace_back(status); });
     return run;
 }
 
 Outcome Reference(std::string text, const OptimizeOptions& options) {
     Outcome run{std::move(text), {}};
-    naive::OptimizeTextPasses(run.text, options, run.statuses);
+    naive::OptimizeTextPasses(run.text, options, LineEndKindOf(run.text), run.statuses);
     return run;
 }
 
@@ -199,6 +199,51 @@ TEST(OptimizeTextPasses, DeletesUserStringAtLineEdges) {
         {"one space, but after the line breaks went", "ab  \r\ncd",
          With({&O::zeilenumbruch, &O::bendef, &O::bendefEnde}, 2, " "), "ab  cd"},
     });
+}
+
+// The examples with "^" for the line end, in CR LF, LF and CR texts alike: an LF or CR text gives
+// what its CR LF twin gives, with its own line ends; a lone LF or CR there is a line break.
+TEST(OptimizeTextPasses, LfAndCrTextsGoAsTheirCrLfTwins) {
+    const OptimizeOptions spacesEnd = With({&O::leerz, &O::leerzEnde});
+    const OptimizeOptions userBoth = With({&O::bendef, &O::bendefAnf, &O::bendefEnde}, 2, "ab");
+    const std::vector<Row> rows = {
+        {"start and end of the text are no line breaks", "  ab  ^  cd  ",
+         With({&O::leerz, &O::leerzAnf, &O::leerzEnde}), "  ab^cd  "},
+        {"the space rule stops at the tab", "ab \t ^cd",
+         With({&O::leerz, &O::leerzEnde, &O::tab, &O::tabEnde}), "ab ^cd"},
+        {"mixed blanks at a line start", "x^ \t y",
+         With({&O::leerz, &O::leerzAnf, &O::tab, &O::tabAnf}), "x^ y"},
+        {"a line of spaces is emptied, not removed", "a^   ^b", spacesEnd, "a^^b"},
+        {"only empty lines, one break stays at each edge", "^^a^^^b^^",
+         With({&O::zeilenumbruch, &O::nurLeerzeilen}), "^a^b^"},
+        {"only empty lines after the spaces went", "a^   ^b",
+         With({&O::leerz, &O::leerzEnde, &O::zeilenumbruch, &O::nurLeerzeilen}), "a^b"},
+        {"all line breaks, trailing spaces first", "ab  ^cd^^e",
+         Set(spacesEnd, &O::zeilenumbruch, 1), "abcde"},
+        {"the user string whole and repeatedly", "^ababx^aba^", userBoth, "^x^a^"},
+        {"one space as the user string comes after the tabs", "a \t ^b",
+         With({&O::tab, &O::tabEnde, &O::bendef, &O::bendefEnde}, 2, " "), "a \t^b"},
+        {"conversions after the deletions", "   a   ^   b   ",
+         With({&O::leerz, &O::leerzAnf, &O::leerzEnde, &O::leerzZuTab, &O::loescheUeberz}),
+         "\ta^b\t"},
+    };
+    for (const LineEndKind kind : {LineEndKind::CrLf, LineEndKind::Lf, LineEndKind::Cr}) {
+        std::vector<Row> placed = rows;
+        for (Row& row : placed) {
+            for (std::string* text : {&row.input, &row.expected}) {
+                for (std::size_t at; (at = text->find('^')) != std::string::npos;) {
+                    text->replace(at, 1, LineEndBytes(kind));
+                }
+            }
+            EXPECT_EQ(LineEndKindOf(row.input), kind) << row.what;
+        }
+        CheckRows(placed);
+    }
+    // While the user string holds CR or LF, a text goes by the CR LF rules as it is.
+    const OptimizeOptions userString = With({&O::leerz, &O::leerzEnde, &O::bendef}, 2, "x\r");
+    CheckRows({{"LF text, string with CR", "a \nb", userString, "a \nb"},
+               {"CR text, string with CR", "a \rb", userString, "a \rb"},
+               {"string without CR", "a \rb", Set(userString, &O::bendef, 0), "a\rb"}});
 }
 
 TEST(OptimizeTextPasses, EmptyUserStringDeletesNothing) {
@@ -362,7 +407,7 @@ TEST(OptimizeTextPasses, WorksWithoutStatusSink) {
     OptimizeTextPasses(text, With({&O::leerz, &O::leerzAnf, &O::leerzEnde, &O::tab,
                                    &O::tabAnf, &O::tabEnde, &O::zeilenumbruch,
                                    &O::nurLeerzeilen, &O::bendef},
-                                  2, "b"));
+                                  2, "b"), LineEndKind::CrLf);
     EXPECT_EQ(text, " a\r\n b\r\n");
 }
 
@@ -405,7 +450,7 @@ TEST(OptimizeText, LeavesTheSourceAndSaysWhereTheResultIs) {
         std::string result;
         result.reserve(OptimizedSizeBound(source, c.options));
         const char* reserved = result.data();
-        const bool inResult = OptimizeText(source, result, c.options);
+        const bool inResult = OptimizeText(source, result, c.options, LineEndKindOf(source));
         EXPECT_EQ(source, c.source);
         EXPECT_EQ(inResult, c.inResult);
         EXPECT_EQ(inResult ? result : source, c.expected);
