@@ -1,6 +1,8 @@
 // The optimize command through the real view and document: the range it takes, the refusal of
 // an empty selection, one undo step, the modified flag, the status texts and the reselection.
 
+#include <QLabel>
+
 #include "AppFixture.h"
 #include "optimizer/COptimierenDlg.h"
 #include "optimizer/TextPasses.h"
@@ -67,6 +69,32 @@ TEST_F(OptimizeCommandTest, ASelectionIsOptimizedAndSelectedAgain) {
     EXPECT_EQ(presetRange, 0);
     EXPECT_EQ(Text(), "x  \r\na\r\nb  \r\ny");
     EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{3}, std::size_t{9}));
+}
+
+// The line ends of the whole document, not of the selection, say where lines break; the status
+// line shows them afterwards.
+TEST_F(OptimizeCommandTest, TheDocumentsLineEndsDecideAlsoForASelection) {
+    ASSERT_TRUE(Start());
+    const struct {
+        std::string text;
+        std::size_t start, end;
+        std::string optimized;
+        const char* shown;
+    } rows[] = {
+        {"x  \n  a  \n  b  \ny", 3, 12, "x  \na\nb  \ny", "LF"},
+        {"x  \r  a  \r  b  \ry", 3, 12, "x  \ra\rb  \ry", "CR"},
+        {"x  \n  a  \r\n", 0, 6, "x  \n  a  \r\n", "gemischt"},  // a lone LF breaks no line here
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        Load(row.text);
+        view().SetSelection(row.start, static_cast<std::ptrdiff_t>(row.end));
+        answer = SpacesAtBothSides();
+        Execute(kIdOptimize);
+        EXPECT_EQ(Text(), row.optimized);
+        frame().UpdateIdle();
+        EXPECT_EQ(frame().lineEndsPane()->text(), QString::fromLatin1(row.shown));
+    }
 }
 
 TEST_F(OptimizeCommandTest, AnEmptySelectionIsRefused) {

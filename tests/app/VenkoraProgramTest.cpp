@@ -262,28 +262,46 @@ TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
 
 namespace {
 
-TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResult) {
-    QTemporaryDir home;
-    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
-    const std::string file = home.filePath(QStringLiteral("protokoll.txt")).toStdString();
-    const std::string copy = home.filePath(QStringLiteral("kopie.txt")).toStdString();
-    const std::string text = TemporaryDirectory::Read(VENKORA_SAMPLE);
-    ASSERT_FALSE(text.empty());
-    std::ofstream(file, std::ios::binary) << text;
-    std::ofstream(copy, std::ios::binary) << text;
-    WriteSettings(config, "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
-                          "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n");
+// Optimized through the dialog and saved (on an X server of its own when Xvfb is there), a
+// file gives the batch tool's result, and an LF or CR file gives its CR LF twin's result with
+// the line ends turned back: it stays an LF or CR file.
+TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResultForEveryKindOfLineEnd) {
+    auto [server, display] = StartXvfb();
+    const std::string sample = TemporaryDirectory::Read(VENKORA_SAMPLE);
+    ASSERT_NE(sample.find("\r\n"), std::string::npos);
+    const auto withLineEnds = [](std::string text, const std::string& end) {
+        for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += end.size()) {
+            text.replace(at, 2, end);
+        }
+        return text;
+    };
+    std::string optimizedCrLf;
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end == "\n" ? "LF" : end == "\r" ? "CR" : "CR LF");
+        QTemporaryDir home;
+        const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+        const std::string file = home.filePath(QStringLiteral("protokoll.txt")).toStdString();
+        const std::string copy = home.filePath(QStringLiteral("kopie.txt")).toStdString();
+        const std::string text = withLineEnds(sample, end);
+        std::ofstream(file, std::ios::binary) << text;
+        std::ofstream(copy, std::ios::binary) << text;
+        WriteSettings(config, "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
+                              "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n");
 
-    const int status = Start(config, file, "32772,57603,57665")->Wait(30);  // optimize, save, exit
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        const int status = Start(config, file, "32772,57603,57665", display)->Wait(30);  // optimize, save, exit
+        ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
 
-    ProgramRunner tool(VENKORA_OPTIMIEREN);
-    tool.SetEnvironment("XDG_CONFIG_HOME", config);
-    const ProgramRunner::Result result = tool.Run({"--gespeichert", "-i", copy});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(TemporaryDirectory::Read(file), text);
-    EXPECT_EQ(TemporaryDirectory::Read(file), TemporaryDirectory::Read(copy));
+        ProgramRunner tool(VENKORA_OPTIMIEREN);
+        tool.SetEnvironment("XDG_CONFIG_HOME", config);
+        const ProgramRunner::Result result = tool.Run({"--gespeichert", "-i", copy});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        const std::string optimized = TemporaryDirectory::Read(file);
+        EXPECT_NE(optimized, text);
+        EXPECT_EQ(optimized, TemporaryDirectory::Read(copy));
+        if (end == "\r\n") optimizedCrLf = optimized;
+        EXPECT_EQ(optimized, withLineEnds(optimizedCrLf, end));
+    }
 }
 
 }  // namespace

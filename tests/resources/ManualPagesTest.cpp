@@ -206,20 +206,28 @@ std::string SourceFile(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Each menu's title with the items it shows ("Ti&ps" shows "Tips"); the frame puts the tips
-// item into the help menu.
+std::string Shown(std::string_view text) { return std::regex_replace(std::string(text), std::regex("&(.)"), "$1"); }
+
+// Adds the items `popup` shows ("Ti&ps" shows "Tips") under its title, a submenu by its title,
+// whose items go under that title in turn.
+void AddShownMenu(const MenuPopup& popup, std::map<std::string, std::set<std::string>>& menus) {
+    std::set<std::string>& items = menus[Shown(popup.title)];
+    for (const MenuPopup& submenu : popup.submenus) {
+        items.insert(Shown(submenu.title));
+        AddShownMenu(submenu, menus);
+    }
+    for (const unsigned id : popup.ids) {
+        if (const CommandRow* row = FindCommandRow(CommandRows(), id)) items.insert(Shown(row->menuText));
+    }
+}
+
+// Each menu's title with the items it shows; the frame puts the tips item into the help menu.
 std::map<std::string, std::set<std::string>> ShownMenus() {
-    const auto shown = [](std::string_view text) {
-        return std::regex_replace(std::string(text), std::regex("&(.)"), "$1");
-    };
     std::map<std::string, std::set<std::string>> menus;
     for (const MenuPopup& popup : MainMenu()) {
-        std::set<std::string>& items = menus[shown(popup.title)];
-        for (const unsigned id : popup.ids) {
-            if (const CommandRow* row = FindCommandRow(CommandRows(), id)) items.insert(shown(row->menuText));
-        }
+        AddShownMenu(popup, menus);
         if (popup.title == StringTable::Find(kIdsHelpMenuTitle)) {
-            items.insert(shown(StringTable::Find(kIdsTipsMenuItem).value_or("")));
+            menus[Shown(popup.title)].insert(Shown(StringTable::Find(kIdsTipsMenuItem).value_or("")));
         }
     }
     return menus;
