@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <utility>
+
+#include "core/DecimalNumber.h"
 
 namespace venkora {
 
@@ -14,32 +15,21 @@ namespace {
 std::optional<std::uint32_t> ReadNumber(std::string_view text, std::size_t& pos, bool isSigned) {
     const auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (pos < text.size() && isSpace(text[pos])) ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos == text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
-    std::uint64_t magnitude = 0;
-    bool overflow = false;
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        const auto digit = static_cast<std::uint64_t>(text[pos] - '0');
-        if (magnitude > (kMax - digit) / 10) overflow = true;
-        magnitude = magnitude * 10 + digit;
-    }
+    const std::optional<DecimalNumber> number = DecimalNumber::Read(text, pos);
+    if (!number) return std::nullopt;
+    const std::uint64_t magnitude = number->magnitude;
     std::uint64_t value = 0;
     if (isSigned) {
         // strtol: held at INT64_MIN and INT64_MAX.
         constexpr std::uint64_t kMinMagnitude = std::uint64_t{1} << 63;
-        if (negative) {
-            value = overflow || magnitude > kMinMagnitude ? kMinMagnitude : 0 - magnitude;
+        if (number->negative) {
+            value = magnitude > kMinMagnitude ? kMinMagnitude : 0 - magnitude;
         } else {
-            value = overflow || magnitude >= kMinMagnitude ? kMinMagnitude - 1 : magnitude;
+            value = magnitude >= kMinMagnitude ? kMinMagnitude - 1 : magnitude;
         }
     } else {
         // strtoul: held at UINT64_MAX whatever the sign, otherwise negated modulo 2^64.
-        value = overflow ? kMax : negative ? 0 - magnitude : magnitude;
+        value = number->overflow ? magnitude : number->negative ? 0 - magnitude : magnitude;
     }
     return static_cast<std::uint32_t>(value);
 }
