@@ -30,8 +30,10 @@
 #include "platform/CPrintInfo.h"
 #include "platform/CPrintJob.h"
 #include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
 #include "core/MemoryException.h"
 #include "platform/MessageBox.h"
+#include "platform/QtKeys.h"
 #include "platform/QtText.h"
 #include "resources/StringTable.h"
 #include "core/UserException.h"
@@ -52,12 +54,11 @@ constexpr const char* kWindows1252Names[32] = {
     "Z^",  "x8F", "x90", "'",  "'",  "\"",  "\"", "*",  "-",  "--", "~",  "TM", "s^", ">",
     "oe",  "x9D", "z^", "Y:"};
 
-// Keys that a plain text field does not have, or that the frame's accelerators own. Shift+Tab
-// types a tab rather than dedenting; there are no block selections.
+// What a plain text field does not have: these keep no key. Shift+Tab types a tab rather than
+// dedenting; there are no block selections. (The keys of the program's commands are taken from
+// the edit control as well, whatever it binds to them.)
 constexpr QsciCommand::Command kForeignCommands[] = {
-    QsciCommand::Undo,          QsciCommand::Redo,
-    QsciCommand::SelectionCut,  QsciCommand::SelectionCopy,
-    QsciCommand::Paste,         QsciCommand::SelectAll,
+    QsciCommand::Redo,
     QsciCommand::LineCut,       QsciCommand::LineCopy,
     QsciCommand::LineDelete,    QsciCommand::LineTranspose,
     QsciCommand::LineDuplicate, QsciCommand::SelectionDuplicate,
@@ -125,6 +126,18 @@ void CEditViewPlus::RemoveForeignKeyBindings() {
         if (QsciCommand* command = commands->find(id)) {
             command->setKey(0);
             command->setAlternateKey(0);
+        }
+    }
+    // The keys of the command rows belong to the frame's accelerators: QScintilla would take
+    // them first.
+    for (const CommandRow& row : CommandRows()) {
+        for (const KeyChord& chord : {row.key, row.alternateKey}) {
+            if (chord.IsNone()) continue;
+            const int key = QtKeys(chord).toCombined();
+            for (QsciCommand* command : commands->commands()) {
+                if (command->key() == key) command->setKey(0);
+                if (command->alternateKey() == key) command->setAlternateKey(0);
+            }
         }
     }
 }
@@ -573,20 +586,17 @@ QMimeData* CEditViewPlus::toMimeData(const QByteArray& text, bool rectangular) c
 }
 
 void CEditViewPlus::contextMenuEvent(QContextMenuEvent* event) {
-    // The commands of a plain text field, with their enabling rules.
-    static constexpr std::pair<unsigned, const char*> kItems[] = {
-        {kIdEditUndo, "&Rückgängig"}, {0, nullptr},
-        {kIdEditCut, "&Ausschneiden"}, {kIdEditCopy, "&Kopieren"}, {kIdEditPaste, "&Einfügen"},
-        {kIdEditClear, "&Löschen"}, {0, nullptr},
-        {kIdEditSelectAll, "Alles &markieren"},
+    // The commands of a plain text field (0 a separator), with their texts and enabling rules.
+    static constexpr unsigned kItems[] = {
+        kIdEditUndo, 0, kIdEditCut, kIdEditCopy, kIdEditPaste, kIdEditClear, 0, kIdEditSelectAll,
     };
     QMenu menu(this);
-    for (const auto& [id, text] : kItems) {
-        if (!text) {
+    for (const unsigned id : kItems) {
+        if (id == 0) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromUtf8(text));
+        QAction* action = menu.addAction(QtText(FindCommandRow(CommandRows(), id)->menuText));
         ActionCmdUI ui(id, *action);
         RunUpdateRule(ui);
         const unsigned command = id;

@@ -20,6 +20,7 @@
 #include "platform/ActionCmdUI.h"
 #include "platform/CDocument.h"
 #include "platform/FileNameCodec.h"
+#include "platform/QtKeys.h"
 #include "platform/QtText.h"
 
 namespace venkora {
@@ -30,23 +31,6 @@ constexpr const char* kCommandId = "venkoraCommandId";
 
 unsigned CommandIdOf(const QAction* action) {
     return action->property(kCommandId).toUInt();
-}
-
-QKeyCombination KeysOf(const KeyChord& chord) {
-    Qt::KeyboardModifiers modifiers;
-    if (chord.modifiers & KeyChord::kShift) modifiers |= Qt::ShiftModifier;
-    if (chord.modifiers & KeyChord::kCtrl) modifiers |= Qt::ControlModifier;
-    if (chord.modifiers & KeyChord::kAlt) modifiers |= Qt::AltModifier;
-    Qt::Key key = static_cast<Qt::Key>(chord.key);  // letters and digits are their ASCII codes
-    switch (chord.key) {
-        case KeyChord::kInsert: key = Qt::Key_Insert; break;
-        case KeyChord::kDelete: key = Qt::Key_Delete; break;
-        case KeyChord::kBackspace: key = Qt::Key_Backspace; break;
-        default:
-            if (chord.key >= KeyChord::kF1) key = static_cast<Qt::Key>(Qt::Key_F1 + (chord.key - KeyChord::kF1));
-            break;
-    }
-    return QKeyCombination(modifiers, key);
 }
 
 // A recent file as a menu entry: "&1 ~/Briefe/brief.txt", ampersands doubled.
@@ -159,7 +143,7 @@ void CFrameWnd::AddAccelerators() {
     for (const CommandRow& row : commands_) {
         for (const KeyChord& chord : {row.key, row.alternateKey}) {
             if (chord.IsNone()) continue;
-            auto* shortcut = new QShortcut(QKeySequence(KeysOf(chord)), this);
+            auto* shortcut = new QShortcut(QKeySequence(QtKeys(chord)), this);
             shortcut->setContext(Qt::WindowShortcut);
             const unsigned id = row.id;
             connect(shortcut, &QShortcut::activated, this, [this, id] {

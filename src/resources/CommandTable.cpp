@@ -43,14 +43,15 @@ constexpr CommandRow kRows[] = {
      "Kopiert die Markierung und überträgt sie in die Zwischenablage.", "Kopieren"},
     {kIdEditPaste, "E&infügen", {kCtrl, 'V'}, {kShift, KeyChord::kInsert}, ":/icons/paste.svg",
      "Fügt den Inhalt der Zwischenablage ein.", "Einfügen"},
-    {kIdEditClear, "", {}, {}, "", "Löscht die Markierung.", "Löschen"},
+    // Clear and select all are on the edit area's context menu only.
+    {kIdEditClear, "&Löschen", {}, {}, "", "Löscht die Markierung.", "Löschen"},
     {kIdEditClearAll, "", {}, {}, "", "Löscht alles.", "Alles löschen"},
     // Find, repeat and replace are on no menu and no button; only their keys reach them.
     {kIdEditFind, "", {kCtrl, 'F'}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
     {kIdEditRepeat, "", {0, KeyChord::F(3)}, {}, "", "Wiederholt die letzte Aktion.", "Wiederholen"},
     {kIdEditReplace, "", {kCtrl, 'H'}, {}, "", "Ersetzt einen bestimmten Text durch einen anderen.",
      "Ersetzen"},
-    {kIdEditSelectAll, "", {}, {}, "", "Markiert das gesamte Dokument.", "Alles markieren"},
+    {kIdEditSelectAll, "Alles &markieren", {}, {}, "", "Markiert das gesamte Dokument.", "Alles markieren"},
     {kIdSelectAllText, "Alles &markieren", {}, {}, "", "Markiert den gesamten Text",
      "Alles markieren"},
     {kIdLineEndsToCrLf, "In &CR LF umwandeln", {}, {}, "",
