@@ -1,6 +1,7 @@
 #include "core/CodePage.h"
 
 #include <algorithm>
+#include <cassert>
 #include <array>
 
 namespace venkora {
@@ -149,11 +150,13 @@ bool CodePage::IsValidUtf8(std::string_view bytes) {
 }
 
 std::size_t CodePage::Next(std::string_view text, std::size_t pos) const {
+    assert(pos < text.size() && BoundaryAtOrBefore(text, pos) == pos);
     if (kind_ == Kind::Windows1252) return pos + 1;
     return pos + std::max<std::size_t>(DecodeUtf8(text, pos).length, 1);
 }
 
 std::size_t CodePage::Previous(std::string_view text, std::size_t pos) const {
+    assert(pos > 0 && pos <= text.size());
     if (kind_ == Kind::Utf8) {
         // A valid sequence that ends exactly at `pos` is the character; its lead byte cannot lie
         // inside another character. Otherwise the byte before `pos` stands alone.
@@ -203,6 +206,7 @@ bool CodePage::EqualNoCase(std::string_view a, std::string_view b) const {
 }
 
 std::array<bool, 256> CodePage::FirstBytesNoCase(std::string_view text) const {
+    assert(!text.empty());
     std::array<bool, 256> first{};
     first[Byte(text, 0)] = true;
     if (kind_ == Kind::Windows1252) {
@@ -227,6 +231,7 @@ std::array<bool, 256> CodePage::FirstBytesNoCase(std::string_view text) const {
 }
 
 std::size_t CodePage::FoldCharacter(std::string_view text, std::size_t pos, std::array<char, 4>& out) const {
+    assert(pos < text.size());
     if (kind_ == Kind::Windows1252) {
         out[0] = static_cast<char>(FoldCaseWindows1252(Byte(text, pos)));
         return 1;

@@ -1,11 +1,13 @@
 #include "core/DecimalNumber.h"
 
+#include <cassert>
 #include <charconv>
 #include <limits>
 
 namespace venkora {
 
 std::optional<DecimalNumber> DecimalNumber::Read(std::string_view text, std::size_t& pos) {
+    assert(pos <= text.size());
     DecimalNumber number;
     std::size_t at = pos;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {

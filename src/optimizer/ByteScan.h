@@ -3,6 +3,7 @@
 // so NUL bytes are ordinary bytes. Where SSE2 is available (every x86-64), 16 bytes are
 // compared at a time.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -55,6 +56,7 @@ inline std::size_t FindThree(std::string_view hay, std::string_view needle, std:
 // so a byte that is frequent in the text but not at both ends costs nothing; a needle of three
 // bytes is matched whole.
 inline std::size_t Find(std::string_view hay, std::string_view needle, std::size_t from = 0) {
+    assert(!needle.empty());
     const std::size_t n = hay.size();
     const std::size_t m = needle.size();
     if (from > n || n - from < m) return npos;

@@ -1,5 +1,7 @@
 #include "optimizer/LineBreakRules.h"
 
+#include <cassert>
+
 #include "optimizer/ByteScan.h"
 #include "optimizer/Sweep.h"
 
@@ -88,6 +90,7 @@ void CollapseRuns(std::string& text, char brk) {
 }
 
 void DeleteBreaks(std::string& text, std::string_view brk) {
+    assert(brk.size() == 1 || brk.size() == 2);
     if (brk.size() == 1) return DeleteByte(text, brk[0]);
     // Like matching brackets: each closing byte removes an opening byte that ends the kept text,
     // so breaks that come together when the break between them goes are removed too. A run of

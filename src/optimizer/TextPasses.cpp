@@ -1,5 +1,6 @@
 #include "optimizer/TextPasses.h"
 
+#include <cassert>
 #include <span>
 
 #include "optimizer/BlanksAtBreaks.h"
@@ -205,6 +206,7 @@ std::size_t OptimizedSizeBound(std::string_view source, const OptimizeOptions& o
 
 bool OptimizeText(std::string_view source, std::string& result, const OptimizeOptions& options,
                   LineEndKind kind, const StatusSink& status) {
+    assert(result.empty());
     WorkingText w(source, result, OptimizedSizeBound(source, options));
     return RunPasses(w, options, kind, status);
 }
@@ -212,6 +214,7 @@ bool OptimizeText(std::string_view source, std::string& result, const OptimizeOp
 std::string_view OptimizeTextInBuffer(std::span<char> text, std::string& result,
                                       const OptimizeOptions& options, LineEndKind kind,
                                       const StatusSink& status) {
+    assert(result.empty());
     WorkingText w(text, result, OptimizedSizeBound({text.data(), text.size()}, options));
     RunPasses(w, options, kind, status);
     return w.Current();
