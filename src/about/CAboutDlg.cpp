@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "about/CLinkLabel.h"
-#include "core/StandardIds.h"
+#include "resources/CommandIds.h"
 #include "platform/QtText.h"
 #include "resources/StringTable.h"
 

@@ -1,7 +1,8 @@
 #pragma once
 // The framework's standard numbers of commands and strings: the file, edit, window, view and
 // help commands, the recent-file entries, the bars, the status indicators and the strings the
-// framework itself shows. A command's prompt is the string with the same number.
+// framework itself shows. A command's prompt and tooltip are in its row of the program's command
+// table (resources/CommandTable), found by this number.
 
 namespace venkora {
 
@@ -67,8 +68,6 @@ inline constexpr unsigned kIdsWindowClose = 61190;
 inline constexpr unsigned kIdsWindowRestore = 61202;
 inline constexpr unsigned kIdsWindowTaskList = 61203;
 
-// The maker's web address, shown as the link of the about dialog.
-inline constexpr unsigned kIdsMakerWebAddress = 61204;
 // The message for a file too large to be opened.
 inline constexpr unsigned kIdsFileTooLarge = 61701;
 

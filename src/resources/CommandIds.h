@@ -1,7 +1,7 @@
 #pragma once
 // The numbers of the program's commands and strings, beside the framework's standard ones
-// (core/StandardIds.h), which they include. A command's status prompt is the string with the
-// same number (StringTable).
+// (core/StandardIds.h), which they include. A command's prompt and tooltip are in its row of the
+// command table (CommandTable), found by this number; the other strings are in StringTable.
 
 #include "core/StandardIds.h"
 
@@ -31,5 +31,8 @@ inline constexpr unsigned kIdsTipHeading = 106;
 inline constexpr unsigned kIdsTipsFileMissing = 107;
 inline constexpr unsigned kIdsTipsFileReadError = 108;
 inline constexpr unsigned kIdsHelpMenuTitle = 109;
+
+// The maker's web address, shown as the link of the about dialog.
+inline constexpr unsigned kIdsMakerWebAddress = 61204;
 
 }  // namespace venkora
