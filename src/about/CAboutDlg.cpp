@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "about/CLinkLabel.h"
-#include "resources/CommandIds.h"
 #include "platform/QtText.h"
+#include "resources/CommandIds.h"
 #include "resources/StringTable.h"
 
 namespace venkora {
