@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "BatchTexts.h"
 #include "core/ProfileStore.h"
 #include "optimizer/OptimizeOptionKey.h"
 
@@ -251,101 +252,24 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
 }
 
 std::string BatchOptions::HelpText() {
-    std::string text =
-        "Aufruf: venkora-optimieren [OPTIONEN] [DATEI ...]\n"
-        "\n"
-        "Optimiert Textdateien: löscht überflüssige Leerzeichen, Tabulatoren und eine frei\n"
-        "gewählte Zeichenfolge an Zeilenanfängen und Zeilenenden, löscht Zeilenumbrüche und\n"
-        "wandelt Tabulatoren in Leerzeichen oder Leerzeichen in Tabulatoren um.\n"
-        "Jede Datei wird nach ihren eigenen Zeilenenden gelesen: Enthält sie LF, aber kein CR\n"
-        "(Unix), ist jedes LF ein Zeilenumbruch; enthält sie CR, aber kein LF (altes Mac OS),\n"
-        "jedes CR; sonst (Windows, gemischt oder ohne Zeilenende) sind es die Bytepaare CR LF\n"
-        "und LF CR. Enthält die Zeichenfolge von --benutzerdefiniert ein CR oder LF, gilt für\n"
-        "jede Datei die Regel der Bytepaare. Ohne DATEI oder mit „-“ wird die Standardeingabe\n"
-        "gelesen; das Ergebnis geht auf die Standardausgabe.\n"
-        "\n"
-        "Löschen:\n"
-        "  --leerzeichen=anfang|ende|beide\n"
-        "                      Leerzeichen am Zeilenanfang, am Zeilenende oder an beiden\n"
-        "  --tabulatoren=anfang|ende|beide\n"
-        "                      Tabulatoren am Zeilenanfang, am Zeilenende oder an beiden\n"
-        "  --zeilenumbrueche=alle|leerzeilen\n"
-        "                      alle Zeilenumbrüche oder nur die von Leerzeilen\n"
-        "  --benutzerdefiniert=ZEICHEN\n"
-        "                      die Zeichenfolge ZEICHEN an Zeilenanfang und Zeilenende\n"
-        "  --benutzerdefiniert-an=anfang|ende|beide\n"
-        "                      wo ZEICHEN gelöscht wird (Vorgabe: beide)\n"
-        "\n"
-        "Umwandeln:\n"
-        "  --tab-zu-leerz      jeden Tabulator in BREITE Leerzeichen\n"
-        "  --leerz-zu-tab      je BREITE Leerzeichen in einen Tabulator\n"
-        "  --ueberzaehlige-loeschen\n"
-        "                      dabei die Leerzeichen hinter Tabulatoren löschen\n"
-        "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
-        "\n"
-        "Zeilenenden:\n"
-        "  --zeilenende=crlf|lf\n"
-        "                      nach allen Regeln jedes Zeilenende in CR LF oder LF umwandeln;\n"
-        "                      von links gelesen ist ein Paar CR LF oder LF CR ein Zeilenende,\n"
-        "                      jedes andere CR oder LF ebenso\n"
-        "  --nur-crlf          jede Datei wie eine mit CR-LF-Zeilenenden lesen: nur die\n"
-        "                      Bytepaare CR LF und LF CR sind Zeilenumbrüche\n"
-        "\n"
-        "Gespeicherte Einstellungen:\n"
-        "  --gespeichert       übernimmt alle Einstellungen des Dialogs „Optimieren“ aus\n"
-        "                      der Einstellungsdatei des Editors, talberg/Venkora.conf in\n"
-        "                      $XDG_CONFIG_HOME oder ~/.config; was dort fehlt, erhält\n"
-        "                      seine Vorgabe\n"
-        "  --set SCHLÜSSEL=WERT\n"
-        "                      setzt eine Einstellung unter ihrem Namen im Abschnitt\n"
-        "                      „OptimierenDlg“, z. B. --set \"Nur Leerzeilen=1\" oder\n"
-        "                      --set \"Benutzerdef Zeichen=ab\". Zahlen als 32-Bit-Werte mit\n"
-        "                      oder ohne Vorzeichen („Tabbreite“ behält die unteren 8 Bit);\n"
-        "                      Groß- und Kleinschreibung des Namens zählt nicht.\n"
-        "                      Schlüssel:\n";
     // Columns on the screen: UTF-8 continuation bytes take none.
     const auto columns = [](std::string_view s) {
         return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         }));
     };
+    std::string keys;
     std::string line = "                     ";
     for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
         const std::string entry = " " + Quoted(key.name);
         if (columns(line) + columns(entry) > 80) {
-            text.append(line).append("\n");
+            keys.append(line).append("\n");
             line = "                     ";
         }
         line.append(entry);
     }
-    text.append(line).append("\n");
-    text.append(
-        "\n"
-        "Alle Optionen wirken in der angegebenen Reihenfolge; spätere überschreiben frühere.\n"
-        "\n"
-        "Arbeitsweise:\n"
-        "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben; Rechte,\n"
-        "                      Eigentümer, Gruppe und harte Verknüpfungen bleiben\n"
-        "                      erhalten. Unveränderte Dateien bleiben unberührt. Bearbeitet\n"
-        "                      ein anderer Aufruf die Datei gerade, wird auf ihn gewartet.\n"
-        "      --nicht-warten  mit -i: eine Datei, die gerade ein anderer Aufruf bearbeitet,\n"
-        "                      nicht abwarten, sondern als Fehler melden\n"
-        "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
-        "                      sich ändern würden (auch nur in ihren Zeilenenden)\n"
-        "  -v, --ausfuehrlich  Statusmeldungen und zu jeder Datei ihre Art (CR-LF-, LF- oder\n"
-        "                      CR-Text) und ob sie sich ändert auf die Standardfehlerausgabe\n"
-        "                      schreiben\n"
-        "  -h, --help          diese Hilfe anzeigen\n"
-        "      --version       Versionsnummer anzeigen\n"
-        "  --                  alles Weitere sind Dateinamen\n"
-        "\n"
-        "Rückgabewerte:\n"
-        "  0  erledigt\n"
-        "  1  mit --pruefen: mindestens eine Datei würde sich ändern\n"
-        "  2  falscher Aufruf\n"
-        "  3  eine Datei konnte nicht gelesen oder geschrieben werden (mit --nicht-warten\n"
-        "     auch: eine Datei war gerade in Bearbeitung)\n");
-    return text;
+    keys.append(line).append("\n");
+    return BatchTexts::Fill(BatchTexts::kHelp, {keys});
 }
 
 }  // namespace venkora
