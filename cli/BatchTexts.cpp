@@ -10,8 +10,10 @@ std::string BatchTexts::Fill(std::string_view pattern,
     text.reserve(pattern.size());
     for (std::size_t at = 0; at < pattern.size(); ++at) {
         const char c = pattern[at];
-        if (c == '%' && at + 1 < pattern.size() && pattern[at + 1] >= '1' && pattern[at + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[++at] - '1');
+        const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
+        if (c == '%' && next >= '1' && next <= '9') {
+            const auto index = static_cast<std::size_t>(next - '1');
+            ++at;
             assert(index < arguments.size());  // a text asks for no more than it is given
             if (index < arguments.size()) text.append(arguments.begin()[index]);
         } else {

@@ -17,9 +17,12 @@ struct BatchTexts {
     // Every line on standard error, %1 being the message.
     static constexpr std::string_view kMessage = "venkora-optimieren: %1\n";
     // Behind a usage error.
-    static constexpr std::string_view kUsageHint = "Aufruf: venkora-optimieren --help\n";
+    static constexpr std::string_view kUsageHint =
+        "„venkora-optimieren --help“ liefert weitere Informationen.\n";
     // --version, %1 being the version number.
     static constexpr std::string_view kVersion = "venkora-optimieren %1\n";
+    // A file name, option or value named in a message.
+    static constexpr std::string_view kQuoted = "„%1“";
 
     // Usage errors. %1 of an unknown or ambiguous option is the option as given ("-x",
     // "--leer"), %2 of an ambiguous one the options it may mean, each quoted, with ", ".
@@ -51,9 +54,8 @@ struct BatchTexts {
     static constexpr std::string_view kInPlaceNotStandardInput =
         "„--vor-ort“ kann die Standardeingabe nicht überschreiben";
 
-    // Files. %1 of the failures is how the file is named (kFileName or a standard stream), %2
+    // Files. %1 of the failures is how the file is named (kQuoted or a standard stream), %2
     // a reason or statement worded by the core ("keine Berechtigung", "ist ein Verzeichnis").
-    static constexpr std::string_view kFileName = "„%1“";
     static constexpr std::string_view kStandardInput = "Standardeingabe";
     static constexpr std::string_view kStandardOutput = "Standardausgabe";
     static constexpr std::string_view kCannotRead = "%1: kann nicht gelesen werden: %2";
@@ -132,6 +134,7 @@ struct BatchTexts {
         "%1"
         "\n"
         "Alle Optionen wirken in der angegebenen Reihenfolge; spätere überschreiben frühere.\n"
+        "Lange Optionen dürfen abgekürzt werden, solange die Abkürzung eindeutig ist.\n"
         "\n"
         "Arbeitsweise:\n"
         "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben; Rechte,\n"
@@ -146,7 +149,7 @@ struct BatchTexts {
         "                      CR-Text) und ob sie sich ändert auf die Standardfehlerausgabe\n"
         "                      schreiben\n"
         "  -h, --help          diese Hilfe anzeigen\n"
-        "      --version       Versionsnummer anzeigen\n"
+        "  -V, --version       Versionsnummer anzeigen\n"
         "  --                  alles Weitere sind Dateinamen\n"
         "\n"
         "Rückgabewerte:\n"

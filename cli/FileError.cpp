@@ -11,7 +11,7 @@ std::string FileError::Subject(std::string_view name, Action action) {
         return std::string(action == Action::Read ? BatchTexts::kStandardInput
                                                   : BatchTexts::kStandardOutput);
     }
-    return BatchTexts::Fill(BatchTexts::kFileName, {name});
+    return BatchTexts::Fill(BatchTexts::kQuoted, {name});
 }
 
 FileError::FileError(std::string_view name, Action action, int errnum)
