@@ -1,11 +1,14 @@
 #include "BatchOptions.h"
 
+#include <getopt.h>
+
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
+#include "BatchTexts.h"
+#include "core/DecimalNumber.h"
 #include "core/ProfileStore.h"
 #include "optimizer/OptimizeOptionKey.h"
 
@@ -15,32 +18,93 @@ namespace {
 
 using Problem = std::optional<std::string>;
 
-// Long options that take a value, either as --name=VALUE or as the next argument.
-constexpr std::array<std::string_view, 8> kValueOptions{
-    "leerzeichen", "tabulatoren", "zeilenumbrueche", "benutzerdefiniert",
-    "benutzerdefiniert-an", "breite", "zeilenende", "set"};
+// What getopt_long gives for each option: the short forms their letter, the others a number
+// beyond every character.
+enum Id : int {
+    kInPlace = 'i',
+    kCheck = 'c',
+    kVerbose = 'v',
+    kHelp = 'h',
+    kVersion = 'V',
+    kLeerzeichen = 256,
+    kTabulatoren,
+    kZeilenumbrueche,
+    kBenutzerdefiniert,
+    kBenutzerdefiniertAn,
+    kTabZuLeerz,
+    kLeerzZuTab,
+    kUeberzaehligeLoeschen,
+    kBreite,
+    kZeilenende,
+    kNurCrLf,
+    kGespeichert,
+    kSet,
+    kNichtWarten,
+};
+
+// "-" first: file names come back in their place among the options (as option 1), whatever
+// POSIXLY_CORRECT says; ":" next: a missing value is told apart from an unknown option.
+constexpr char kShortOptions[] = "-:icvhV";
+
+constexpr option kLongOptions[] = {
+    {"leerzeichen", required_argument, nullptr, kLeerzeichen},
+    {"tabulatoren", required_argument, nullptr, kTabulatoren},
+    {"zeilenumbrueche", required_argument, nullptr, kZeilenumbrueche},
+    {"benutzerdefiniert", required_argument, nullptr, kBenutzerdefiniert},
+    {"benutzerdefiniert-an", required_argument, nullptr, kBenutzerdefiniertAn},
+    {"tab-zu-leerz", no_argument, nullptr, kTabZuLeerz},
+    {"leerz-zu-tab", no_argument, nullptr, kLeerzZuTab},
+    {"ueberzaehlige-loeschen", no_argument, nullptr, kUeberzaehligeLoeschen},
+    {"breite", required_argument, nullptr, kBreite},
+    {"zeilenende", required_argument, nullptr, kZeilenende},
+    {"nur-crlf", no_argument, nullptr, kNurCrLf},
+    {"gespeichert", no_argument, nullptr, kGespeichert},
+    {"set", required_argument, nullptr, kSet},
+    {"vor-ort", no_argument, nullptr, kInPlace},
+    {"pruefen", no_argument, nullptr, kCheck},
+    {"nicht-warten", no_argument, nullptr, kNichtWarten},
+    {"ausfuehrlich", no_argument, nullptr, kVerbose},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The long name of the option `id`, or null when it has none.
+const char* LongName(int id) {
+    for (const option* o = kLongOptions; o->name; ++o) {
+        if (o->val == id) return o->name;
+    }
+    return nullptr;
+}
 
 std::string Quoted(std::string_view text) {
-    return std::string("„").append(text).append("“");
+    return BatchTexts::Fill(BatchTexts::kQuoted, {text});
 }
 
-std::string OptionName(std::string_view name) { return Quoted(std::string("--").append(name)); }
-
-// A whole decimal number without sign, at most `max`.
-std::optional<std::uint64_t> ParseDigits(std::string_view text, std::uint64_t max) {
-    if (text.empty()) return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > max) return std::nullopt;
+// What getopt_long refused in `argument` (the element it stood in), worded for the user.
+std::string Refusal(int result, std::string_view argument) {
+    if (result == ':') return BatchTexts::Fill(BatchTexts::kNeedsValue, {LongName(optopt)});
+    if (optopt != 0) {
+        if (const char* name = LongName(optopt)) {
+            return BatchTexts::Fill(BatchTexts::kTakesNoValue, {name});
+        }
+        return BatchTexts::Fill(BatchTexts::kUnknownOption, {std::string{'-', char(optopt)}});
     }
-    return value;
+    // A long option that is unknown, or ambiguous: a prefix of several names.
+    const std::string_view given = argument.substr(0, argument.find('='));
+    std::string candidates;
+    int count = 0;
+    for (const option* o = kLongOptions; o->name && given.size() > 2; ++o) {
+        if (std::string_view(o->name).starts_with(given.substr(2))) {
+            candidates += (count++ == 0 ? "" : ", ") + Quoted(std::string("--").append(o->name));
+        }
+    }
+    if (count == 0) return BatchTexts::Fill(BatchTexts::kUnknownOption, {given});
+    return BatchTexts::Fill(BatchTexts::kAmbiguousOption, {given, candidates});
 }
 
-// anfang | ende | beide as the two side switches (start, end).
-Problem ParseSides(std::string_view option, std::string_view value, std::int32_t& start,
-                   std::int32_t& end) {
+// anfang | ende | beide as the two side switches (start, end) of the option `id`.
+Problem ParseSides(int id, std::string_view value, std::int32_t& start, std::int32_t& end) {
     if (value == "anfang") {
         start = 1;
         end = 0;
@@ -51,7 +115,7 @@ Problem ParseSides(std::string_view option, std::string_view value, std::int32_t
         start = 1;
         end = 1;
     } else {
-        return OptionName(option) + " erwartet anfang, ende oder beide, nicht " + Quoted(value);
+        return BatchTexts::Fill(BatchTexts::kExpectsSides, {LongName(id), value});
     }
     return std::nullopt;
 }
@@ -59,118 +123,92 @@ Problem ParseSides(std::string_view option, std::string_view value, std::int32_t
 Problem ApplySet(OptimizeOptions& options, std::string_view assignment) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string_view::npos) {
-        return "„--set“ erwartet SCHLÜSSEL=WERT, nicht " + Quoted(assignment);
+        return BatchTexts::Fill(BatchTexts::kSetExpectsAssignment, {assignment});
     }
     const std::string_view name = assignment.substr(0, equals);
     const std::string_view value = assignment.substr(equals + 1);
     const OptimizeOptionKey* key = FindOptimizeOptionKey(name);
-    if (!key) return "unbekannter Schlüssel " + Quoted(name) + " für „--set“";
+    if (!key) return BatchTexts::Fill(BatchTexts::kSetUnknownKey, {name});
     if (key->kind == OptimizeOptionKey::Kind::String) {
         key->SetString(options, std::string(value));
         return std::nullopt;
     }
     const auto stored = ProfileStore::ParseInteger(value);
-    if (!stored) {
-        return Quoted(std::string("--set ").append(key->name)) +
-               " erwartet eine ganze Zahl im 32-Bit-Bereich, nicht " + Quoted(value);
-    }
+    if (!stored) return BatchTexts::Fill(BatchTexts::kSetExpectsNumber, {key->name, value});
     key->SetInteger(options, *stored);
     return std::nullopt;
 }
 
-// Options with a value. `bendefSidesChosen` records an earlier --benutzerdefiniert-an.
-Problem ApplyValueOption(BatchOptions& batch, bool& bendefSidesChosen, std::string_view name,
-                         std::string_view value) {
-    OptimizeOptions& o = batch.optimize;
-    if (name == "leerzeichen") {
-        o.leerz = 1;
-        return ParseSides(name, value, o.leerzAnf, o.leerzEnde);
-    }
-    if (name == "tabulatoren") {
-        o.tab = 1;
-        return ParseSides(name, value, o.tabAnf, o.tabEnde);
-    }
-    if (name == "zeilenumbrueche") {
-        if (value == "alle") {
-            o.nurLeerzeilen = 0;
-        } else if (value == "leerzeilen") {
-            o.nurLeerzeilen = 1;
-        } else {
-            return OptionName(name) + " erwartet alle oder leerzeilen, nicht " + Quoted(value);
-        }
-        o.zeilenumbruch = 1;
-        return std::nullopt;
-    }
-    if (name == "benutzerdefiniert") {
-        if (value.empty()) return OptionName(name) + " braucht mindestens ein Zeichen";
-        o.bendef = 1;
-        o.bendefZeichen = std::string(value);
-        if (!bendefSidesChosen) {
-            o.bendefAnf = 1;
-            o.bendefEnde = 1;
-        }
-        return std::nullopt;
-    }
-    if (name == "benutzerdefiniert-an") {
-        bendefSidesChosen = true;
-        return ParseSides(name, value, o.bendefAnf, o.bendefEnde);
-    }
-    if (name == "zeilenende") {
-        if (value == "crlf") {
-            batch.lineEnd = LineEndKind::CrLf;
-        } else if (value == "lf") {
-            batch.lineEnd = LineEndKind::Lf;
-        } else {
-            return OptionName(name) + " erwartet crlf oder lf, nicht " + Quoted(value);
-        }
-        return std::nullopt;
-    }
-    if (name == "breite") {
-        const auto width = ParseDigits(value, 255);
-        if (!width) {
-            return OptionName(name) + " erwartet eine ganze Zahl von 0 bis 255, nicht " +
-                   Quoted(value);
-        }
-        o.tabbreite = static_cast<std::uint8_t>(*width);
-        return std::nullopt;
-    }
-    return ApplySet(o, value);
+// The width of --breite: digits without a sign, 0 to 255.
+std::optional<std::uint8_t> ParseWidth(std::string_view text) {
+    if (text.starts_with('+') || text.starts_with('-')) return std::nullopt;
+    const auto number = DecimalNumber::ReadWhole(text);
+    if (!number || number->magnitude > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(number->magnitude);
 }
 
-// Options without a value; false when `name` is none of them.
-bool ApplySwitch(BatchOptions& batch, std::string_view name) {
-    if (name == "tab-zu-leerz") {
-        batch.optimize.tabZuLeerz = 1;
-    } else if (name == "leerz-zu-tab") {
-        batch.optimize.leerzZuTab = 1;
-    } else if (name == "ueberzaehlige-loeschen") {
-        batch.optimize.loescheUeberz = 1;
-    } else if (name == "vor-ort") {
-        batch.inPlace = true;
-    } else if (name == "pruefen") {
-        batch.check = true;
-    } else if (name == "nicht-warten") {
-        batch.dontWait = true;
-    } else if (name == "nur-crlf") {
-        batch.onlyCrLf = true;
-    } else if (name == "ausfuehrlich") {
-        batch.verbose = true;
-    } else if (name == "help") {
-        batch.request = BatchOptions::Request::Help;
-    } else if (name == "version") {
-        batch.request = BatchOptions::Request::Version;
-    } else {
-        return false;
+// What the option `id` does, with `value` where it takes one. `bendefSidesChosen` records an
+// earlier --benutzerdefiniert-an.
+Problem Apply(BatchOptions& batch, bool& bendefSidesChosen, int id, std::string_view value) {
+    OptimizeOptions& o = batch.optimize;
+    switch (id) {
+        case kLeerzeichen: o.leerz = 1; return ParseSides(id, value, o.leerzAnf, o.leerzEnde);
+        case kTabulatoren: o.tab = 1; return ParseSides(id, value, o.tabAnf, o.tabEnde);
+        case kZeilenumbrueche:
+            if (value != "alle" && value != "leerzeilen") {
+                return BatchTexts::Fill(BatchTexts::kExpectsLineBreaks, {value});
+            }
+            o.zeilenumbruch = 1;
+            o.nurLeerzeilen = value == "leerzeilen" ? 1 : 0;
+            return std::nullopt;
+        case kBenutzerdefiniert:
+            if (value.empty()) return std::string(BatchTexts::kNeedsCharacter);
+            o.bendef = 1;
+            o.bendefZeichen = std::string(value);
+            if (!bendefSidesChosen) {
+                o.bendefAnf = 1;
+                o.bendefEnde = 1;
+            }
+            return std::nullopt;
+        case kBenutzerdefiniertAn:
+            bendefSidesChosen = true;
+            return ParseSides(id, value, o.bendefAnf, o.bendefEnde);
+        case kTabZuLeerz: o.tabZuLeerz = 1; return std::nullopt;
+        case kLeerzZuTab: o.leerzZuTab = 1; return std::nullopt;
+        case kUeberzaehligeLoeschen: o.loescheUeberz = 1; return std::nullopt;
+        case kBreite:
+            if (const auto width = ParseWidth(value)) {
+                o.tabbreite = *width;
+                return std::nullopt;
+            }
+            return BatchTexts::Fill(BatchTexts::kExpectsWidth, {value});
+        case kZeilenende:
+            if (value == "crlf") {
+                batch.lineEnd = LineEndKind::CrLf;
+            } else if (value == "lf") {
+                batch.lineEnd = LineEndKind::Lf;
+            } else {
+                return BatchTexts::Fill(BatchTexts::kExpectsLineEnd, {value});
+            }
+            return std::nullopt;
+        case kNurCrLf: batch.onlyCrLf = true; return std::nullopt;
+        case kSet: return ApplySet(o, value);
+        case kInPlace: batch.inPlace = true; return std::nullopt;
+        case kCheck: batch.check = true; return std::nullopt;
+        case kNichtWarten: batch.dontWait = true; return std::nullopt;
+        case kVerbose: batch.verbose = true; return std::nullopt;
+        case kHelp: batch.request = BatchOptions::Request::Help; return std::nullopt;
+        case kVersion: batch.request = BatchOptions::Request::Version; return std::nullopt;
     }
-    return true;
+    return std::nullopt;
 }
 
 Problem CheckMode(const BatchOptions& batch) {
     if (!batch.inPlace) return std::nullopt;
-    if (batch.check) return std::string("„--vor-ort“ und „--pruefen“ schließen einander aus");
-    if (batch.files.empty()) return std::string("„--vor-ort“ braucht mindestens eine Datei");
+    if (batch.check) return std::string(BatchTexts::kInPlaceAndCheck);
+    if (batch.files.empty()) return std::string(BatchTexts::kInPlaceNeedsFile);
     if (std::find(batch.files.begin(), batch.files.end(), "-") != batch.files.end()) {
-        return std::string("„--vor-ort“ kann die Standardeingabe nicht überschreiben");
+        return std::string(BatchTexts::kInPlaceNotStandardInput);
     }
     return std::nullopt;
 }
@@ -181,171 +219,59 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
     std::span<const std::string_view> arguments, const SettingsSource& savedSettings) {
     BatchOptions batch;
     batch.optimize.bereich = 1;
+    // getopt_long wants a program name in front and writable C strings.
+    std::vector<std::string> strings{"venkora-optimieren"};
+    strings.insert(strings.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& s : strings) argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(strings.size());
+    opterr = 0;  // the refusals are worded here, in German
+    optind = 0;  // 0, not 1: GNU getopt starts over, forgetting a bundle left half read
     std::unique_ptr<ProfileStore> saved;
     bool bendefSidesChosen = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view arg = arguments[i];
-        if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
-            batch.files.emplace_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg[1] != '-') {
-            // Bundled short switches such as -cv.
-            for (char letter : arg.substr(1)) {
-                const std::string_view name = letter == 'i'   ? "vor-ort"
-                                              : letter == 'c' ? "pruefen"
-                                              : letter == 'v' ? "ausfuehrlich"
-                                              : letter == 'h' ? "help"
-                                                              : "";
-                if (name.empty()) {
-                    return UsageError{"unbekannte Option " + Quoted(std::string{'-', letter})};
-                }
-                ApplySwitch(batch, name);
-                if (batch.request != Request::Optimize) return batch;
-            }
-            continue;
-        }
-        const std::string_view body = arg.substr(2);
-        const std::size_t equals = body.find('=');
-        const std::string_view name = body.substr(0, equals);
-        const bool takesValue =
-            std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
-        if (name == "gespeichert") {
-            if (equals != std::string_view::npos) {
-                return UsageError{OptionName(name) + " nimmt keinen Wert an"};
-            }
+    for (;;) {
+        const int id = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
+        if (id == -1) break;
+        if (id == 1) {
+            batch.files.emplace_back(optarg);
+        } else if (id == '?' || id == ':') {
+            return UsageError{Refusal(id, strings[static_cast<std::size_t>(optind - 1)])};
+        } else if (id == kGespeichert) {
             // Every stored switch, a missing or unusable value giving the switch's default.
             if (!saved) saved = savedSettings();
             LoadOptimizeOptions(*saved, batch.optimize);
-            continue;
-        }
-        if (!takesValue) {
-            if (!ApplySwitch(batch, name)) {
-                return UsageError{"unbekannte Option " + OptionName(name)};
-            }
-            if (equals != std::string_view::npos) {
-                return UsageError{OptionName(name) + " nimmt keinen Wert an"};
-            }
-            if (batch.request != Request::Optimize) return batch;
-            continue;
-        }
-        std::string_view value;
-        if (equals != std::string_view::npos) {
-            value = body.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return UsageError{OptionName(name) + " braucht einen Wert"};
-        }
-        if (Problem problem = ApplyValueOption(batch, bendefSidesChosen, name, value)) {
+        } else if (Problem problem = Apply(batch, bendefSidesChosen, id, optarg ? optarg : "")) {
             return UsageError{std::move(*problem)};
+        } else if (batch.request != Request::Optimize) {
+            return batch;
         }
     }
+    // Behind "--" everything is a file name.
+    batch.files.insert(batch.files.end(), strings.begin() + optind, strings.end());
     if (Problem problem = CheckMode(batch)) return UsageError{std::move(*problem)};
     return batch;
 }
 
 std::string BatchOptions::HelpText() {
-    std::string text =
-        "Aufruf: venkora-optimieren [OPTIONEN] [DATEI ...]\n"
-        "\n"
-        "Optimiert Textdateien: löscht überflüssige Leerzeichen, Tabulatoren und eine frei\n"
-        "gewählte Zeichenfolge an Zeilenanfängen und Zeilenenden, löscht Zeilenumbrüche und\n"
-        "wandelt Tabulatoren in Leerzeichen oder Leerzeichen in Tabulatoren um.\n"
-        "Jede Datei wird nach ihren eigenen Zeilenenden gelesen: Enthält sie LF, aber kein CR\n"
-        "(Unix), ist jedes LF ein Zeilenumbruch; enthält sie CR, aber kein LF (altes Mac OS),\n"
-        "jedes CR; sonst (Windows, gemischt oder ohne Zeilenende) sind es die Bytepaare CR LF\n"
-        "und LF CR. Enthält die Zeichenfolge von --benutzerdefiniert ein CR oder LF, gilt für\n"
-        "jede Datei die Regel der Bytepaare. Ohne DATEI oder mit „-“ wird die Standardeingabe\n"
-        "gelesen; das Ergebnis geht auf die Standardausgabe.\n"
-        "\n"
-        "Löschen:\n"
-        "  --leerzeichen=anfang|ende|beide\n"
-        "                      Leerzeichen am Zeilenanfang, am Zeilenende oder an beiden\n"
-        "  --tabulatoren=anfang|ende|beide\n"
-        "                      Tabulatoren am Zeilenanfang, am Zeilenende oder an beiden\n"
-        "  --zeilenumbrueche=alle|leerzeilen\n"
-        "                      alle Zeilenumbrüche oder nur die von Leerzeilen\n"
-        "  --benutzerdefiniert=ZEICHEN\n"
-        "                      die Zeichenfolge ZEICHEN an Zeilenanfang und Zeilenende\n"
-        "  --benutzerdefiniert-an=anfang|ende|beide\n"
-        "                      wo ZEICHEN gelöscht wird (Vorgabe: beide)\n"
-        "\n"
-        "Umwandeln:\n"
-        "  --tab-zu-leerz      jeden Tabulator in BREITE Leerzeichen\n"
-        "  --leerz-zu-tab      je BREITE Leerzeichen in einen Tabulator\n"
-        "  --ueberzaehlige-loeschen\n"
-        "                      dabei die Leerzeichen hinter Tabulatoren löschen\n"
-        "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
-        "\n"
-        "Zeilenenden:\n"
-        "  --zeilenende=crlf|lf\n"
-        "                      nach allen Regeln jedes Zeilenende in CR LF oder LF umwandeln;\n"
-        "                      von links gelesen ist ein Paar CR LF oder LF CR ein Zeilenende,\n"
-        "                      jedes andere CR oder LF ebenso\n"
-        "  --nur-crlf          jede Datei wie eine mit CR-LF-Zeilenenden lesen: nur die\n"
-        "                      Bytepaare CR LF und LF CR sind Zeilenumbrüche\n"
-        "\n"
-        "Gespeicherte Einstellungen:\n"
-        "  --gespeichert       übernimmt alle Einstellungen des Dialogs „Optimieren“ aus\n"
-        "                      der Einstellungsdatei des Editors, talberg/Venkora.conf in\n"
-        "                      $XDG_CONFIG_HOME oder ~/.config; was dort fehlt, erhält\n"
-        "                      seine Vorgabe\n"
-        "  --set SCHLÜSSEL=WERT\n"
-        "                      setzt eine Einstellung unter ihrem Namen im Abschnitt\n"
-        "                      „OptimierenDlg“, z. B. --set \"Nur Leerzeilen=1\" oder\n"
-        "                      --set \"Benutzerdef Zeichen=ab\". Zahlen als 32-Bit-Werte mit\n"
-        "                      oder ohne Vorzeichen („Tabbreite“ behält die unteren 8 Bit);\n"
-        "                      Groß- und Kleinschreibung des Namens zählt nicht.\n"
-        "                      Schlüssel:\n";
     // Columns on the screen: UTF-8 continuation bytes take none.
     const auto columns = [](std::string_view s) {
         return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         }));
     };
+    std::string keys;
     std::string line = "                     ";
     for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
         const std::string entry = " " + Quoted(key.name);
         if (columns(line) + columns(entry) > 80) {
-            text.append(line).append("\n");
+            keys.append(line).append("\n");
             line = "                     ";
         }
         line.append(entry);
     }
-    text.append(line).append("\n");
-    text.append(
-        "\n"
-        "Alle Optionen wirken in der angegebenen Reihenfolge; spätere überschreiben frühere.\n"
-        "\n"
-        "Arbeitsweise:\n"
-        "  -i, --vor-ort       jede Datei an Ort und Stelle neu schreiben; Rechte,\n"
-        "                      Eigentümer, Gruppe und harte Verknüpfungen bleiben\n"
-        "                      erhalten. Unveränderte Dateien bleiben unberührt. Bearbeitet\n"
-        "                      ein anderer Aufruf die Datei gerade, wird auf ihn gewartet.\n"
-        "      --nicht-warten  mit -i: eine Datei, die gerade ein anderer Aufruf bearbeitet,\n"
-        "                      nicht abwarten, sondern als Fehler melden\n"
-        "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
-        "                      sich ändern würden (auch nur in ihren Zeilenenden)\n"
-        "  -v, --ausfuehrlich  Statusmeldungen und zu jeder Datei ihre Art (CR-LF-, LF- oder\n"
-        "                      CR-Text) und ob sie sich ändert auf die Standardfehlerausgabe\n"
-        "                      schreiben\n"
-        "  -h, --help          diese Hilfe anzeigen\n"
-        "      --version       Versionsnummer anzeigen\n"
-        "  --                  alles Weitere sind Dateinamen\n"
-        "\n"
-        "Rückgabewerte:\n"
-        "  0  erledigt\n"
-        "  1  mit --pruefen: mindestens eine Datei würde sich ändern\n"
-        "  2  falscher Aufruf\n"
-        "  3  eine Datei konnte nicht gelesen oder geschrieben werden (mit --nicht-warten\n"
-        "     auch: eine Datei war gerade in Bearbeitung)\n");
-    return text;
+    keys.append(line).append("\n");
+    return BatchTexts::Fill(BatchTexts::kHelp, {keys});
 }
 
 }  // namespace venkora

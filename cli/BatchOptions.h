@@ -30,8 +30,11 @@ struct BatchOptions {
     // The editor's stored settings, asked for once at the first --gespeichert.
     using SettingsSource = std::function<std::unique_ptr<ProfileStore>()>;
 
-    // Reads the arguments behind the program name. Options take effect in the order given;
-    // --gespeichert sets all stored switches from `savedSettings` where it stands.
+    // Reads the arguments behind the program name with getopt_long(3): long options may be
+    // abbreviated to any prefix that begins no other name, short switches may be bundled, and
+    // "--" ends the options. Options take effect in the order given; --gespeichert sets all
+    // stored switches from `savedSettings` where it stands. Uses getopt's global state, so
+    // one thread parses at a time.
     static std::variant<BatchOptions, UsageError> Parse(
         std::span<const std::string_view> arguments, const SettingsSource& savedSettings);
 

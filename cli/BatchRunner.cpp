@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "BatchTexts.h"
 #include "core/SignalHold.h"
 #include "optimizer/TextPasses.h"
 #include "core/CodePage.h"
@@ -24,7 +25,7 @@ int BatchRunner::Run() {
         try {
             Process(name);
         } catch (const std::bad_alloc&) {
-            Report(FileError(name, "nicht genug Arbeitsspeicher, um den Text zu bearbeiten"));
+            Report(FileError(name, BatchTexts::kOutOfMemory));
         }
     }
     if (anyFailed_) return kExitFileError;
@@ -71,7 +72,7 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
         file.emplace(std::move(std::get<RegularFile>(opened)));
     } else if (isatty(STDIN_FILENO)) {
         diagnostics_.WriteAll(
-            "venkora-optimieren: lese Text von der Standardeingabe (Ende mit Strg+D)\n");
+            BatchTexts::Fill(BatchTexts::kMessage, {BatchTexts::kReadingStandardInput}));
     }
     auto read = FileContents::Read(file ? file->fd() : STDIN_FILENO);
     if (const int* error = std::get_if<int>(&read)) {
@@ -130,11 +131,13 @@ std::string_view BatchRunner::ConvertedLineEnds(std::string_view text, char* wri
 
 void BatchRunner::Describe(const std::string& name, std::string_view source, bool changed) {
     const LineEndKind kind = LineEndKindOf(source);
-    const char* const text = kind == LineEndKind::Lf   ? "LF-Text"
-                             : kind == LineEndKind::Cr ? "CR-Text"
-                                                       : "CR-LF-Text";
-    diagnostics_.WriteAll(FileError::Subject(name, FileError::Action::Read) + ": " + text +
-                          (changed ? ", geändert\n" : ", unverändert\n"));
+    const std::string_view text = kind == LineEndKind::Lf   ? BatchTexts::kLfText
+                                  : kind == LineEndKind::Cr ? BatchTexts::kCrText
+                                                            : BatchTexts::kCrLfText;
+    diagnostics_.WriteAll(
+        BatchTexts::Fill(changed ? BatchTexts::kChanged : BatchTexts::kUnchanged,
+                         {FileError::Subject(name, FileError::Action::Read), text}) +
+        "\n");
 }
 
 void BatchRunner::ProcessInPlace(const std::string& name) {
@@ -173,7 +176,7 @@ void BatchRunner::WriteOutput(std::string_view bytes) {
 
 void BatchRunner::Report(const FileError& error) {
     anyFailed_ = true;
-    diagnostics_.WriteAll("venkora-optimieren: " + error.Message() + "\n");
+    diagnostics_.WriteAll(BatchTexts::Fill(BatchTexts::kMessage, {error.Message()}));
 }
 
 }  // namespace venkora

@@ -2,11 +2,16 @@
 
 #include <cerrno>
 
+#include "BatchTexts.h"
+
 namespace venkora {
 
 std::string FileError::Subject(std::string_view name, Action action) {
-    if (name == "-") return action == Action::Read ? "Standardeingabe" : "Standardausgabe";
-    return std::string("„").append(name).append("“");
+    if (name == "-") {
+        return std::string(action == Action::Read ? BatchTexts::kStandardInput
+                                                  : BatchTexts::kStandardOutput);
+    }
+    return BatchTexts::Fill(BatchTexts::kQuoted, {name});
 }
 
 FileError::FileError(std::string_view name, Action action, int errnum)
@@ -15,15 +20,13 @@ FileError::FileError(std::string_view name, Action action, int errnum)
                                                            : FileFailure::FromErrno(errnum)) {}
 
 FileError::FileError(std::string_view name, Action action, const FileFailure& failure)
-    : message_(Subject(name, action) + ": ") {
-    if (!failure.isStatement()) {
-        message_ += action == Action::Read ? "kann nicht gelesen werden: "
-                                           : "kann nicht geschrieben werden: ";
-    }
-    message_ += failure.text();
-}
+    : message_(BatchTexts::Fill(failure.isStatement()     ? BatchTexts::kFileStatement
+                                : action == Action::Read ? BatchTexts::kCannotRead
+                                                         : BatchTexts::kCannotWrite,
+                                {Subject(name, action), failure.text()})) {}
 
 FileError::FileError(std::string_view name, std::string_view problem)
-    : message_(Subject(name, Action::Read) + ": " + std::string(problem)) {}
+    : message_(BatchTexts::Fill(BatchTexts::kFileStatement,
+                                {Subject(name, Action::Read), problem})) {}
 
 }  // namespace venkora

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "BatchTexts.h"
 #include "platform/QSettingsProfileStore.h"
 #include "platform/QtText.h"
 #include "resources/CommandTable.h"
@@ -13,10 +14,8 @@ SavedSettings::Loaded SavedSettings::Load() {
     auto store = std::make_unique<QSettingsProfileStore>(path);
     Loaded loaded;
     if (const auto& failure = store->readFailure()) {
-        loaded.warning = "Warnung: Die gespeicherten Einstellungen in „" +
-                         QFile::encodeName(path).toStdString() +
-                         "“ können nicht gelesen werden (" + failure->text() +
-                         "); es gelten die Vorgaben.";
+        loaded.warning = BatchTexts::Fill(BatchTexts::kSettingsUnreadable,
+                                          {QFile::encodeName(path).toStdString(), failure->text()});
     }
     loaded.store = std::move(store);
     return loaded;

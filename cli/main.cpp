@@ -10,6 +10,7 @@
 
 #include "BatchOptions.h"
 #include "BatchRunner.h"
+#include "BatchTexts.h"
 #include "FileError.h"
 #include "SavedSettings.h"
 #include "core/FileDescriptor.h"
@@ -17,6 +18,7 @@
 int main(int argc, char** argv) {
     using venkora::BatchOptions;
     using venkora::BatchRunner;
+    using venkora::BatchTexts;
     // A write beyond the file size limit then fails with EFBIG, so the temporary file is
     // removed, instead of ending the program in the middle of it.
     signal(SIGXFSZ, SIG_IGN);
@@ -27,13 +29,13 @@ int main(int argc, char** argv) {
     const auto savedSettings = [&err] {
         using venkora::SavedSettings;
         SavedSettings::Loaded loaded = SavedSettings::Load();
-        if (loaded.warning) err.WriteAll("venkora-optimieren: " + *loaded.warning + "\n");
+        if (loaded.warning) err.WriteAll(BatchTexts::Fill(BatchTexts::kMessage, {*loaded.warning}));
         return std::move(loaded.store);
     };
     const auto parsed = BatchOptions::Parse(arguments, savedSettings);
     if (const auto* usage = std::get_if<BatchOptions::UsageError>(&parsed)) {
-        err.WriteAll("venkora-optimieren: " + usage->message +
-                     "\nAufruf: venkora-optimieren --help\n");
+        err.WriteAll(BatchTexts::Fill(BatchTexts::kMessage, {usage->message}) +
+                     std::string(BatchTexts::kUsageHint));
         return BatchRunner::kExitUsage;
     }
     const BatchOptions& options = std::get<BatchOptions>(parsed);
@@ -42,13 +44,13 @@ int main(int argc, char** argv) {
         case BatchOptions::Request::Optimize: return BatchRunner(options).Run();
         case BatchOptions::Request::Help: text = BatchOptions::HelpText(); break;
         case BatchOptions::Request::Version:
-            text = std::string("venkora-optimieren ") + VENKORA_VERSION + "\n";
+            text = BatchTexts::Fill(BatchTexts::kVersion, {VENKORA_VERSION});
             break;
     }
     if (const int error = out.WriteAll(text)) {
-        err.WriteAll("venkora-optimieren: " +
-                     venkora::FileError("-", venkora::FileError::Action::Write, error).Message() +
-                     "\n");
+        err.WriteAll(BatchTexts::Fill(
+            BatchTexts::kMessage,
+            {venkora::FileError("-", venkora::FileError::Action::Write, error).Message()}));
         return BatchRunner::kExitFileError;
     }
     return BatchRunner::kExitDone;

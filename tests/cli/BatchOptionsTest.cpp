@@ -233,7 +233,7 @@ TEST(BatchOptions, WidthIsAWholeNumberUpTo255) {
     EXPECT_EQ(Parsed({"--breite=0"}).optimize.tabbreite, 0);
     EXPECT_EQ(Parsed({"--breite=255"}).optimize.tabbreite, 255);
     EXPECT_EQ(Parsed({"--breite", "007"}).optimize.tabbreite, 7);
-    for (std::string_view bad : {"256", "-1", "", "4x", "99999999999999999999999"}) {
+    for (std::string_view bad : {"256", "-1", "-0", "+7", "", "4x", "99999999999999999999999"}) {
         SCOPED_TRACE(bad);
         const std::string option = "--breite=" + std::string(bad);
         EXPECT_NE(UsageErrorOf({option}).find("„--breite“"), std::string::npos);
@@ -267,6 +267,11 @@ TEST(BatchOptions, UsageErrorsNameTheProblem) {
     const Case cases[] = {
         {{"--leerzeichn=beide"}, "„--leerzeichn“"},
         {{"-cx"}, "„-x“"},
+        {{"-xc"}, "„-x“"},
+        {{"--leer=ende"}, "„--leer“ ist mehrdeutig; möglich sind „--leerzeichen“, „--leerz-zu-"},
+        {{"--v"}, "„--vor-ort“, „--version“"},
+        {{"--pruef=ja"}, "„--pruefen“ nimmt keinen Wert an"},
+        {{"--zeilenu"}, "„--zeilenumbrueche“ braucht einen Wert"},
         {{"--pruefen=ja"}, "„--pruefen“"},
         {{"--leerzeichen"}, "„--leerzeichen“ braucht einen Wert"},
         {{"--leerzeichen=links"}, "„links“"},
@@ -288,6 +293,8 @@ TEST(BatchOptions, HelpAndVersionEndParsingWhereTheyStand) {
     EXPECT_EQ(Parsed({"-h"}).request, BatchOptions::Request::Help);
     EXPECT_EQ(Parsed({"-i", "--help"}).request, BatchOptions::Request::Help);
     EXPECT_EQ(Parsed({"--version", "--breite=x"}).request, BatchOptions::Request::Version);
+    EXPECT_EQ(Parsed({"-cV", "--breite=x"}).request, BatchOptions::Request::Version);
+    EXPECT_EQ(Parsed({"--vers"}).request, BatchOptions::Request::Version);
     EXPECT_NE(UsageErrorOf({"--breite=x", "--help"}).find("„x“"), std::string::npos);
 }
 

@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +40,11 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     if (options.fileSizeLimit) {
         const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
         setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (options.identity &&
+        (setgroups(0, nullptr) != 0 || setgid(options.identity->second) != 0 ||
+         setuid(options.identity->first) != 0)) {
+        _exit(125);
     }
     if (!options.folder.empty() && chdir(options.folder.c_str()) != 0) _exit(126);
     execvpe(program.c_str(), argv.data(), envp.data());

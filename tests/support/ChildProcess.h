@@ -1,9 +1,9 @@
 #pragma once
 // A program started as a child process (fork and exec, no shell) for whole-program tests: the
 // test's environment with some variables set, a working folder of choice, standard streams on
-// given descriptors, optionally a limit on file sizes. A wait ends by killing a child that runs
-// past its time, so a hanging program fails its test instead of blocking the run; a child still
-// running when the object goes is killed.
+// given descriptors, optionally a limit on file sizes or another user. A wait ends by killing a
+// child that runs past its time, so a hanging program fails its test instead of blocking the
+// run; a child still running when the object goes is killed.
 
 #include <sys/resource.h>
 #include <sys/types.h>
@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ChildProcess {
@@ -22,6 +23,9 @@ public:
         int out = -1;                                    // streams; -1: the test's own
         int err = -1;
         std::optional<rlim_t> fileSizeLimit;  // RLIMIT_FSIZE, with SIGXFSZ at its default
+        // The child's user and group, without supplementary groups; only the superuser may
+        // give them.
+        std::optional<std::pair<uid_t, gid_t>> identity;
     };
 
     // Starts `program` (a path, or a name looked up in PATH) with `arguments`.

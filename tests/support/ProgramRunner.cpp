@@ -52,6 +52,7 @@ ProgramRunner::Result ProgramRunner::Run(const std::vector<std::string>& argumen
     options.out = stdoutFile >= 0 ? stdoutFile : out[1];
     options.err = err[1];
     options.fileSizeLimit = fileSizeLimit_;
+    options.identity = identity_;
     ChildProcess child(program_, arguments, options);
     if (started_) started_(child.pid());
     CloseFd(in[0]);

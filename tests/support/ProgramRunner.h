@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class ProgramRunner {
@@ -28,6 +29,8 @@ public:
     void SetStdoutFile(std::string path) { stdoutFile_ = std::move(path); }
     // The child gets this limit on file sizes (RLIMIT_FSIZE), with SIGXFSZ at its default.
     void SetFileSizeLimit(rlim_t bytes) { fileSizeLimit_ = bytes; }
+    // The child runs as this user and group (the test must be the superuser).
+    void SetUser(uid_t user, gid_t group) { identity_ = {user, group}; }
     // The child's environment is the test's own with this variable set to `value`.
     void SetEnvironment(const std::string& name, std::string value) {
         environment_[name] = std::move(value);
@@ -43,6 +46,7 @@ private:
     std::string program_;
     std::optional<std::string> stdoutFile_;
     std::optional<rlim_t> fileSizeLimit_;
+    std::optional<std::pair<uid_t, gid_t>> identity_;
     std::map<std::string, std::string> environment_;
     std::function<void(pid_t)> started_;
 };

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -36,6 +37,14 @@ std::string TemporaryDirectory::Write(std::string_view name, std::string_view by
     file.close();
     if (!file || chmod(path.c_str(), mode) != 0) throw std::runtime_error("cannot write " + path);
     return path;
+}
+
+void TemporaryDirectory::GiveTo(uid_t user, gid_t group) const {
+    bool given = lchown(path_.c_str(), user, group) == 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+        given = given && lchown(entry.path().c_str(), user, group) == 0;
+    }
+    if (!given) throw std::runtime_error("cannot give away " + path_);
 }
 
 std::vector<std::string> TemporaryDirectory::Names() const {

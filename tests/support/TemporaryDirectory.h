@@ -22,6 +22,9 @@ public:
     // bits `mode`; returns its full path.
     std::string Write(std::string_view name, std::string_view bytes, mode_t mode = 0644) const;
 
+    // Gives the directory and everything in it to this user and group (as the superuser).
+    void GiveTo(uid_t user, gid_t group) const;
+
     // The names in the directory, sorted.
     std::vector<std::string> Names() const;
 
