@@ -54,7 +54,10 @@ public:
             previewPages = pages->pageCount();
         };
         SetPrintPromptSeams(std::move(seams));
-        app.SetProfileStore(std::make_unique<MemoryProfileStore>());
+        // No tip of the day at start-up: its modal loop would wait for a person.
+        auto store = std::make_unique<MemoryProfileStore>();
+        store->WriteInt("Tip", "StartUp", 1);
+        app.SetProfileStore(std::move(store));
         app.InitInstance();
         const std::string text = SampleText();
         QByteArray data = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config         # toolchain (g++ brings the runtimes of make test-sanitize)
   qt6-base-dev                      # Qt 6 widgets and print support
+  libcups2-dev                      # the print spooler's answer to a job
   libqt6svg6                        # SVG icons of the toolbar and the program
   libqscintilla2-qt6-dev            # the edit component
   qt6-translations-l10n             # German texts of Qt's standard dialogs

@@ -18,6 +18,7 @@
 #include <langinfo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -615,10 +616,23 @@ PrintText CEditViewPlus::TextToPrint(const char* text) const {
     return {std::string_view(text, GetTextLength()), codePage_, IsWordWrapOn(), tabStopWidth_};
 }
 
+std::string CEditViewPlus::ShownName(std::string_view bytes) const {
+    // Scintilla reads a character of up to four bytes; a NUL ends it (the NUL character is
+    // the empty string).
+    std::array<char, 5> character{};
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), 4), character.begin());
+    const long length = SendScintilla(SCI_GETREPRESENTATION, character.data(), static_cast<const char*>(nullptr));
+    if (length <= 0) return {};
+    std::string name(static_cast<std::size_t>(length), '\0');
+    SendScintilla(SCI_GETREPRESENTATION, character.data(), name.data());
+    return name;
+}
+
 void CEditViewPlus::OnBeginPrinting(QPaintDevice& device, CPrintInfo&) {
     pageStarts_.assign(1, 0);
     // The view's font is sized in points (SetViewFont), so it has its size on paper already.
-    printMeasure_ = std::make_unique<PrinterTextMeasure>(font(), device, codePage_);
+    printMeasure_ = std::make_unique<PrinterTextMeasure>(
+        font(), device, codePage_, [this](std::string_view bytes) { return ShownName(bytes); });
 }
 
 void CEditViewPlus::OnPrepareDC(QPaintDevice& device, CPrintInfo& info) {

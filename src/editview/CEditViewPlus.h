@@ -204,6 +204,8 @@ private:
     void RemoveForeignKeyBindings();
     // The whole text (locked by the caller) as the print layout takes it.
     PrintText TextToPrint(const char* text) const;
+    // The name the screen shows for the character `bytes` ("NUL", "x81"), empty for none.
+    std::string ShownName(std::string_view bytes) const;
 
     CDocument* document_ = nullptr;
     CodePage codePage_;

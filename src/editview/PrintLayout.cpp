@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 
 namespace venkora {
@@ -10,17 +12,19 @@ namespace {
 
 bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 
-// The running width after a tab at `width`: the next multiple of the tab width.
-std::int64_t AfterTab(std::int64_t width, int tabWidth) { return width + tabWidth - width % tabWidth; }
-
 }  // namespace
 
-int PrintTabWidth(int tabStopWidth, int averageCharWidth) {
-    const std::int64_t defaultTab = std::int64_t{8} * averageCharWidth;
-    const std::int64_t width = std::int64_t{tabStopWidth} * defaultTab / 8 / 4;
+double PrintTabWidth(int tabStopWidth, double averageCharWidth) {
     // Wider than any page, and far enough from overflowing the sums of widths.
-    constexpr std::int64_t kWidest = 1 << 20;
-    return static_cast<int>(std::clamp<std::int64_t>(width, 1, kWidest));
+    constexpr double kWidest = 1 << 20;
+    return std::clamp(tabStopWidth * averageCharWidth / 4, 1.0, kWidest);
+}
+
+double NextTabStop(double x, double tabWidth) {
+    // Sums of advances may miss a tab position by a rounding error; reaching it to within a
+    // millionth of a tab counts.
+    constexpr double kRounding = 1e-6;
+    return (std::floor(x / tabWidth + kRounding) + 1) * tabWidth;
 }
 
 std::size_t FindLineEnd(std::string_view text, std::size_t stop, std::size_t offset) {
@@ -31,24 +35,31 @@ std::size_t FindLineEnd(std::string_view text, std::size_t stop, std::size_t off
 
 std::size_t SkipLineBreak(std::string_view text, std::size_t stop, std::size_t offset) {
     stop = std::min(stop, text.size());
-    while (offset < stop && text[offset] == '\r') ++offset;
-    if (offset < stop && text[offset] == '\n') ++offset;
+    if (offset < stop && text[offset] == '\r') {
+        ++offset;
+        if (offset < stop && text[offset] == '\n') ++offset;
+    } else if (offset < stop && text[offset] == '\n') {
+        ++offset;
+    }
     return offset;
 }
 
-std::size_t FitLineToWidth(const TextMeasure& measure, const CodePage& codePage, int lineWidth, int tabWidth,
+std::size_t FitLineToWidth(const TextMeasure& measure, const CodePage& codePage, int lineWidth, double tabWidth,
                            std::string_view text, std::size_t start, std::size_t lineEnd) {
+    assert(start <= lineEnd && lineEnd <= text.size());
+    lineEnd = std::min(lineEnd, text.size());
+    start = std::min(start, lineEnd);
     // Offsets below are relative to the line, which no character reaches beyond.
     const std::string_view line = text.substr(start, lineEnd - start);
-    const std::array<int, 256>& widths = measure.ByteWidths();
+    const std::array<double, 256>& widths = measure.ByteWidths();
 
     // Estimate: the characters up to and with the first one that makes the line too wide.
     std::size_t end = 0;
-    std::int64_t width = 0;
+    double width = 0;
     while (end < line.size() && width <= lineWidth) {
         const std::size_t next = codePage.Next(line, end);
         if (line[end] == '\t') {
-            width = AfterTab(width, tabWidth);
+            width = NextTabStop(width, tabWidth);
         } else if (next - end == 1) {
             width += widths[static_cast<unsigned char>(line[end])];
         } else {
@@ -62,9 +73,8 @@ std::size_t FitLineToWidth(const TextMeasure& measure, const CodePage& codePage,
         return measure.TextWidth(line.substr(0, pieceEnd), tabWidth) <= lineWidth;
     };
     if (!fits(end)) {
-        do {
-            end = codePage.Previous(line, end);
-        } while (end > 0 && !fits(end));
+        // Nothing fits into a width below 0, not even the empty piece.
+        while (end > 0 && !fits(end)) end = codePage.Previous(line, end);
     } else {
         while (end < line.size()) {
             const std::size_t next = codePage.Next(line, end);
@@ -81,19 +91,23 @@ std::size_t LayOutTextInRect(TextMeasure& measure, const PrintText& printText, P
     if (start >= text.size()) return text.size();
     stop = std::min(stop, text.size());
     const CodePage& codePage = printText.codePage;
-    const int lineHeight = std::max(1, measure.LineHeight());
-    const int tabWidth = PrintTabWidth(printText.tabStopWidth, measure.AverageCharWidth());
-    const int lineWidth = rect.right - rect.left;
+    const std::int64_t lineHeight = std::max(1, measure.LineHeight());
+    const double tabWidth = PrintTabWidth(printText.tabStopWidth, measure.AverageCharWidth());
+    const int lineWidth = static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{rect.right} - rect.left, 0, INT_MAX));
     const bool drawing = pass == LayoutPass::Draw && rect.right > rect.left && rect.bottom > rect.top;
     // The next character, kept within the line.
     const auto nextInLine = [&](std::size_t offset, std::size_t lineEnd) {
         return start + codePage.Next(text.substr(start, lineEnd - start), offset - start);
     };
 
-    int y = rect.top;
+    // Below the rectangle's bottom lines only count, so y may pass INT_MAX.
+    std::int64_t y = rect.top;
     std::size_t index = start;
     const auto draw = [&](std::size_t from, std::size_t to) {
-        if (drawing && y < rect.bottom) measure.DrawText(rect.left, y, text.substr(from, to - from), tabWidth, rect);
+        if (drawing && y < rect.bottom) {
+            measure.DrawText(rect.left, static_cast<int>(y), text.substr(from, to - from), tabWidth, rect);
+        }
     };
     do {
         std::size_t lineEnd = FindLineEnd(text, stop, index);
@@ -129,7 +143,7 @@ std::size_t LayOutTextInRect(TextMeasure& measure, const PrintText& printText, P
         }
         index = SkipLineBreak(text, stop, lineEnd);
     } while (index < stop && y + lineHeight <= rect.bottom);
-    rect.bottom = y;
+    rect.bottom = static_cast<int>(std::min<std::int64_t>(y, INT_MAX));
     return index;
 }
 

@@ -25,45 +25,90 @@ namespace venkora {
 
 namespace {
 
-// Runs the pages of one job on `device`: from page 1 on, within the device's page ranges (all
-// pages when it has none), until the view clears the continue flag; each page `copies` times,
-// or the whole run `copies` times when `collate`. False when the device cannot be painted on.
-bool RenderPages(PrintHooks& view, CPrintInfo& info, QPagedPaintDevice& device, int copies, bool collate) {
+// What became of the pages of a job.
+enum class Rendered { Printed, NoPageInRange, DeviceFailed };
+
+// How a job's pages go to the device: each page `copies` times, or the whole run `copies` times
+// when `collate`; the last page first when `lastPageFirst`.
+struct PageOrder {
+    int copies = 1;
+    bool collate = false;
+    bool lastPageFirst = false;
+};
+
+PageOrder OrderOf(const QPrinter& printer) {
+    return {printer.supportsMultipleCopies() ? 1 : printer.copyCount(), printer.collateCopies(),
+            printer.pageOrder() == QPrinter::LastPageFirst};
+}
+
+// "Die Seiten 7 bis 9 gibt es nicht: das Dokument hat 5 Seiten."
+QString NoPageInRangeMessage(const QPageRanges& ranges, int pages) {
+    const int first = ranges.firstPage();
+    const int last = ranges.lastPage();
+    const QString wanted = first == last ? QStringLiteral("Die Seite %1 gibt").arg(first)
+                                         : QStringLiteral("Die Seiten %1 bis %2 gibt").arg(first).arg(last);
+    return QStringLiteral("%1 es nicht: das Dokument hat %2 Seite%3. Es wurde nichts gedruckt.")
+        .arg(wanted)
+        .arg(pages)
+        .arg(pages == 1 ? QString() : QStringLiteral("n"));
+}
+
+// Runs the pages of one job on `device` in `order`: the pages of the device's page ranges (all
+// pages when it has none) that the text reaches. Says itself when the range lies beyond the text.
+Rendered RenderPages(PrintHooks& view, CPrintInfo& info, QPagedPaintDevice& device, const PageOrder& order) {
     const QPageRanges ranges = device.pageRanges();
     const int lastPage = ranges.isEmpty() ? INT_MAX : ranges.lastPage();
     view.OnBeginPrinting(device, info);
+    // Whether the text reaches page `page`; lays it out when its start is not known yet.
+    const auto prepare = [&view, &info, &device](int page) {
+        info.currentPage = static_cast<unsigned>(page);
+        info.continuePrinting = true;
+        view.OnPrepareDC(device, info);
+        return info.continuePrinting;
+    };
+    // Forward the pages are found as the job goes; backward they are counted first.
+    int pages = 0;
+    if (order.lastPageFirst) {
+        while (pages < lastPage && prepare(pages + 1)) ++pages;
+    }
     QPainter painter;
     bool painted = true;
-    for (int run = 0; painted && run < (collate ? copies : 1); ++run) {
-        for (int page = 1; painted && page <= lastPage; ++page) {
+    bool printedAny = false;
+    for (int run = 0; painted && run < (order.collate ? order.copies : 1); ++run) {
+        for (int step = 0; painted; ++step) {
+            const int page = order.lastPageFirst ? pages - step : step + 1;
+            if (page < 1 || page > lastPage) break;
             if (!ranges.isEmpty() && !ranges.contains(page)) continue;
-            info.currentPage = static_cast<unsigned>(page);
-            info.continuePrinting = true;
-            view.OnPrepareDC(device, info);
-            if (!info.continuePrinting) break;
-            for (int copy = 0; painted && copy < (collate ? 1 : copies); ++copy) {
+            if (!prepare(page)) break;
+            for (int copy = 0; painted && copy < (order.collate ? 1 : order.copies); ++copy) {
                 // The device opens with the first page that is printed, so a range beyond the
                 // text prints nothing at all.
                 painted = painter.isActive() ? device.newPage() : painter.begin(&device);
                 if (!painted) break;
                 info.drawRect = QRect(0, 0, device.width(), device.height());
                 view.OnPrint(painter, info);
+                printedAny = true;
             }
         }
     }
+    if (painted && !printedAny) {
+        while (prepare(pages + 1)) ++pages;
+        ShowMessageBox(NoPageInRangeMessage(ranges, pages), info.parent);
+    }
     view.OnEndPrinting(device, info);
     if (painter.isActive()) painted = painter.end() && painted;
-    return painted;
+    if (!painted) return Rendered::DeviceFailed;
+    return printedAny ? Rendered::Printed : Rendered::NoPageInRange;
 }
 
 // The PDF of the job made in memory, then stored under the printer's output file name.
-bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copies) {
+bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer) {
     const QString path = printer.outputFileName();
     const QString failed = QStringLiteral("„%1“ kann nicht gespeichert werden.")
                                .arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    bool rendered = false;
+    Rendered rendered = Rendered::DeviceFailed;
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(printer.resolution());
@@ -71,14 +116,11 @@ bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copi
         pdf.setPageRanges(printer.pageRanges());
         pdf.setTitle(printer.docName());
         pdf.setCreator(QCoreApplication::applicationName());
-        rendered = RenderPages(view, info, pdf, copies, printer.collateCopies());
+        rendered = RenderPages(view, info, pdf, OrderOf(printer));
     }
-    if (!rendered) {
-        ShowMessageBox(failed, info.parent);
-        return false;
-    }
+    if (rendered == Rendered::DeviceFailed) ShowMessageBox(failed, info.parent);
+    if (rendered != Rendered::Printed) return false;
     const QByteArray& bytes = buffer.data();
-    if (bytes.isEmpty()) return true;  // no page of the text lies in the chosen range
     return ReportFailures(info.parent, failed, [&path, &bytes, &info] {
         Archive::StoreFile(
             path,
@@ -89,15 +131,25 @@ bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer, int copi
 
 // The pages of the job on `printer`, into its file when it prints into one.
 bool PrintOn(PrintHooks& view, CPrintInfo& info, QPrinter& printer) {
-    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-    if (!printer.outputFileName().isEmpty()) return PrintToFile(view, info, printer, copies);
-    if (RenderPages(view, info, printer, copies, printer.collateCopies()) &&
-        printer.printerState() != QPrinter::Error) {
-        return true;
+    if (!printer.outputFileName().isEmpty()) return PrintToFile(view, info, printer);
+    Rendered rendered = Rendered::DeviceFailed;
+    const bool taken = SpoolJob(printer, [&](QPagedPaintDevice& device) {
+        rendered = RenderPages(view, info, device, OrderOf(printer));
+        return rendered == Rendered::Printed;
+    });
+    if (rendered == Rendered::NoPageInRange) return false;
+    if (rendered == Rendered::DeviceFailed || printer.printerState() == QPrinter::Error) {
+        ShowMessageBox(QStringLiteral("Der Drucker „%1“ kann das Dokument nicht drucken.").arg(printer.printerName()),
+                       info.parent);
+        return false;
     }
-    ShowMessageBox(QStringLiteral("Der Drucker „%1“ kann das Dokument nicht drucken.").arg(printer.printerName()),
-                   info.parent);
-    return false;
+    if (!taken) {
+        ShowMessageBox(QStringLiteral("Der Drucker „%1“ hat den Druckauftrag abgelehnt; es wurde nichts gedruckt.")
+                           .arg(printer.printerName()),
+                       info.parent);
+        return false;
+    }
+    return true;
 }
 
 // Whether the printer paints for the preview (its pages are recorded, not printed).
@@ -117,6 +169,7 @@ bool CPrintJob::DoPreparePrinting(CPrintInfo& info) {
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     printer.setCopyCount(1);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
     if (info.kind == CPrintInfo::Kind::Dialog && !AskPrint(info.parent, printer)) return false;
     info.printer = &printer;
     return true;
@@ -147,7 +200,7 @@ void CPrintJob::Preview(PrintHooks& view, const QString& docName, QWidget* paren
         CPrintInfo job = info;
         job.printer = target;
         if (IsPreviewPainting(*target)) {
-            RenderPages(view, job, *target, 1, false);
+            RenderPages(view, job, *target, PageOrder{});
         } else {
             // The preview's print button, after its print dialog; a file was for this job.
             PrintOn(view, job, *target);

@@ -1,9 +1,11 @@
 #pragma once
-// What a printed PDF holds, read with poppler's pdfinfo and pdftotext: its page size and the
-// text of each page as laid out.
+// What a printed PDF holds, read with poppler's pdfinfo, pdftotext and pdftoppm: its page size,
+// the text of each page as laid out, where its words begin, and which pages show anything.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,6 +38,34 @@ inline std::vector<std::vector<std::string>> PdfPages(const std::string& path) {
     }
     if (!pages.empty() && pages.back().empty()) pages.pop_back();  // after the last form feed
     return pages;
+}
+
+// The left edge in points of each word of the first page, by the word.
+inline std::map<std::string, double> PdfWordStarts(const std::string& path) {
+    std::istringstream boxes(ProgramRunner("pdftotext").Run({"-bbox", "-l", "1", path, "-"}).out);
+    std::map<std::string, double> starts;
+    for (std::string line; std::getline(boxes, line);) {
+        const std::size_t word = line.find("\">", line.find("<word xMin=\""));
+        if (word == std::string::npos) continue;
+        starts[line.substr(word + 2, line.find('<', word) - word - 2)] = std::stod(line.substr(line.find('"') + 1));
+    }
+    return starts;
+}
+
+// "2 of 2": how many pages show a dark pixel at 10 dots per inch, of how many.
+inline std::string PdfPagesWithInk(const std::string& path) {
+    std::istringstream images(ProgramRunner("pdftoppm").Run({"-gray", "-r", "10", path}).out);  // P5 images
+    int inked = 0;
+    int pages = 0;
+    for (std::string magic, pixels; images >> magic && magic == "P5"; ++pages) {
+        std::size_t width = 0, height = 0, maximum = 0;
+        images >> width >> height >> maximum;
+        pixels.resize(width * height + 1);  // the newline after the header, then the pixels
+        images.read(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+        inked += std::any_of(pixels.begin() + 1, pixels.end(),
+                             [](char pixel) { return static_cast<unsigned char>(pixel) < 128; });
+    }
+    return std::to_string(inked) + " of " + std::to_string(pages);
 }
 
 }  // namespace venkora::test

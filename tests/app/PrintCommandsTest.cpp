@@ -3,11 +3,16 @@
 // next jobs, and what happens without a printer. Printers are answered by the seams; every
 // job prints into a PDF file.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "AppFixture.h"
 #include "PdfFile.h"
@@ -27,6 +32,7 @@ protected:
             ++dialogs;
             printer.setOutputFileName(Path("dialog.pdf"));
             printer.setFromTo(range.first, range.second);
+            printer.setPageOrder(order);
             return true;
         };
         seams.preview = [this](QPrintPreviewDialog& preview) {
@@ -34,7 +40,12 @@ protected:
             pages->updatePreview();
             previewPages = pages->pageCount();
         };
-        SetPrintPromptSeams(std::move(seams));
+        seams.spool = [this](QPrinter&, const PaintJob& paint) {
+            QPdfWriter spooled(Path("gespoolt.pdf"));
+            paint(spooled);
+            return spoolerTakes;
+        };
+        SetPrintPromptSeams(seams_ = std::move(seams));
     }
     ~PrintCommandsTest() override {
         SetPrintPromptSeams({});
@@ -45,6 +56,9 @@ protected:
     void StartWithLines() {
         std::string text;
         for (int i = 1; i <= 400; ++i) text += "Zeile " + std::to_string(i) + "\r\n";
+        StartWith(text);
+    }
+    void StartWith(const std::string& text) {
         WriteFile(Path("zeilen.txt"), text);
         ASSERT_TRUE(Start({Path("zeilen.txt").toStdString()}));
     }
@@ -56,8 +70,11 @@ protected:
 
     QStringList printers{QStringLiteral("Laser"), QStringLiteral("Tinte")};
     std::pair<int, int> range{0, 0};
+    QPrinter::PageOrder order = QPrinter::FirstPageFirst;
+    bool spoolerTakes = true;
     int dialogs = 0;
     int previewPages = -1;
+    PrintPromptSeams seams_;
 };
 
 TEST_F(PrintCommandsTest, ThePrintDialogsRangeIsPrintedAsThePagesOfTheWholeJob) {
@@ -74,11 +91,14 @@ TEST_F(PrintCommandsTest, ThePrintDialogsRangeIsPrintedAsThePagesOfTheWholeJob) 
     const auto ranged = PdfPages(Path("dialog.pdf").toStdString());
     EXPECT_EQ(ranged, std::vector(all.begin() + 1, all.begin() + 3));
 
-    // A range behind the text prints nothing and leaves no file.
+    // A range behind the text prints nothing, leaves no file and says so.
     QFile::remove(Path("dialog.pdf"));
     range = {9000, 9001};
     Execute(kIdFilePrint);
     EXPECT_FALSE(QFile::exists(Path("dialog.pdf")));
+    EXPECT_EQ(messages.join('|'), QStringLiteral("Die Seiten 9000 bis 9001 gibt es nicht: das Dokument hat %1 "
+                                                 "Seiten. Es wurde nichts gedruckt.").arg(all.size()));
+    messages.clear();
 
     Execute(kIdFilePrintPreview);
     EXPECT_EQ(previewPages, static_cast<int>(all.size()));
@@ -100,6 +120,76 @@ TEST_F(PrintCommandsTest, ThePrinterSetupsPaperIsUsedByTheNextJobs) {
     EXPECT_TRUE(Execute(kIdFilePrintSetup));
     PrintDirectlyInto("a5.pdf");
     EXPECT_EQ(PdfPageSize(Path("a5.pdf").toStdString()), "595 x 420 pts (A5)");
+}
+
+TEST_F(PrintCommandsTest, WhatTheUserChoseIsPrintedAndWhatFailedIsSaid) {
+    const struct {
+        const char* name;
+        bool spoolerTakes;
+        std::function<std::string()> run;  // what the user gets, which holds `expected`
+        std::string expected;
+    } cases[] = {
+        {"a job the spooler refuses", false, [this] {
+             StartWith("Hallo\r\n");
+             Execute(kIdFilePrintDirect);
+             return messages.join('|').toStdString();
+         }, "hat den Druckauftrag abgelehnt; es wurde nichts gedruckt."},
+        {"the same from the command line", false, [this] {
+             WriteFile(Path("f.txt"), "Hallo\r\n");
+             Start({"-pt", "Laser", Path("f.txt").toStdString()});
+             return std::to_string(app->ExitInstance()) + messages.join('|').toStdString();
+         }, "1Der Drucker „"},
+        {"\"Umgekehrt\": the last page first", true, [this] {
+             StartWithLines();
+             PrintDirectlyInto("vorwaerts.pdf");
+             order = QPrinter::LastPageFirst;
+             Execute(kIdFilePrint);
+             auto pages = PdfPages(Path("vorwaerts.pdf").toStdString());
+             std::reverse(pages.begin(), pages.end());
+             return pages == PdfPages(Path("dialog.pdf").toStdString()) ? "reversed" : "in order";
+         }, "reversed"},
+        {"the setup's paper through Qt's print dialog, without its field \"Seiten\"", true, [this] {
+             StartWithLines();
+             app->printer().setPageSize(QPageSize(QPageSize::A5));
+             app->printer().setPageOrientation(QPageLayout::Landscape);
+             bool pagesHidden = false;
+             SetPrintPromptSeams({seams_.printerNames, {}, seams_.preview, seams_.spool});  // Qt's dialog
+             QTimer::singleShot(0, [this, &pagesHidden] {
+                 auto& dialog = *qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                 pagesHidden = dialog.findChild<QWidget*>(QStringLiteral("pagesRadioButton"))->isHidden();
+                 auto* names = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+                 names->setCurrentIndex(names->count() - 1);  // "Print to File (PDF)"
+                 dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(Path("a5.pdf"));
+                 dialog.printer()->setPageSize(QPageSize(QPageSize::A4));  // as Qt's OK does with CUPS
+                 dialog.accept();
+             });
+             Execute(kIdFilePrint);
+             return PdfPageSize(Path("a5.pdf").toStdString()) + (pagesHidden ? " without" : " with") + " Seiten";
+         }, "595 x 420 pts (A5) without Seiten"},
+        {"NUL and a byte without a character print as on the screen", true, [this] {
+             StartWith(std::string("A\0B\x81" "C", 5));
+             PrintDirectlyInto("zeichen.pdf");
+             std::string line = PdfPages(Path("zeichen.pdf").toStdString()).at(0).at(0);
+             line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+             return line;
+         }, "ANULBx81C"},
+        {"a character taller than the page", true, [this] {
+             profile.WriteString("Schriftart", "Art", "DejaVu Sans Mono");
+             profile.WriteInt("Schriftart", "Höhe", static_cast<std::uint32_t>(-8192));
+             StartWith("AxB\r\nCD");
+             PrintDirectlyInto("gross.pdf");
+             return PdfPagesWithInk(Path("gross.pdf").toStdString());
+         }, "2 of 2"},
+    };
+    for (const auto& c : cases) {
+        app.reset();
+        SetPrintPromptSeams(seams_);
+        messages.clear();
+        spoolerTakes = c.spoolerTakes;
+        profile = {};
+        const std::string got = c.run();
+        EXPECT_NE(got.find(c.expected), std::string::npos) << c.name << ": " << got;
+    }
 }
 
 TEST_F(PrintCommandsTest, WithoutAPrinterOnlyThePreviewGoesOn) {

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -87,6 +88,20 @@ TEST_F(PrintFromCommandLineTest, LongLinesWrapOrAreCutAsTheStoredWordWrapSays) {
     for (std::size_t i = 0; i + 1 < wrapped.size(); ++i) joined += wrapped[i] + ' ';
     EXPECT_EQ(joined, words);  // broken at blanks, no word lost or split
     EXPECT_EQ(wrapped.back(), "Ende");
+}
+
+TEST_F(PrintFromCommandLineTest, TabsPrintInTheColumnsOfTheScreen) {
+    // Tab stops every 8 characters; at 15 points a character of DejaVu Sans Mono advances 150.5
+    // device units of the PDF, a width that rounding makes wider.
+    const std::string file = dir.Write("tabs.txt", "Name\tWert\tEinheit\r\nLaenge12\t128\tmm\r\n");
+    const std::string settings = "[Schriftart]\nH\xC3\xB6he=-20\nArt=DejaVu Sans Mono\n";
+    ASSERT_EQ(Print({"--pdf", Pdf(), file}, settings).exitCode, 0);
+    std::map<std::string, double> x = PdfWordStarts(Pdf());
+    const double column = (x["Einheit"] - x["Name"]) / 16;
+    EXPECT_NEAR(column, 9.03, 0.01);
+    EXPECT_NEAR(x["Wert"], x["Name"] + 8 * column, 0.01);
+    EXPECT_NEAR(x["128"], x["Name"] + 16 * column, 0.01);
+    EXPECT_NEAR(x["mm"], x["Name"] + 24 * column, 0.01);
 }
 
 TEST_F(PrintFromCommandLineTest, FailuresAreReportedAndLeaveNoPdf) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 #include <string>
 #include <string_view>
@@ -17,37 +18,37 @@ namespace {
 
 constexpr int kLineHeight = 10;
 
-// Every character 10 wide and 10 high, but "i" 5, "W" 20 and "#" 1000 wide; each multi-byte
-// character 10. Measured exactly, "A" followed by "V" moves 3 closer, which the estimate from
-// single widths does not know.
+// Every character `advance` wide (10 unless a case says otherwise) and 10 high, but "i" half of
+// it, "W" twice and "#" 1000 wide. Measured exactly, "A" followed by "V" moves 3 closer, which
+// the estimate from single widths does not know.
 class FakeMeasure : public TextMeasure {
 public:
-    explicit FakeMeasure(CodePage codePage) : codePage_(codePage) {
-        widths_.fill(10);
-        widths_['i'] = 5;
-        widths_['W'] = 20;
+    explicit FakeMeasure(CodePage codePage, double advance = 10) : codePage_(codePage), advance_(advance) {
+        widths_.fill(advance);
+        widths_['i'] = advance / 2;
+        widths_['W'] = 2 * advance;
         widths_['#'] = 1000;
     }
 
     int LineHeight() const override { return kLineHeight; }
-    int AverageCharWidth() const override { return 10; }
-    const std::array<int, 256>& ByteWidths() const override { return widths_; }
-    int CharacterWidth(std::string_view) const override { return 10; }
-    int TextWidth(std::string_view bytes, int tabWidth) const override {
-        int width = 0;
+    double AverageCharWidth() const override { return advance_; }
+    const std::array<double, 256>& ByteWidths() const override { return widths_; }
+    double CharacterWidth(std::string_view) const override { return advance_; }
+    double TextWidth(std::string_view bytes, double tabWidth) const override {
+        double width = 0;
         for (std::size_t pos = 0; pos < bytes.size();) {
             const std::size_t next = codePage_.Next(bytes, pos);
             if (bytes[pos] == '\t') {
-                width = (width / tabWidth + 1) * tabWidth;
+                width = NextTabStop(width, tabWidth);
             } else {
-                width += next - pos > 1 ? 10 : widths_[static_cast<unsigned char>(bytes[pos])];
+                width += next - pos > 1 ? advance_ : widths_[static_cast<unsigned char>(bytes[pos])];
                 if (bytes[pos] == 'V' && pos > 0 && bytes[pos - 1] == 'A') width -= 3;
             }
             pos = next;
         }
         return width;
     }
-    void DrawText(int, int y, std::string_view bytes, int, const PrintRect&) override {
+    void DrawText(int, int y, std::string_view bytes, double, const PrintRect&) override {
         if (!drawn.empty()) drawn += ' ';
         drawn += std::to_string(y) + ':' + std::string(bytes);
     }
@@ -56,7 +57,8 @@ public:
 
 private:
     CodePage codePage_;
-    std::array<int, 256> widths_{};
+    double advance_;
+    std::array<double, 256> widths_{};
 };
 
 struct Printed {
@@ -72,8 +74,8 @@ std::string Join(const std::vector<std::size_t>& offsets) {
 
 // A print job as the framework runs it: pages 1, 2, ... each prepared (paginated when its
 // start is unknown) and then drawn, until a page is asked for that the text does not reach.
-Printed PrintAll(const PrintText& text, const PrintRect& page) {
-    FakeMeasure measure(text.codePage);
+Printed PrintAll(const PrintText& text, const PrintRect& page, double advance = 10) {
+    FakeMeasure measure(text.codePage, advance);
     PageStarts starts{0};
     std::string pages;
     for (std::size_t current = 1;; ++current) {
@@ -96,6 +98,7 @@ TEST(PrintLayout, EdgeCasesOfLinesAndPages) {
         int tabStop;
         CodePage codePage;
         Printed expected;
+        double advance = 10;
     };
     const Case cases[] = {
         {"empty text: one page with nothing on it", "", true, 50, 32, utf8, {"0", ""}},
@@ -108,7 +111,8 @@ TEST(PrintLayout, EdgeCasesOfLinesAndPages) {
          {"0", "0:abcdef 10:xy"}},
         {"continuation across the page bottom", "aaaa bbbb cccc dddd", true, 50, 32, utf8,
          {"0|15", "0:aaaa 10:bbbb 20:cccc / 0:dddd"}},
-        {"CR CR LF is one break", "a\r\r\nb\r\nc", true, 50, 32, utf8, {"0", "0:a 10:b 20:c"}},
+        {"CR CR LF: a CR, then a CR LF", "a\r\r\nb\r\nc", true, 50, 32, utf8, {"0|7", "0:a 20:b / 0:c"}},
+        {"each lone CR ends a line", "A1\rA2\r\rA5", false, 50, 32, utf8, {"0|7", "0:A1 10:A2 / 0:A5"}},
         {"LF is one break", "a\nb\n\nc", true, 50, 32, utf8, {"0|5", "0:a 10:b / 0:c"}},
         {"tab stop 32: tabs every 8 average widths", "\tx\tyz", true, 100, 32, utf8, {"0", "0:\tx 10:yz"}},
         {"tab stop 16: tabs every 4 average widths", "\tx\tyz", true, 100, 16, utf8, {"0", "0:\tx\tyz"}},
@@ -121,13 +125,28 @@ TEST(PrintLayout, EdgeCasesOfLinesAndPages) {
         {"wrap off draws the cut UTF-8 character whole", "€€€€€€€", false, 45, 32, utf8, {"0", "0:€€€€€"}},
         {"measured exactly: a closer pair fits", "AVAVAVAV", true, 55, 32, utf8, {"0", "0:AVAVAV 10:AV"}},
         {"measured exactly: one unit too wide", "AVAVAVAV", true, 50, 32, utf8, {"0", "0:AVAVA 10:VAV"}},
+        // Eight characters of 9.75 reach the tab position at 78; rounded, it would be at 80.
+        {"fractional advances: a tab at a tab position goes on", "abcdefgh\tx", true, 100, 32, utf8,
+         {"0", "0:abcdefgh 10:x"}, 9.75},
     };
     for (const Case& c : cases) {
         const PrintText text{c.text, c.codePage, c.wrap, c.tabStop};
-        const Printed printed = PrintAll(text, {0, 0, c.width, 3 * kLineHeight});
+        const Printed printed = PrintAll(text, {0, 0, c.width, 3 * kLineHeight}, c.advance);
         EXPECT_EQ(printed.starts, c.expected.starts) << c.name;
         EXPECT_EQ(printed.pages, c.expected.pages) << c.name;
     }
+}
+
+TEST(PrintLayout, WidthsAndPositionsOutOfRangeAreGuarded) {
+    // A width below 0 fits nothing; it hung in Windows-1252 and read before the line in UTF-8.
+    for (const CodePage codePage : {CodePage(CodePage::Kind::Windows1252), CodePage(CodePage::Kind::Utf8)}) {
+        EXPECT_EQ(FitLineToWidth(FakeMeasure(codePage), codePage, -1, 80, "x\xC3\xA4y", 1, 4), 1u);
+    }
+    // A page ending at INT_MAX holds the one line that reaches beyond it.
+    FakeMeasure measure{CodePage()};
+    PrintRect last{0, INT_MAX - 5, 50, INT_MAX};
+    EXPECT_EQ(LayOutTextInRect(measure, {"ab\r\nc", CodePage(), true, 32}, last, 0, 5, LayoutPass::Draw), 4u);
+    EXPECT_EQ(last.bottom, INT_MAX);
 }
 
 // --- The naive layout ---------------------------------------------------------------------
@@ -144,7 +163,7 @@ bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 std::vector<VisualLine> NaiveLines(const PrintText& text, int width) {
     const FakeMeasure measure(text.codePage);
     const std::string_view bytes = text.bytes;
-    const int tab = PrintTabWidth(text.tabStopWidth, 10);
+    const double tab = PrintTabWidth(text.tabStopWidth, 10);
     std::vector<VisualLine> lines;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -186,9 +205,7 @@ std::vector<VisualLine> NaiveLines(const PrintText& text, int width) {
             if (cut < line.size()) cut = text.codePage.Next(line, cut);
             lines.push_back({pos, std::string(line.substr(0, cut))});
         }
-        pos = end;
-        while (pos < bytes.size() && bytes[pos] == '\r') ++pos;
-        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        pos = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     return lines;
 }
