@@ -85,7 +85,7 @@ void BM_FindNextAtTheEnd(benchmark::State& state) {
     Load(view, text);
     for (auto _ : state) {
         view.SetSelection(0, 0);
-        view.FindNext(matchCase ? "Heuhaufen" : "HEUHAUFEN", true, matchCase);
+        view.FindNext({matchCase ? "Heuhaufen" : "HEUHAUFEN", true, matchCase, ""});
     }
     if (view.GetSelectionRange().first != text.size() - 9) state.SkipWithError("not found");
 }
@@ -108,7 +108,7 @@ void BM_FindNextWorstCase(benchmark::State& state) {
     const std::size_t caret = down ? 0 : CEditViewPlus::kTextLimit;
     for (auto _ : state) {
         view.SetSelection(caret, static_cast<std::ptrdiff_t>(caret));
-        view.FindNext(find, down, matchCase);
+        view.FindNext({find, down, matchCase, ""});
     }
     venkora::SetMessageBeepSeam({});
     if (view.GetSelectionRange().first != caret) state.SkipWithError("found");
@@ -135,7 +135,7 @@ void BM_ReplaceAll10000(benchmark::State& state) {
         state.PauseTiming();
         Load(view, text);
         state.ResumeTiming();
-        view.ReplaceAll("geprüft", "GEPRÜFT", true);
+        view.ReplaceAll({"geprüft", true, true, "GEPRÜFT"});
     }
     if (view.GetTextLength() != text.size() || !view.CanUndo()) state.SkipWithError("not replaced");
 }

@@ -83,6 +83,7 @@ bool CQuendelApp::InitInstance() {
             ViewSettings& settings = ViewSettings::Instance();
             settings.ReadWordWrap(profile());
             auto* view = new CQuendelView(profile(), frame.get());
+            view->SetFindReplaceState(findReplaceState_);
             settings.ReadTabWidthAndFont(profile());
             view->OnCreate();
             auto& doc = static_cast<CQuendelDoc&>(document);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/CommandLineInfo.h"
+#include "editview/FindReplaceState.h"
 #include "platform/CWinApp.h"
 
 namespace venkora {
@@ -44,6 +45,8 @@ private:
     bool PrintFromCommandLine();
 
     CommandLineInfo commandLine_;
+    // The open find or replace dialog and the last search, for the whole run.
+    FindReplaceState findReplaceState_;
 };
 
 }  // namespace venkora

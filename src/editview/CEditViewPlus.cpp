@@ -18,31 +18,24 @@
 #include <langinfo.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <new>
 
+#include "core/ArchiveException.h"
+#include "core/MemoryException.h"
+#include "core/UserException.h"
+#include "editview/PrinterTextMeasure.h"
 #include "platform/ActionCmdUI.h"
 #include "platform/Archive.h"
-#include "core/ArchiveException.h"
-#include "editview/PrinterTextMeasure.h"
+#include "platform/CDialog.h"
 #include "platform/CDocument.h"
-#include "platform/CPrintInfo.h"
-#include "platform/CPrintJob.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "core/MemoryException.h"
 #include "platform/MessageBox.h"
 #include "platform/QtKeys.h"
 #include "platform/QtText.h"
+#include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
 #include "resources/StringTable.h"
-#include "core/UserException.h"
-#include "editview/FindReplaceState.h"
-#include "editview/TextSearch.h"
-#include "platform/CDialog.h"
-#include "platform/CFindReplaceDialog.h"
-#include "platform/WaitCursor.h"
 
 namespace venkora {
 
@@ -115,11 +108,7 @@ CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
             });
 }
 
-CEditViewPlus::~CEditViewPlus() {
-    // The open find or replace dialog goes with this window without telling it.
-    FindReplaceState& state = FindReplaceState::Instance();
-    if (state.dialog && state.dialog->parentWidget() == this) state.dialog = nullptr;
-}
+CEditViewPlus::~CEditViewPlus() = default;
 
 void CEditViewPlus::RemoveForeignKeyBindings() {
     QsciCommandSet* commands = standardCommands();
@@ -606,66 +595,9 @@ void CEditViewPlus::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
-// --- Printing -----------------------------------------------------------------------------
-
-bool CEditViewPlus::OnPreparePrinting(CPrintInfo& info) { return CPrintJob::DoPreparePrinting(info); }
+// --- Word wrap --------------------------------------------------------------------------
 
 bool CEditViewPlus::IsWordWrapOn() const { return wrapMode() != WrapNone; }
-
-PrintText CEditViewPlus::TextToPrint(const char* text) const {
-    return {std::string_view(text, GetTextLength()), codePage_, IsWordWrapOn(), tabStopWidth_};
-}
-
-std::string CEditViewPlus::ShownName(std::string_view bytes) const {
-    // Scintilla reads a character of up to four bytes; a NUL ends it (the NUL character is
-    // the empty string).
-    std::array<char, 5> character{};
-    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), 4), character.begin());
-    const long length = SendScintilla(SCI_GETREPRESENTATION, character.data(), static_cast<const char*>(nullptr));
-    if (length <= 0) return {};
-    std::string name(static_cast<std::size_t>(length), '\0');
-    SendScintilla(SCI_GETREPRESENTATION, character.data(), name.data());
-    return name;
-}
-
-void CEditViewPlus::OnBeginPrinting(QPaintDevice& device, CPrintInfo&) {
-    pageStarts_.assign(1, 0);
-    // The view's font is sized in points (SetViewFont), so it has its size on paper already.
-    printMeasure_ = std::make_unique<PrinterTextMeasure>(
-        font(), device, codePage_, [this](std::string_view bytes) { return ShownName(bytes); });
-}
-
-void CEditViewPlus::OnPrepareDC(QPaintDevice& device, CPrintInfo& info) {
-    if (info.currentPage <= pageStarts_.size()) return;
-    const PrintRect page{0, 0, device.width(), device.height()};
-    const PrintText text = TextToPrint(LockText());
-    const bool found = PaginateUpTo(*printMeasure_, text, pageStarts_, info.currentPage, page);
-    UnlockText();
-    if (!found) info.continuePrinting = false;
-}
-
-void CEditViewPlus::OnPrint(QPainter& painter, CPrintInfo& info) {
-    const QRect& area = info.drawRect;
-    const PrintRect page{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
-    printMeasure_->SetPainter(&painter);
-    const PrintText text = TextToPrint(LockText());
-    PrintPage(*printMeasure_, text, pageStarts_, info.currentPage, page, LayoutPass::Draw);
-    UnlockText();
-    printMeasure_->SetPainter(nullptr);
-}
-
-void CEditViewPlus::OnEndPrinting(QPaintDevice&, CPrintInfo&) {
-    pageStarts_.clear();
-    printMeasure_.reset();
-}
-
-void CEditViewPlus::OnFilePrint(unsigned id) {
-    CPrintInfo info;
-    info.kind = id == kIdFilePrintDirect ? CPrintInfo::Kind::Direct : CPrintInfo::Kind::Dialog;
-    info.docName = document_ ? document_->GetTitle() : QString();
-    info.parent = window();
-    CPrintJob::Run(*this, info);
-}
 
 // --- Edit commands ------------------------------------------------------------------------
 
@@ -735,158 +667,5 @@ void CEditViewPlus::OnEditSelectAll() {
 }
 
 void CEditViewPlus::OnUpdateNeedText(CmdUI& ui) { ui.Enable(GetTextLength() > 0); }
-
-// --- Find and replace ---------------------------------------------------------------------
-
-void CEditViewPlus::OnUpdateEditRepeat(CmdUI& ui) {
-    ui.Enable(GetTextLength() > 0 && !FindReplaceState::Instance().findString.empty());
-}
-
-void CEditViewPlus::OpenFindReplaceDialog(bool findOnly) {
-    FindReplaceState& state = FindReplaceState::Instance();
-    if (state.dialog && state.findOnly == findOnly) {
-        state.dialog->show();
-        state.dialog->activateWindow();
-        return;
-    }
-    // The closing dialog's notification clears the reference.
-    if (state.dialog) state.dialog->OnCancel();
-    const std::string selected = GetSelectedText();
-    const std::string findWhat = selected.empty() ? state.findString : codePage_.Decode(selected);
-    unsigned flags = CFindReplaceDialog::kFrHideWholeWord;
-    if (state.searchDown) flags |= CFindReplaceDialog::kFrDown;
-    if (state.matchCase) flags |= CFindReplaceDialog::kFrMatchCase;
-    auto* dialog = new CFindReplaceDialog(findOnly);
-    connect(dialog, &CFindReplaceDialog::findReplaceMessage, this, &CEditViewPlus::OnFindReplaceMessage);
-    state.dialog = dialog;
-    state.findOnly = findOnly;
-    dialog->Create(QString::fromStdString(findWhat), QString::fromStdString(state.replaceString), flags, this);
-}
-
-void CEditViewPlus::OnFindReplaceMessage(unsigned flags, const QString& findWhat,
-                                         const QString& replaceWith) {
-    if (flags & CFindReplaceDialog::kFrDialogTerm) {
-        FindReplaceState::Instance().dialog = nullptr;
-        return;
-    }
-    const std::string find = findWhat.toStdString();
-    const bool down = (flags & CFindReplaceDialog::kFrDown) != 0;
-    const bool matchCase = (flags & CFindReplaceDialog::kFrMatchCase) != 0;
-    if (flags & CFindReplaceDialog::kFrFindNext) {
-        FindNext(find, down, matchCase);
-    } else if (flags & CFindReplaceDialog::kFrReplace) {
-        ReplaceCurrent(find, down, matchCase, replaceWith.toStdString());
-    } else if (flags & CFindReplaceDialog::kFrReplaceAll) {
-        ReplaceAll(find, replaceWith.toStdString(), matchCase);
-    }
-}
-
-void CEditViewPlus::FindNext(const std::string& find, bool searchDown, bool matchCase) {
-    FindReplaceState& state = FindReplaceState::Instance();
-    state.findString = find;
-    state.matchCase = matchCase;
-    state.searchDown = searchDown;
-    if (!SearchText(find, searchDown, matchCase)) TextNotFound(find);
-}
-
-void CEditViewPlus::RepeatFind() {
-    const FindReplaceState& state = FindReplaceState::Instance();
-    if (!SearchText(state.findString, state.searchDown, state.matchCase)) TextNotFound(state.findString);
-}
-
-std::optional<std::string> CEditViewPlus::RememberReplace(const std::string& find, bool searchDown,
-                                                          bool matchCase, const std::string& replace) {
-    FindReplaceState& state = FindReplaceState::Instance();
-    state.findString = find;
-    state.replaceString = replace;
-    state.matchCase = matchCase;
-    state.searchDown = searchDown;
-    std::optional<std::string> replacement = codePage_.Encode(replace);
-    if (!replacement) TextNotFound(find);
-    return replacement;
-}
-
-void CEditViewPlus::ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
-                                   const std::string& replace) {
-    const std::optional<std::string> replacement = RememberReplace(find, searchDown, matchCase, replace);
-    if (!replacement || !PrepareReplace()) return;
-    const auto [start, end] = GetSelectionRange();
-    if (GetTextLength() - (end - start) + replacement->size() > kTextLimit) {
-        MessageBeep();
-        return;
-    }
-    ReplaceSelection(*replacement, true);
-    SearchText(find, searchDown, matchCase);  // silent when there is no further match
-}
-
-void CEditViewPlus::ReplaceAll(const std::string& find, const std::string& replace, bool matchCase) {
-    const std::optional<std::string> replacement = RememberReplace(find, true, matchCase, replace);
-    if (!replacement) return;
-    if (!PrepareReplace() && !SelectionMatches(find, matchCase)) return;
-    // The selection is a match, so the find string has its bytes.
-    const std::string bytes = codePage_.Encode(find).value_or(std::string());
-    const std::size_t first = GetSelectionRange().first;
-    TextSearch::Replaced replaced;
-    {
-        WaitCursor wait;
-        const char* text = LockText();
-        const std::size_t length = GetTextLength();
-        replaced = TextSearch({text, length}, bytes, matchCase, codePage_)
-                       .ReplaceAll(first, *replacement, kTextLimit - std::min(length, kTextLimit));
-        UnlockText();
-    }
-    // One replacement of the whole range is one undo step; the caret ends behind the last
-    // replacement.
-    if (replaced.count > 0) {
-        SetSelection(first, static_cast<std::ptrdiff_t>(replaced.end));
-        ReplaceSelection(replaced.text, true);
-    }
-    if (replaced.stoppedAt) {
-        // The match that did not fit stays selected.
-        SetSelection(*replaced.stoppedAt, static_cast<std::ptrdiff_t>(*replaced.stoppedAt + bytes.size()));
-        MessageBeep();
-    }
-    SendScintilla(SCI_SCROLLCARET);
-}
-
-bool CEditViewPlus::PrepareReplace() {
-    const FindReplaceState& state = FindReplaceState::Instance();
-    const auto [start, end] = GetSelectionRange();
-    if (start != end && SelectionMatches(state.findString, state.matchCase)) return true;
-    if (!SearchText(state.findString, state.searchDown, state.matchCase)) TextNotFound(state.findString);
-    return false;
-}
-
-void CEditViewPlus::TextNotFound(const std::string&) { MessageBeep(); }
-
-bool CEditViewPlus::SelectionMatches(const std::string& find, bool matchCase) {
-    const std::optional<std::string> bytes = codePage_.Encode(find);
-    if (!bytes) return false;
-    const auto [start, end] = GetSelectionRange();
-    const char* text = LockText();
-    const bool matches =
-        TextSearch({text, GetTextLength()}, *bytes, matchCase, codePage_).SelectionMatches(start, end);
-    UnlockText();
-    return matches;
-}
-
-bool CEditViewPlus::SearchText(const std::string& find, bool searchDown, bool matchCase) {
-    const auto [start, end] = GetSelectionRange();
-    if (start == 0 && !searchDown) return false;  // nothing lies before the first byte
-    const std::optional<std::string> bytes = codePage_.Encode(find);
-    if (!bytes) return false;
-    std::optional<std::size_t> found;
-    {
-        WaitCursor wait;
-        const char* text = LockText();
-        found = TextSearch({text, GetTextLength()}, *bytes, matchCase, codePage_)
-                    .SearchText(start, end, searchDown);
-        UnlockText();
-    }
-    if (!found) return false;
-    SetSelection(*found, static_cast<std::ptrdiff_t>(*found + bytes->size()));
-    SendScintilla(SCI_SCROLLCARET);
-    return true;
-}
 
 }  // namespace venkora

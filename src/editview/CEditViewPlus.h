@@ -17,6 +17,7 @@
 
 #include "core/CodePage.h"
 #include "core/CommandTarget.h"
+#include "editview/FindReplaceState.h"
 #include "editview/LineEndTally.h"
 #include "editview/PrintLayout.h"
 #include "optimizer/LineEnds.h"
@@ -130,7 +131,10 @@ public:
     // Find and replace. The find and replace commands open the dialog of their kind (closing the
     // other kind) with the selection's first line, or the last find string, as find text; the
     // repeat command searches again for the last find string. Strings are UTF-8 as typed; one
-    // the code page cannot hold is not found. FindReplaceState keeps the last search.
+    // the code page cannot hold is not found. The state of find and replace (the open dialog,
+    // the last search) is the application's, handed to the view; a view on its own keeps one.
+    void SetFindReplaceState(FindReplaceState& state) { findState_ = &state; }
+    FindReplaceState& findReplaceState() const { return *findState_; }
     void OnEditFind() { OpenFindReplaceDialog(true); }
     void OnEditReplace() { OpenFindReplaceDialog(false); }
     void OnEditRepeat() { RepeatFind(); }
@@ -140,15 +144,15 @@ public:
     void OnFindReplaceMessage(unsigned flags, const QString& findWhat, const QString& replaceWith);
     void RepeatFind();
     // Remembers the search and selects the next match; TextNotFound when there is none.
-    virtual void FindNext(const std::string& find, bool searchDown, bool matchCase);
+    virtual void FindNext(const FindRequest& request);
     // Replaces the selection when it is a match (one undo step) and selects the next match; a
     // selection that is none is only moved to the next match. A replacement that would pass the
     // text limit is not made (a beep).
-    virtual void ReplaceCurrent(const std::string& find, bool searchDown, bool matchCase,
-                                const std::string& replace);
+    virtual void ReplaceCurrent(const FindRequest& request);
     // Replaces the match at the selection, or the next one, and every match behind it, as one
-    // undo step; stops with a beep before a replacement that would pass the text limit.
-    virtual void ReplaceAll(const std::string& find, const std::string& replace, bool matchCase);
+    // undo step, searching downwards whatever the request says; stops with a beep before a
+    // replacement that would pass the text limit.
+    virtual void ReplaceAll(const FindRequest& request);
     // A beep, never a message box.
     virtual void TextNotFound(const std::string& find);
 
@@ -158,17 +162,16 @@ public:
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 protected:
-    // Selects the next match of `find` from the selection and scrolls it into view; false, with
-    // the selection unchanged, when there is none.
-    bool SearchText(const std::string& find, bool searchDown, bool matchCase);
-    bool SelectionMatches(const std::string& find, bool matchCase);
+    // Selects the next match of the request from the selection and scrolls it into view; false,
+    // with the selection unchanged, when there is none.
+    bool SearchText(const FindRequest& request);
+    bool SelectionMatches(const FindRequest& request);
     // True when the selection is a match of the last search; otherwise selects the next match
     // (or beeps) and gives false.
     bool PrepareReplace();
     // Remembers a replace request for the next one and for repeating; the replacement in the
     // document's code page, or nullopt (after TextNotFound) when that cannot hold it.
-    std::optional<std::string> RememberReplace(const std::string& find, bool searchDown, bool matchCase,
-                                               const std::string& replace);
+    std::optional<std::string> RememberReplace(const FindRequest& request);
 
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -210,6 +213,8 @@ private:
     CDocument* document_ = nullptr;
     CodePage codePage_;
     int tabStopWidth_ = kDefaultTabStopWidth;
+    FindReplaceState ownFindState_;
+    FindReplaceState* findState_ = &ownFindState_;
     LineEndKind lineEnd_ = LineEndKind::Lf;
     LineEndTally lineEnds_;
     int lockCount_ = 0;

@@ -1,27 +1,21 @@
 #pragma once
-// The find and replace state of the whole process: the one open find or replace dialog and the
-// last search, so that a repeated search or a newly opened dialog starts from it. Made on first
-// use, it lasts until the process ends; nothing of it is stored between runs. The strings are
-// kept as typed (UTF-8) and encoded in the document's code page when they are used.
+// The find and replace state of the program: the one open find or replace dialog and the last
+// search, so that a repeated search or a newly opened dialog starts from it. The application
+// owns it for the whole run and hands it to the view; nothing of it is stored between runs.
 
-#include <string>
+#include <QPointer>
+
+#include "editview/FindRequest.h"
+#include "platform/CFindReplaceDialog.h"
 
 namespace venkora {
 
-class CFindReplaceDialog;
-
-class FindReplaceState {
-public:
-    static FindReplaceState& Instance();
-
-    // The open dialog, a reference only: the dialog deletes itself when it closes, which clears
-    // this, and so does the destruction of the view that owns it.
-    CFindReplaceDialog* dialog = nullptr;
+struct FindReplaceState {
+    // The open dialog, a reference only: it is cleared when the dialog goes (it deletes itself
+    // when it closes, and goes with the view that owns it).
+    QPointer<CFindReplaceDialog> dialog;
     bool findOnly = false;  // whether the open dialog is the find dialog
-    std::string findString;
-    std::string replaceString;
-    bool matchCase = false;
-    bool searchDown = true;
+    FindRequest last;       // the last search and replacement
 };
 
 }  // namespace venkora

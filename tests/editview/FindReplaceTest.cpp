@@ -29,17 +29,18 @@ class FindReplaceTest : public EditViewFixture {
 protected:
     FindReplaceTest() {
         router.SetChain({view.get(), &document});
-        FindReplaceState::Instance() = FindReplaceState{};
+        view->SetFindReplaceState(state);
         SetMessageBeepSeam([this] { ++beeps; });
     }
     ~FindReplaceTest() override {
         view.reset();
         SetMessageBeepSeam({});
-        FindReplaceState::Instance() = FindReplaceState{};
     }
 
     Selection Sel() const { return view->GetSelectionRange(); }
-    Dlg* Dialog() const { return FindReplaceState::Instance().dialog; }
+    // The application's find and replace state, handed to the view.
+    FindReplaceState state;
+    Dlg* Dialog() const { return state.dialog; }
     template <class Control = QPushButton>
     Control* Find(int id) const {
         return Dialog()->findChild<Control*>(QString::number(id));
@@ -61,13 +62,13 @@ TEST_F(FindReplaceTest, RulesAndTypedStringsInTheDocumentsCodePage) {
     Load("Gr\xFC\xDF" "e f\xFCr 5 \x80");  // not UTF-8: Windows-1252
     EXPECT_TRUE(router.IsEnabled(kIdEditFind) && router.IsEnabled(kIdEditReplace));
     EXPECT_FALSE(router.IsEnabled(kIdEditRepeat)) << "no find string yet";
-    view->FindNext("Ü", true, false);
+    view->FindNext({"Ü", true, false, ""});
     EXPECT_EQ(Sel(), Selection(2, 3));
-    view->FindNext("ü", true, true);
+    view->FindNext({"ü", true, true, ""});
     EXPECT_EQ(Sel(), Selection(7, 8));
-    view->FindNext("€", true, true);
+    view->FindNext({"€", true, true, ""});
     EXPECT_EQ(Sel(), Selection(12, 13));
-    view->FindNext("Ω", false, true);  // no such character in the code page
+    view->FindNext({"Ω", false, true, ""});  // no such character in the code page
     EXPECT_EQ(Sel(), Selection(12, 13));
     EXPECT_EQ(beeps, 1);
     EXPECT_TRUE(router.IsEnabled(kIdEditRepeat));
@@ -144,7 +145,7 @@ TEST_F(FindReplaceTest, DialogsOfferTheSelectionsFirstLineAndSearchTheDirectionT
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        FindReplaceState::Instance() = FindReplaceState{};
+        state = FindReplaceState{};
         beeps = 0;
         Load(row.text);
         view->SetSelection(row.selection.first, static_cast<std::ptrdiff_t>(row.selection.second));
@@ -197,10 +198,10 @@ TEST_F(FindReplaceTest, ReplacementsStopAtTheTextLimit) {
     while (text.size() < CEditViewPlus::kTextLimit - 6) text += text.size() % 64 == 62 ? '\n' : '-';
     text += "ab-ab";
     Load(text);
-    view->ReplaceAll("ab", "abc", true);
+    view->ReplaceAll({"ab", true, true, "abc"});
     EXPECT_TRUE(Text() == text.substr(0, text.size() - 5) + "abc-ab");  // no diff of 1 MiB
     EXPECT_EQ(Sel(), Selection(CEditViewPlus::kTextLimit - 2, CEditViewPlus::kTextLimit));
-    view->ReplaceCurrent("ab", true, true, "abcd");  // the selected match would not fit
+    view->ReplaceCurrent({"ab", true, true, "abcd"});  // the selected match would not fit
     EXPECT_EQ(beeps, 2);
     Undo();
     EXPECT_TRUE(Text() == text);

@@ -160,9 +160,8 @@ TEST_F(MainFrameTest, DisabledCommandsCannotBeIssuedByKey) {
 }
 
 TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
-    FindReplaceState& state = FindReplaceState::Instance();
-    state = FindReplaceState{};
     ASSERT_TRUE(Start());
+    const FindReplaceState& state = view().findReplaceState();
     const auto activate = [this] {
         QApplication::setActiveWindow(&frame());
         return QTest::qWaitForWindowActive(&frame());
@@ -186,7 +185,6 @@ TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
     EXPECT_EQ(view().GetSelectionRange(), Selection(0, 4));
     QTest::keyClick(&view(), Qt::Key_H, Qt::ControlModifier);
     ASSERT_TRUE(state.dialog && state.dialog->windowTitle() == "Ersetzen");
-    state = FindReplaceState{};
 }
 
 TEST_F(MainFrameTest, TheHelpMenuGetsTheTipsItemOnceByMouseOrKeyboard) {
