@@ -1,8 +1,43 @@
 #include "core/ProfileStore.h"
 
+#include <cassert>
+
 #include "core/DecimalNumber.h"
 
 namespace venkora {
+
+std::int32_t ProfileStore::ReadInteger(const StoredSetting& setting) const {
+    assert(setting.kind == StoredSetting::Kind::Integer || setting.kind == StoredSetting::Kind::Byte);
+    const std::uint32_t bits =
+        GetInt(setting.section, setting.key, static_cast<std::uint32_t>(setting.defaultInteger));
+    if (setting.kind == StoredSetting::Kind::Byte) return static_cast<std::int32_t>(bits & 0xFFu);
+    return static_cast<std::int32_t>(bits);
+}
+
+std::string ProfileStore::ReadText(const StoredSetting& setting) const {
+    assert(setting.kind == StoredSetting::Kind::Text);
+    return GetString(setting.section, setting.key, setting.defaultText);
+}
+
+std::string ProfileStore::ReadBytes(const StoredSetting& setting) const {
+    assert(setting.kind == StoredSetting::Kind::Bytes);
+    return GetBinary(setting.section, setting.key);
+}
+
+void ProfileStore::WriteInteger(const StoredSetting& setting, std::int32_t value) {
+    assert(setting.kind == StoredSetting::Kind::Integer || setting.kind == StoredSetting::Kind::Byte);
+    WriteInt(setting.section, setting.key, static_cast<std::uint32_t>(value));
+}
+
+void ProfileStore::WriteText(const StoredSetting& setting, std::string_view value) {
+    assert(setting.kind == StoredSetting::Kind::Text);
+    WriteString(setting.section, setting.key, value);
+}
+
+void ProfileStore::WriteBytes(const StoredSetting& setting, std::string_view bytes) {
+    assert(setting.kind == StoredSetting::Kind::Bytes);
+    WriteBinary(setting.section, setting.key, bytes);
+}
 
 std::optional<std::uint32_t> ProfileStore::ParseInteger(std::string_view text) {
     const std::optional<DecimalNumber> number = DecimalNumber::ReadWhole(text);

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/StoredSetting.h"
+
 namespace venkora {
 
 class ProfileStore {
@@ -26,6 +28,15 @@ public:
     virtual std::string GetBinary(std::string_view section, std::string_view key) const = 0;
     virtual void WriteBinary(std::string_view section, std::string_view key,
                              std::string_view bytes) = 0;
+
+    // A setting of the schema by its kind, its default where nothing usable is stored. An
+    // integer is the signed 32 bits (a Byte its low 8 bits) and is written as its unsigned bits.
+    std::int32_t ReadInteger(const StoredSetting& setting) const;
+    std::string ReadText(const StoredSetting& setting) const;
+    std::string ReadBytes(const StoredSetting& setting) const;
+    void WriteInteger(const StoredSetting& setting, std::int32_t value);
+    void WriteText(const StoredSetting& setting, std::string_view value);
+    void WriteBytes(const StoredSetting& setting, std::string_view bytes);
 
     // The 32 bits of a stored integer, the rule of every store and of the batch tool's --set:
     // a decimal number in the 32-bit range with or without sign, so "-13" and "4294967283" give

@@ -20,16 +20,12 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
+#include "resources/SettingsSchema.h"
 #include "resources/StringTable.h"
 
 namespace venkora {
 
 namespace {
-
-constexpr std::string_view kSection = "Tip";
-constexpr std::string_view kStartUpKey = "StartUp";
-constexpr std::string_view kFilePosKey = "FilePos";
-constexpr std::string_view kTimeStampKey = "TimeStamp";
 
 // The bulb beside the heading, in pixels.
 constexpr QSize kBulbSize(40, 53);
@@ -80,8 +76,8 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     connect(nextTip_, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(close, &QPushButton::clicked, this, [this] { OnOK(); });
 
-    showAtStartup = profile_.GetInt(kSection, kStartUpKey, 0) == 0;
-    std::uint32_t position = profile_.GetInt(kSection, kFilePosKey, 0);
+    showAtStartup = profile_.ReadInteger(Setting(SettingId::TipStartUp)) == 0;
+    auto position = static_cast<std::uint32_t>(profile_.ReadInteger(Setting(SettingId::TipFilePos)));
     std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath).toStdString());
     if (!std::holds_alternative<TipsFile>(opened)) {
         tipText = Text(kIdsTipsFileMissing);
@@ -89,8 +85,9 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     }
     tipsFile_.emplace(std::move(std::get<TipsFile>(opened)));
     // A file put in the place of the old one starts again at its first tip.
-    if (profile_.GetString(kSection, kTimeStampKey) != tipsFile_->timeStamp()) {
-        profile_.WriteString(kSection, kTimeStampKey, tipsFile_->timeStamp());
+    const StoredSetting& timeStamp = Setting(SettingId::TipTimeStamp);
+    if (profile_.ReadText(timeStamp) != tipsFile_->timeStamp()) {
+        profile_.WriteText(timeStamp, tipsFile_->timeStamp());
         position = 0;
     }
     if (tipsFile_->Seek(position)) {
@@ -104,7 +101,7 @@ CTipDlg::~CTipDlg() {
     if (!tipsFile_) return;
     const std::uint64_t position = std::min<std::uint64_t>(tipsFile_->position(),
                                                            std::numeric_limits<std::uint32_t>::max());
-    profile_.WriteInt(kSection, kFilePosKey, static_cast<std::uint32_t>(position));
+    profile_.WriteInteger(Setting(SettingId::TipFilePos), static_cast<std::int32_t>(position));
 }
 
 QString CTipDlg::GetModuleDirectory() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
@@ -164,7 +161,7 @@ void CTipDlg::OnNextTip() {
 
 bool CTipDlg::OnOK() {
     if (!CDialog::OnOK()) return false;
-    profile_.WriteInt(kSection, kStartUpKey, showAtStartup ? 0 : 1);
+    profile_.WriteInteger(Setting(SettingId::TipStartUp), showAtStartup ? 0 : 1);
     return true;
 }
 
