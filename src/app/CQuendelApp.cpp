@@ -106,15 +106,19 @@ bool CQuendelApp::InitInstance() {
 
 void CQuendelApp::OfferStartupTip() {
     if (!commandLine_.ShowStartupTip()) return;
-    // Constructed in any case: reading the tip moves the stored position on.
-    CTipDlg dialog(profile());
+    // Read in any case: reading the tip moves the stored position on.
+    CTipDlg dialog;
+    dialog.LoadTipState(profile());
     // A termination signal while the reader's message box showed has closed the window.
     if (dialog.showAtStartup && mainFrame()->isVisible()) dialog.DoModal(mainFrame());
+    dialog.SaveTipState(profile());
 }
 
 void CQuendelApp::ShowTipsDialog() {
-    CTipDlg dialog(profile());
+    CTipDlg dialog;
+    dialog.LoadTipState(profile());
     dialog.DoModal(mainFrame());
+    dialog.SaveTipState(profile());
 }
 
 void CQuendelApp::ShowAboutBox() {

@@ -46,8 +46,8 @@ QString DecodeTip(const TipsFile::Result& read) {
 
 }  // namespace
 
-CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
-    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), profile_(profile) {
+CTipDlg::CTipDlg(const QString& tipsPath)
+    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), tipsPath_(tipsPath) {
     // In template order, which is the tab order.
     auto* frame = Place(new QFrame(this), 0, 12, 11, 251, 134);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -75,10 +75,12 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     panel_->lower();
     connect(nextTip_, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(close, &QPushButton::clicked, this, [this] { OnOK(); });
+}
 
-    showAtStartup = profile_.ReadInteger(Setting(SettingId::TipStartUp)) == 0;
-    auto position = static_cast<std::uint32_t>(profile_.ReadInteger(Setting(SettingId::TipFilePos)));
-    std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath).toStdString());
+void CTipDlg::LoadTipState(ProfileStore& profile) {
+    showAtStartup = profile.ReadInteger(Setting(SettingId::TipStartUp)) == 0;
+    auto position = static_cast<std::uint32_t>(profile.ReadInteger(Setting(SettingId::TipFilePos)));
+    std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath_).toStdString());
     if (!std::holds_alternative<TipsFile>(opened)) {
         tipText = Text(kIdsTipsFileMissing);
         return;
@@ -86,8 +88,8 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     tipsFile_.emplace(std::move(std::get<TipsFile>(opened)));
     // A file put in the place of the old one starts again at its first tip.
     const StoredSetting& timeStamp = Setting(SettingId::TipTimeStamp);
-    if (profile_.ReadText(timeStamp) != tipsFile_->timeStamp()) {
-        profile_.WriteText(timeStamp, tipsFile_->timeStamp());
+    if (profile.ReadText(timeStamp) != tipsFile_->timeStamp()) {
+        profile.WriteText(timeStamp, tipsFile_->timeStamp());
         position = 0;
     }
     if (tipsFile_->Seek(position)) {
@@ -97,11 +99,12 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     }
 }
 
-CTipDlg::~CTipDlg() {
+void CTipDlg::SaveTipState(ProfileStore& profile) const {
+    if (result() == Accepted) profile.WriteInteger(Setting(SettingId::TipStartUp), showAtStartup ? 0 : 1);
     if (!tipsFile_) return;
     const std::uint64_t position = std::min<std::uint64_t>(tipsFile_->position(),
                                                            std::numeric_limits<std::uint32_t>::max());
-    profile_.WriteInteger(Setting(SettingId::TipFilePos), static_cast<std::int32_t>(position));
+    profile.WriteInteger(Setting(SettingId::TipFilePos), static_cast<std::int32_t>(position));
 }
 
 QString CTipDlg::GetModuleDirectory() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
@@ -157,12 +160,6 @@ void CTipDlg::OnNextTip() {
     // is undone.
     DoDataExchange(false);
     nextTip_->setEnabled(tipsFile_.has_value());
-}
-
-bool CTipDlg::OnOK() {
-    if (!CDialog::OnOK()) return false;
-    profile_.WriteInteger(Setting(SettingId::TipStartUp), showAtStartup ? 0 : 1);
-    return true;
 }
 
 void CTipDlg::paintEvent(QPaintEvent* event) {
