@@ -15,7 +15,6 @@
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "app/TerminationRequest.h"
-#include "app/ViewSettings.h"
 #include "core/FileFailure.h"
 #include "core/RegularFile.h"
 #include "frame/CMainFrame.h"
@@ -80,10 +79,9 @@ bool CQuendelApp::InitInstance() {
         [] { return std::make_unique<CQuendelDoc>(); },
         [this](CDocument& document) -> std::unique_ptr<CFrameWnd> {
             auto frame = std::make_unique<CMainFrame>(profile());
-            ViewSettings& settings = ViewSettings::Instance();
-            settings.ReadWordWrap(profile());
-            auto* view = new CQuendelView(profile(), frame.get());
-            settings.ReadTabWidthAndFont(profile());
+            viewSettings_.ReadWordWrap(profile());
+            auto* view = new CQuendelView(profile(), viewSettings_, frame.get());
+            viewSettings_.ReadTabWidthAndFont(profile());
             view->OnCreate();
             auto& doc = static_cast<CQuendelDoc&>(document);
             doc.SetView(view);
@@ -205,7 +203,7 @@ bool CQuendelApp::PrintFromCommandLine() {
 
 int CQuendelApp::ExitInstance() {
     if (commandLine_.PrintsOnly()) return ExitCode();
-    ViewSettings::Instance().SaveViewSettings(profile());
+    viewSettings_.SaveViewSettings(profile());
     return CWinApp::ExitInstance();
 }
 

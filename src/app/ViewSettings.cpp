@@ -4,11 +4,6 @@
 
 namespace venkora {
 
-ViewSettings& ViewSettings::Instance() {
-    static ViewSettings settings;
-    return settings;
-}
-
 void ViewSettings::ReadWordWrap(const ProfileStore& store) {
     wordWrap_ = store.ReadInteger(Setting(SettingId::WordWrap));
     startupWordWrap_ = wordWrap_;

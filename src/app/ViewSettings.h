@@ -1,11 +1,10 @@
 #pragma once
 // The main view's settings that last from one run to the next: tab width, word wrap and display
-// font. There is one record per program (Instance()); it is filled when the main view is created,
-// outlives the view and is written back once at exit. Each setting is held twice, as its current
-// value and as the value read at start-up, and only what differs is written. Values are taken
-// as stored (keys and defaults in resources/SettingsSchema.h), without range checks, and
-// compared as stored (a word wrap of 5 is on, yet differs from 1). Tests construct records of
-// their own.
+// font. The application owns the one record of a run and hands it to the main view, which keeps
+// it up to date; it is read when the view is made and written back once at exit. Each
+// setting is held twice, as its current value and as the value read at start-up, and only what
+// differs is written. Values are taken as stored (keys and defaults in resources/SettingsSchema.h),
+// without range checks, and compared as stored (a word wrap of 5 is on, yet differs from 1).
 
 #include <cstdint>
 
@@ -16,9 +15,6 @@ namespace venkora {
 
 class ViewSettings {
 public:
-    // The program's record; every field is zero until the main view reads the store.
-    static ViewSettings& Instance();
-
     // Tab width in dialog units (4 to an average character), the edit area's one tab stop.
     std::int32_t tabWidth() const { return tabWidth_; }
     std::int32_t startupTabWidth() const { return startupTabWidth_; }
