@@ -21,6 +21,7 @@
 #include "platform/Archive.h"
 #include "platform/PrintPrompts.h"
 #include "resources/CommandIds.h"
+#include "resources/SettingsSchema.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ public:
         SetPrintPromptSeams(std::move(seams));
         // No tip of the day at start-up: its modal loop would wait for a person.
         auto store = std::make_unique<MemoryProfileStore>();
-        store->WriteInt("Tip", "StartUp", 1);
+        store->WriteInteger(Setting(SettingId::TipStartUp), 1);
         app.SetProfileStore(std::move(store));
         app.InitInstance();
         const std::string text = SampleText();

@@ -15,7 +15,6 @@
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "app/TerminationRequest.h"
-#include "app/ViewSettings.h"
 #include "core/FileFailure.h"
 #include "core/RegularFile.h"
 #include "frame/CMainFrame.h"
@@ -80,11 +79,10 @@ bool CQuendelApp::InitInstance() {
         [] { return std::make_unique<CQuendelDoc>(); },
         [this](CDocument& document) -> std::unique_ptr<CFrameWnd> {
             auto frame = std::make_unique<CMainFrame>(profile());
-            ViewSettings& settings = ViewSettings::Instance();
-            settings.ReadWordWrap(profile());
-            auto* view = new CQuendelView(profile(), frame.get());
+            viewSettings_.ReadWordWrap(profile());
+            auto* view = new CQuendelView(profile(), viewSettings_, frame.get());
             view->SetFindReplaceState(findReplaceState_);
-            settings.ReadTabWidthAndFont(profile());
+            viewSettings_.ReadTabWidthAndFont(profile());
             view->OnCreate();
             auto& doc = static_cast<CQuendelDoc&>(document);
             doc.SetView(view);
@@ -107,15 +105,19 @@ bool CQuendelApp::InitInstance() {
 
 void CQuendelApp::OfferStartupTip() {
     if (!commandLine_.ShowStartupTip()) return;
-    // Constructed in any case: reading the tip moves the stored position on.
-    CTipDlg dialog(profile());
+    // Read in any case: reading the tip moves the stored position on.
+    CTipDlg dialog;
+    dialog.LoadTipState(profile());
     // A termination signal while the reader's message box showed has closed the window.
     if (dialog.showAtStartup && mainFrame()->isVisible()) dialog.DoModal(mainFrame());
+    dialog.SaveTipState(profile());
 }
 
 void CQuendelApp::ShowTipsDialog() {
-    CTipDlg dialog(profile());
+    CTipDlg dialog;
+    dialog.LoadTipState(profile());
     dialog.DoModal(mainFrame());
+    dialog.SaveTipState(profile());
 }
 
 void CQuendelApp::ShowAboutBox() {
@@ -202,7 +204,7 @@ bool CQuendelApp::PrintFromCommandLine() {
 
 int CQuendelApp::ExitInstance() {
     if (commandLine_.PrintsOnly()) return ExitCode();
-    ViewSettings::Instance().SaveViewSettings(profile());
+    viewSettings_.SaveViewSettings(profile());
     return CWinApp::ExitInstance();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/CommandLineInfo.h"
+#include "app/ViewSettings.h"
 #include "editview/FindReplaceState.h"
 #include "platform/CWinApp.h"
 
@@ -29,6 +30,8 @@ public:
     CMainFrame* mainFrame() const;
     CQuendelDoc* document() const;
     CQuendelView* view() const;
+    // The main view's settings of this run, read when the view is made and written at exit.
+    ViewSettings& viewSettings() { return viewSettings_; }
 
     // The last start-up step: unless the program was started for embedding, automation or
     // printing, the tip dialog reads the next tip and shows it when tips at start-up are on.
@@ -45,6 +48,7 @@ private:
     bool PrintFromCommandLine();
 
     CommandLineInfo commandLine_;
+    ViewSettings viewSettings_;
     // The open find or replace dialog and the last search, for the whole run.
     FindReplaceState findReplaceState_;
 };

@@ -20,15 +20,14 @@
 
 namespace venkora {
 
-CQuendelView::CQuendelView(ProfileStore& profile, QWidget* parent)
-    : CEditViewPlus(parent), optimizeDialog_(profile) {}
+CQuendelView::CQuendelView(ProfileStore& profile, ViewSettings& settings, QWidget* parent)
+    : CEditViewPlus(parent), settings_(settings), optimizeDialog_(profile) {}
 
 void CQuendelView::OnCreate() {
-    const ViewSettings& settings = ViewSettings::Instance();
-    SetTabStopWidth(settings.tabWidth());
+    SetTabStopWidth(settings_.tabWidth());
     // A font that cannot be made leaves the default font in the edit area.
-    if (settings.font().height != 0 && CanMake(settings.font())) SetViewFont(ToQFont(settings.font()));
-    if (settings.wordWrap() != 0) RecreateEditControl(true);
+    if (settings_.font().height != 0 && CanMake(settings_.font())) SetViewFont(ToQFont(settings_.font()));
+    if (settings_.wordWrap() != 0) RecreateEditControl(true);
 }
 
 void CQuendelView::ShowStatus(const QString& text) {
@@ -96,7 +95,7 @@ bool CQuendelView::RecreateEditControl(bool wrap) {
 
 void CQuendelView::OnToggleWordWrap() {
     RecreateEditControl(!IsWordWrapOn());
-    ViewSettings::Instance().SetWordWrap(IsWordWrapOn() ? 1 : 0);
+    settings_.SetWordWrap(IsWordWrapOn() ? 1 : 0);
 }
 
 void CQuendelView::OnUpdateToggleWordWrap(CmdUI& ui) { ui.SetCheck(IsWordWrapOn() ? 1 : 0); }
@@ -106,21 +105,20 @@ void CQuendelView::OnTabLength() {
     dialog.tabLength = static_cast<std::uint32_t>(GetTabStopWidth() / 4);
     if (dialog.DoModal(window()) != QDialog::Accepted) return;
     SetTabStopWidth(static_cast<int>(dialog.tabLength * 4));
-    ViewSettings::Instance().SetTabWidth(GetTabStopWidth());
+    settings_.SetTabWidth(GetTabStopWidth());
 }
 
 void CQuendelView::OnDisplayFont() {
-    ViewSettings& settings = ViewSettings::Instance();
     const QFont offered = DialogFont(font());
     const std::optional<QFont> chosen = AskFont(window(), offered);
     if (!chosen) return;
-    const FontRecord record = ChosenFontRecord(settings.font(), offered, *chosen);
-    if (record == settings.font()) return;  // nothing changed in the dialog
+    const FontRecord record = ChosenFontRecord(settings_.font(), offered, *chosen);
+    if (record == settings_.font()) return;  // nothing changed in the dialog
     if (!CanMake(record)) return;           // the font record stays as it was
     const WaitCursor wait;
     // The font of the record, not the dialog's: the next start shows the very same font.
     SetViewFont(ToQFont(record));
-    settings.SetFont(record);
+    settings_.SetFont(record);
 }
 
 void CQuendelView::OnSelectAllText() { OnEditSelectAll(); }

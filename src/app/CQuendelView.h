@@ -1,7 +1,8 @@
 #pragma once
 // The main view: the edit view that fills the main window, with the program's own commands:
 // optimize (with the one optimize dialog, which lives as long as the view), word wrap, tab
-// length, display font and select all, and the print preview. Its settings live in ViewSettings.
+// length, display font and select all, and the print preview. Its settings live in the
+// application's ViewSettings, which it keeps up to date.
 
 #include "editview/CEditViewPlus.h"
 #include "optimizer/COptimierenDlg.h"
@@ -9,10 +10,12 @@
 namespace venkora {
 
 class ProfileStore;
+class ViewSettings;
 
 class CQuendelView : public CEditViewPlus {
 public:
-    CQuendelView(ProfileStore& profile, QWidget* parent = nullptr);
+    // `profile` and `settings` must outlive the view.
+    CQuendelView(ProfileStore& profile, ViewSettings& settings, QWidget* parent = nullptr);
 
     // Applies the view settings read for this run: word wrap, tab width, font.
     void OnCreate();
@@ -37,6 +40,7 @@ public:
 private:
     void ShowStatus(const QString& text);
 
+    ViewSettings& settings_;
     COptimierenDlg optimizeDialog_;
 };
 

@@ -1,92 +1,60 @@
 #include "app/ViewSettings.h"
 
+#include "resources/SettingsSchema.h"
+
 namespace venkora {
 
-namespace {
-
-// Stored integers are 32 bits taken as signed: 4294967283 is -13.
-std::int32_t GetSigned(const ProfileStore& store, std::string_view section, std::string_view key,
-                       std::int32_t defaultValue) {
-    return static_cast<std::int32_t>(
-        store.GetInt(section, key, static_cast<std::uint32_t>(defaultValue)));
-}
-
-// The low 8 bits of a stored integer: 257 is 1.
-std::uint8_t GetByte(const ProfileStore& store, std::string_view section, std::string_view key,
-                     std::uint8_t defaultValue) {
-    return static_cast<std::uint8_t>(store.GetInt(section, key, defaultValue) & 0xFFu);
-}
-
-void WriteSigned(ProfileStore& store, std::string_view section, std::string_view key,
-                 std::int32_t value) {
-    store.WriteInt(section, key, static_cast<std::uint32_t>(value));
-}
-
-}  // namespace
-
-ViewSettings& ViewSettings::Instance() {
-    static ViewSettings settings;
-    return settings;
-}
-
 void ViewSettings::ReadWordWrap(const ProfileStore& store) {
-    wordWrap_ = GetSigned(store, kSettingsSection, "Zeilenumbruch", 0);
+    wordWrap_ = store.ReadInteger(Setting(SettingId::WordWrap));
     startupWordWrap_ = wordWrap_;
 }
 
 void ViewSettings::ReadTabWidthAndFont(const ProfileStore& store) {
-    tabWidth_ = GetSigned(store, kSettingsSection, "TabStops", kDefaultTabWidth);
+    tabWidth_ = store.ReadInteger(Setting(SettingId::TabStops));
     startupTabWidth_ = tabWidth_;
-    ReadFontSetting(store, kFontSection, font_);
+    ReadFontSetting(store, font_);
     startupFont_ = font_;
 }
 
-void ViewSettings::ReadFontSetting(const ProfileStore& store, std::string_view section,
-                                   FontRecord& font) {
-    font.height = GetSigned(store, section, "Höhe", kDefaultFontHeight);
+void ViewSettings::ReadFontSetting(const ProfileStore& store, FontRecord& font) {
+    font.height = store.ReadInteger(Setting(SettingId::FontHeight));
     if (font.height == 0) return;
-    font.weight = GetSigned(store, section, "Dicke", FontRecord::kWeightNormal);
-    font.italic = GetByte(store, section, "Kursiv", 0);
-    font.underline = GetByte(store, section, "Unterstrichen", 0);
-    font.pitchAndFamily = GetByte(store, section, "PitchAndFamily", kDefaultPitchAndFamily);
-    font.charSet = GetByte(store, section, "CharSet", FontRecord::kDefaultCharSet);
-    font.SetFaceName(store.GetString(section, "Art", kDefaultFaceName));
+    font.weight = store.ReadInteger(Setting(SettingId::FontWeight));
+    const auto byte = [&store](SettingId id) { return static_cast<std::uint8_t>(store.ReadInteger(Setting(id))); };
+    font.italic = byte(SettingId::FontItalic);
+    font.underline = byte(SettingId::FontUnderline);
+    font.pitchAndFamily = byte(SettingId::FontPitchAndFamily);
+    font.charSet = byte(SettingId::FontCharSet);
+    font.SetFaceName(store.ReadText(Setting(SettingId::FontFaceName)));
 }
 
-void ViewSettings::WriteFontSetting(ProfileStore& store, std::string_view section,
-                                    const FontRecord& current, FontRecord& startup) {
-    if (current.height != startup.height) WriteSigned(store, section, "Höhe", current.height);
+void ViewSettings::WriteFontSetting(ProfileStore& store, const FontRecord& current, FontRecord& startup) {
+    if (current.height != startup.height) store.WriteInteger(Setting(SettingId::FontHeight), current.height);
     if (current.height != 0) {
-        if (current.weight != startup.weight) {
-            WriteSigned(store, section, "Dicke", current.weight);
-        }
+        if (current.weight != startup.weight) store.WriteInteger(Setting(SettingId::FontWeight), current.weight);
         const struct {
-            std::string_view key;
+            SettingId id;
             std::uint8_t FontRecord::*field;
         } bytes[] = {
-            {"Kursiv", &FontRecord::italic},
-            {"Unterstrichen", &FontRecord::underline},
-            {"PitchAndFamily", &FontRecord::pitchAndFamily},
-            {"CharSet", &FontRecord::charSet},
+            {SettingId::FontItalic, &FontRecord::italic},
+            {SettingId::FontUnderline, &FontRecord::underline},
+            {SettingId::FontPitchAndFamily, &FontRecord::pitchAndFamily},
+            {SettingId::FontCharSet, &FontRecord::charSet},
         };
-        for (const auto& [key, field] : bytes) {
-            if (current.*field != startup.*field) store.WriteInt(section, key, current.*field);
+        for (const auto& [id, field] : bytes) {
+            if (current.*field != startup.*field) store.WriteInteger(Setting(id), current.*field);
         }
         if (current.faceName() != startup.faceName()) {
-            store.WriteString(section, "Art", current.faceName());
+            store.WriteText(Setting(SettingId::FontFaceName), current.faceName());
         }
     }
     startup = current;
 }
 
 void ViewSettings::SaveViewSettings(ProfileStore& store) {
-    if (tabWidth_ != startupTabWidth_) {
-        WriteSigned(store, kSettingsSection, "TabStops", tabWidth_);
-    }
-    if (wordWrap_ != startupWordWrap_) {
-        WriteSigned(store, kSettingsSection, "Zeilenumbruch", wordWrap_);
-    }
-    WriteFontSetting(store, kFontSection, font_, startupFont_);
+    if (tabWidth_ != startupTabWidth_) store.WriteInteger(Setting(SettingId::TabStops), tabWidth_);
+    if (wordWrap_ != startupWordWrap_) store.WriteInteger(Setting(SettingId::WordWrap), wordWrap_);
+    WriteFontSetting(store, font_, startupFont_);
 }
 
 }  // namespace venkora

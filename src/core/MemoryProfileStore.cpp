@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/CodePage.h"
+
 namespace venkora {
 
 std::uint32_t MemoryProfileStore::GetInt(std::string_view section, std::string_view key,
@@ -14,8 +16,7 @@ std::uint32_t MemoryProfileStore::GetInt(std::string_view section, std::string_v
 std::string MemoryProfileStore::GetString(std::string_view section, std::string_view key,
                                           std::string_view defaultValue) const {
     const Entry* entry = Find(section, key);
-    if (!entry || entry->binary) return std::string(defaultValue);
-    return entry->value;
+    return entry ? entry->value : std::string(defaultValue);
 }
 
 void MemoryProfileStore::WriteInt(std::string_view section, std::string_view key,
@@ -30,7 +31,7 @@ void MemoryProfileStore::WriteString(std::string_view section, std::string_view 
 
 std::string MemoryProfileStore::GetBinary(std::string_view section, std::string_view key) const {
     const Entry* entry = Find(section, key);
-    return entry && entry->binary ? entry->value : std::string();
+    return entry && (entry->binary || !CodePage::IsValidUtf8(entry->value)) ? entry->value : std::string();
 }
 
 void MemoryProfileStore::WriteBinary(std::string_view section, std::string_view key,
@@ -40,33 +41,14 @@ void MemoryProfileStore::WriteBinary(std::string_view section, std::string_view 
 
 const MemoryProfileStore::Entry* MemoryProfileStore::Find(std::string_view section,
                                                           std::string_view key) const {
-    const auto keys = sections_.find(Fold(section));
+    const auto keys = sections_.find(FoldName(section));
     if (keys == sections_.end()) return nullptr;
-    const auto entry = keys->second.find(Fold(key));
+    const auto entry = keys->second.find(FoldName(key));
     return entry == keys->second.end() ? nullptr : &entry->second;
 }
 
 void MemoryProfileStore::Put(std::string_view section, std::string_view key, Entry entry) {
-    sections_[Fold(section)][Fold(key)] = std::move(entry);
-}
-
-std::string MemoryProfileStore::Fold(std::string_view name) {
-    std::string folded(name);
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(folded[i]);
-        if (byte >= 'A' && byte <= 'Z') {
-            folded[i] = static_cast<char>(byte + ('a' - 'A'));
-        } else if (byte == 0xC3 && i + 1 < folded.size()) {
-            // U+00C0..U+00DE are C3 80..C3 9E in UTF-8; their lower-case letters are 0x20
-            // further on. U+00D7 (the multiplication sign) is no letter.
-            const auto next = static_cast<unsigned char>(folded[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
-                folded[i + 1] = static_cast<char>(next + 0x20);
-                ++i;
-            }
-        }
-    }
-    return folded;
+    sections_[FoldName(section)][FoldName(key)] = std::move(entry);
 }
 
 }  // namespace venkora

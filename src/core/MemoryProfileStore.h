@@ -1,11 +1,11 @@
 #pragma once
-// Settings held in memory, for tests. Values stay the text they are stored as and integers are
-// parsed when read, by ProfileStore::ParseInteger. Names are compared without regard to the case of ASCII and Latin-1
-// letters ("HÖHE" finds "Höhe").
+// Settings held in memory, for tests, read as the settings file reads them. Values stay the text
+// they are stored as and integers are parsed when read, by ProfileStore::ParseInteger; names are
+// matched by ProfileStore::SameName. Binary entries and strings that are no UTF-8 are both bytes
+// to the file: each reads as a string and as a binary entry, but never as an integer.
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,7 +27,7 @@ public:
                      std::string_view bytes) override;
 
 private:
-    // A string value, or opaque bytes; neither kind reads as the other.
+    // A string value, or opaque bytes.
     struct Entry {
         std::string value;
         bool binary = false;
@@ -35,9 +35,6 @@ private:
 
     const Entry* Find(std::string_view section, std::string_view key) const;
     void Put(std::string_view section, std::string_view key, Entry entry);
-
-    // Section and key names with their letters folded to lower case, as the map keys.
-    static std::string Fold(std::string_view name);
 
     std::map<std::string, std::map<std::string, Entry>> sections_;
 };

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
+#include "resources/SettingsSchema.h"
+
 namespace venkora {
 
-namespace {
-
-constexpr std::string_view kSection = "Recent File List";
-
-std::string SlotKey(std::size_t index) { return "File" + std::to_string(index + 1); }
-
-}  // namespace
+static_assert(kRecentFileSlots == RecentFileList::kMaxEntries);
 
 void RecentFileList::Add(std::string_view path) {
     if (path.empty()) return;
@@ -26,7 +22,7 @@ void RecentFileList::Remove(std::string_view path) {
 void RecentFileList::Load(const ProfileStore& store) {
     entries_.clear();
     for (std::size_t i = 0; i < kMaxEntries; ++i) {
-        std::string path = store.GetString(kSection, SlotKey(i));
+        std::string path = store.ReadText(RecentFileSetting(i));
         if (!path.empty() && std::find(entries_.begin(), entries_.end(), path) == entries_.end()) {
             entries_.push_back(std::move(path));
         }
@@ -35,7 +31,7 @@ void RecentFileList::Load(const ProfileStore& store) {
 
 void RecentFileList::Save(ProfileStore& store) const {
     for (std::size_t i = 0; i < kMaxEntries; ++i) {
-        store.WriteString(kSection, SlotKey(i), i < entries_.size() ? entries_[i] : std::string());
+        store.WriteText(RecentFileSetting(i), i < entries_.size() ? entries_[i] : std::string());
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The files opened last, newest first, as the file menu lists them: at most four UTF-8 paths
-// without repeats. Stored under "Recent File List" as "File1" (the newest) to "File4".
+// without repeats. Stored in the four slots of the settings schema, the newest first.
 
 #include <cstddef>
 #include <string>

@@ -20,6 +20,7 @@
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
 #include "core/ProfileStore.h"
+#include "resources/SettingsSchema.h"
 #include "resources/StringTable.h"
 
 namespace venkora {
@@ -50,10 +51,6 @@ constexpr std::uint32_t kRestoreToMaximized = 2;
 constexpr std::uint32_t kShowNormal = 1;
 constexpr std::uint32_t kShowMinimized = 2;
 constexpr std::uint32_t kShowMaximized = 3;
-
-constexpr std::string_view kSettings = "Einstellungen";
-constexpr std::string_view kPlacementKey = "FensterPos";
-constexpr std::string_view kBarSection = "StatusBars";
 
 // The stored normal rectangle as a widget geometry at least `minimum` large, fitted into the free
 // area of the screen it stands on (or the primary screen when it stands on none), since stored
@@ -157,13 +154,13 @@ void CMainFrame::OnInitMenu(QWidget* menu) {
 // --- Placement and bar layout -------------------------------------------------------------
 
 std::optional<WindowPlacement> CMainFrame::ReadWindowPlacement() const {
-    const std::string stored = profile_.GetString(kSettings, kPlacementKey);
+    const std::string stored = profile_.ReadText(Setting(SettingId::WindowPlacement));
     if (stored.empty()) return std::nullopt;
     return WindowPlacement::Parse(stored);
 }
 
 void CMainFrame::WriteWindowPlacement(const WindowPlacement& placement) {
-    profile_.WriteString(kSettings, kPlacementKey, placement.Format());
+    profile_.WriteText(Setting(SettingId::WindowPlacement), placement.Format());
 }
 
 WindowPlacement CMainFrame::CurrentPlacement() const {
@@ -206,12 +203,13 @@ void CMainFrame::RestoreWindowPlacement(int showCommand) {
 
 void CMainFrame::SaveBarState() {
     const QByteArray state = saveState();
-    profile_.WriteBinary(kBarSection, "Symbolleiste", std::string_view(state.constData(), static_cast<std::size_t>(state.size())));
-    profile_.WriteInt(kBarSection, "Statusleiste", statusBar()->isHidden() ? 0u : 1u);
+    profile_.WriteBytes(Setting(SettingId::ToolBarLayout),
+                        std::string_view(state.constData(), static_cast<std::size_t>(state.size())));
+    profile_.WriteInteger(Setting(SettingId::StatusBarShown), statusBar()->isHidden() ? 0 : 1);
 }
 
 void CMainFrame::LoadBarState() {
-    const std::string state = profile_.GetBinary(kBarSection, "Symbolleiste");
+    const std::string state = profile_.ReadBytes(Setting(SettingId::ToolBarLayout));
     if (!state.empty()) restoreState(QByteArray(state.data(), static_cast<qsizetype>(state.size())));
     // A floating toolbar is a window of its own: shown before the main window, it would end up
     // beneath it. It waits until the main window is shown.
@@ -219,7 +217,7 @@ void CMainFrame::LoadBarState() {
         toolBar_->hide();
         floatingBarWaits_ = true;
     }
-    statusBar()->setHidden(profile_.GetInt(kBarSection, "Statusleiste", 1) == 0);
+    statusBar()->setHidden(profile_.ReadInteger(Setting(SettingId::StatusBarShown)) == 0);
 }
 
 bool CMainFrame::OnClose() {

@@ -1,8 +1,8 @@
 #pragma once
 // The program's main window: menu bar, accelerators, toolbar and status line with the lock
-// indicators; it keeps its placement in "Einstellungen"/"FensterPos" and the layout of its bars
-// under "StatusBars", both written at every close request, and puts the tips item at the top of
-// the help menu "&?" whenever a menu is about to be used.
+// indicators; it keeps its placement (SettingId::WindowPlacement) and the layout of its bars
+// (ToolBarLayout, StatusBarShown), both written at every close request, and puts the tips item
+// at the top of the help menu "&?" whenever a menu is about to be used.
 
 #include <QPointer>
 #include <QTimer>

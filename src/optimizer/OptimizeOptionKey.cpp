@@ -11,34 +11,29 @@ namespace {
 using Kind = OptimizeOptionKey::Kind;
 using O = OptimizeOptions;
 
-constexpr std::array<OptimizeOptionKey, 16> kKeys{{
-    {"Leerz", Kind::Integer, 0, &O::leerz},
-    {"Bendef", Kind::Integer, 0, &O::bendef},
-    {"BendefAnf", Kind::Integer, 0, &O::bendefAnf},
-    {"BendefEnde", Kind::Integer, 0, &O::bendefEnde},
-    {"LeerzAnf", Kind::Integer, 0, &O::leerzAnf},
-    {"LeerzEnde", Kind::Integer, 0, &O::leerzEnde},
-    {"Tab", Kind::Integer, 0, &O::tab},
-    {"TabAnf", Kind::Integer, 0, &O::tabAnf},
-    {"TabEnde", Kind::Integer, 0, &O::tabEnde},
-    {"Zeilenumbruch", Kind::Integer, 0, &O::zeilenumbruch},
-    {"Nur Leerzeilen", Kind::Integer, 0, &O::nurLeerzeilen},
-    {"Benutzerdef Zeichen", Kind::String, 0, nullptr},
-    {"Tab zu Leerz", Kind::Integer, 0, &O::tabZuLeerz},
-    {"Loesche ueberz", Kind::Integer, 0, &O::loescheUeberz},
-    {"Leerz zu Tab", Kind::Integer, 0, &O::leerzZuTab},
-    {"Tabbreite", Kind::Integer, 2, nullptr},
-}};
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
+constexpr OptimizeOptionKey Key(SettingId id, std::int32_t O::*field) {
+    return {Setting(id).key, Setting(id).kind == StoredSetting::Kind::Text ? Kind::String : Kind::Integer, id,
+            field};
 }
+
+constexpr std::array<OptimizeOptionKey, 16> kKeys{{
+    Key(SettingId::OptimizeLeerz, &O::leerz),
+    Key(SettingId::OptimizeBendef, &O::bendef),
+    Key(SettingId::OptimizeBendefAnf, &O::bendefAnf),
+    Key(SettingId::OptimizeBendefEnde, &O::bendefEnde),
+    Key(SettingId::OptimizeLeerzAnf, &O::leerzAnf),
+    Key(SettingId::OptimizeLeerzEnde, &O::leerzEnde),
+    Key(SettingId::OptimizeTab, &O::tab),
+    Key(SettingId::OptimizeTabAnf, &O::tabAnf),
+    Key(SettingId::OptimizeTabEnde, &O::tabEnde),
+    Key(SettingId::OptimizeZeilenumbruch, &O::zeilenumbruch),
+    Key(SettingId::OptimizeNurLeerzeilen, &O::nurLeerzeilen),
+    Key(SettingId::OptimizeBenutzerdefZeichen, nullptr),
+    Key(SettingId::OptimizeTabZuLeerz, &O::tabZuLeerz),
+    Key(SettingId::OptimizeLoescheUeberz, &O::loescheUeberz),
+    Key(SettingId::OptimizeLeerzZuTab, &O::leerzZuTab),
+    Key(SettingId::OptimizeTabbreite, nullptr),
+}};
 
 }  // namespace
 
@@ -70,7 +65,7 @@ std::span<const OptimizeOptionKey> OptimizeOptionKeys() { return kKeys; }
 
 const OptimizeOptionKey* FindOptimizeOptionKey(std::string_view name) {
     for (const OptimizeOptionKey& key : kKeys) {
-        if (EqualNoCase(key.name, name)) return &key;
+        if (ProfileStore::SameName(key.name, name)) return &key;
     }
     return nullptr;
 }
@@ -78,9 +73,9 @@ const OptimizeOptionKey* FindOptimizeOptionKey(std::string_view name) {
 void LoadOptimizeOptions(const ProfileStore& store, OptimizeOptions& options) {
     for (const OptimizeOptionKey& key : kKeys) {
         if (key.kind == Kind::String) {
-            key.SetString(options, store.GetString(kOptimizeSection, key.name));
+            key.SetString(options, store.ReadText(Setting(key.setting)));
         } else {
-            key.SetInteger(options, store.GetInt(kOptimizeSection, key.name, key.defaultInteger));
+            key.SetInteger(options, static_cast<std::uint32_t>(store.ReadInteger(Setting(key.setting))));
         }
     }
 }
@@ -88,9 +83,9 @@ void LoadOptimizeOptions(const ProfileStore& store, OptimizeOptions& options) {
 void StoreOptimizeOptions(ProfileStore& store, const OptimizeOptions& options) {
     for (const OptimizeOptionKey& key : kKeys) {
         if (key.kind == Kind::String) {
-            store.WriteString(kOptimizeSection, key.name, key.String(options));
+            store.WriteText(Setting(key.setting), key.String(options));
         } else {
-            store.WriteInt(kOptimizeSection, key.name, key.Integer(options));
+            store.WriteInteger(Setting(key.setting), static_cast<std::int32_t>(key.Integer(options)));
         }
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The stored names of the optimize options (profile section "OptimierenDlg"): one entry per
-// persisted field, in the order they are read and written. The optimize dialog loads and stores
-// its fields through them, the batch tool reads the editor's values and its --set by them.
+// The optimize options as stored (settings schema, section "OptimierenDlg"): one entry per
+// persisted field, in the order they are read and written, tying the field to its row of the
+// schema. The optimize dialog loads and stores its fields through them, the batch tool reads the
+// editor's values and its --set by them.
 
 #include <cstdint>
 #include <span>
@@ -10,17 +11,16 @@
 
 #include "optimizer/OptimizeOptions.h"
 #include "core/ProfileStore.h"
+#include "resources/SettingsSchema.h"
 
 namespace venkora {
-
-inline constexpr std::string_view kOptimizeSection = "OptimierenDlg";
 
 struct OptimizeOptionKey {
     enum class Kind { Integer, String };
 
-    std::string_view name;          // key name as stored, e.g. "Nur Leerzeilen"
+    std::string_view name;  // key name as stored, e.g. "Nur Leerzeilen"
     Kind kind;
-    std::uint32_t defaultInteger;   // value when the key is missing (integers only)
+    SettingId setting;      // its row in the settings schema, with its default
     std::int32_t OptimizeOptions::*field;  // the 32-bit switch; nullptr for "Tabbreite" and the string
 
     // Integers as stored: 32 bits, taken as signed by the 32-bit fields; "Tabbreite" keeps only
@@ -34,7 +34,8 @@ struct OptimizeOptionKey {
 // All sixteen keys in the stored order.
 std::span<const OptimizeOptionKey> OptimizeOptionKeys();
 
-// The key with this name, compared without regard to ASCII case; nullptr when there is none.
+// The key with this name as the settings stores match names (ProfileStore::SameName); nullptr
+// when there is none.
 const OptimizeOptionKey* FindOptimizeOptionKey(std::string_view name);
 
 // Reads the sixteen stored values of `store` into `options`, a missing or unusable value giving

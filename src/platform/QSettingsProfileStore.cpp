@@ -17,12 +17,19 @@ namespace venkora {
 
 namespace {
 
-// `wanted` as spelled among `names`: the same spelling first, else the first that differs
-// only in case; `wanted` itself when there is none.
+// `wanted` as spelled among `names`: the same spelling first, else the first that is the same
+// name by the rule of every store (ProfileStore::SameName, not Qt's wider case folding);
+// `wanted` itself when there is none.
 QString Spelling(const QStringList& names, const QString& wanted) {
     if (names.contains(wanted)) return wanted;
+    const QByteArray wantedBytes = wanted.toUtf8();
     for (const QString& name : names) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0) return name;
+        const QByteArray bytes = name.toUtf8();
+        if (ProfileStore::SameName(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                   std::string_view(wantedBytes.constData(),
+                                                    static_cast<std::size_t>(wantedBytes.size())))) {
+            return name;
+        }
     }
     return wanted;
 }

@@ -2,7 +2,7 @@
 // The settings in an INI file as QSettings reads and writes it, for a user's settings
 // $XDG_CONFIG_HOME/COMPANY/PROGRAM.conf (~/.config when that is unset or empty). The file is
 // read once, when the store is made; each value written goes into the file at once, so it is
-// current even if the program is killed. Names are looked up without regard to case and
+// current even if the program is killed. Names are looked up by ProfileStore::SameName and
 // written in the spelling already in the file, else in the caller's. Integers are stored as
 // unsigned decimal text; strings are UTF-8 on both sides.
 //

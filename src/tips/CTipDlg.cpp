@@ -20,16 +20,12 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
+#include "resources/SettingsSchema.h"
 #include "resources/StringTable.h"
 
 namespace venkora {
 
 namespace {
-
-constexpr std::string_view kSection = "Tip";
-constexpr std::string_view kStartUpKey = "StartUp";
-constexpr std::string_view kFilePosKey = "FilePos";
-constexpr std::string_view kTimeStampKey = "TimeStamp";
 
 // The bulb beside the heading, in pixels.
 constexpr QSize kBulbSize(40, 53);
@@ -50,8 +46,8 @@ QString DecodeTip(const TipsFile::Result& read) {
 
 }  // namespace
 
-CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
-    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), profile_(profile) {
+CTipDlg::CTipDlg(const QString& tipsPath)
+    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), tipsPath_(tipsPath) {
     // In template order, which is the tab order.
     auto* frame = Place(new QFrame(this), 0, 12, 11, 251, 134);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -79,18 +75,21 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     panel_->lower();
     connect(nextTip_, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(close, &QPushButton::clicked, this, [this] { OnOK(); });
+}
 
-    showAtStartup = profile_.GetInt(kSection, kStartUpKey, 0) == 0;
-    std::uint32_t position = profile_.GetInt(kSection, kFilePosKey, 0);
-    std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath).toStdString());
+void CTipDlg::LoadTipState(ProfileStore& profile) {
+    showAtStartup = profile.ReadInteger(Setting(SettingId::TipStartUp)) == 0;
+    auto position = static_cast<std::uint32_t>(profile.ReadInteger(Setting(SettingId::TipFilePos)));
+    std::variant<TipsFile, FileFailure> opened = TipsFile::Open(QFile::encodeName(tipsPath_).toStdString());
     if (!std::holds_alternative<TipsFile>(opened)) {
         tipText = Text(kIdsTipsFileMissing);
         return;
     }
     tipsFile_.emplace(std::move(std::get<TipsFile>(opened)));
     // A file put in the place of the old one starts again at its first tip.
-    if (profile_.GetString(kSection, kTimeStampKey) != tipsFile_->timeStamp()) {
-        profile_.WriteString(kSection, kTimeStampKey, tipsFile_->timeStamp());
+    const StoredSetting& timeStamp = Setting(SettingId::TipTimeStamp);
+    if (profile.ReadText(timeStamp) != tipsFile_->timeStamp()) {
+        profile.WriteText(timeStamp, tipsFile_->timeStamp());
         position = 0;
     }
     if (tipsFile_->Seek(position)) {
@@ -100,11 +99,12 @@ CTipDlg::CTipDlg(ProfileStore& profile, const QString& tipsPath)
     }
 }
 
-CTipDlg::~CTipDlg() {
+void CTipDlg::SaveTipState(ProfileStore& profile) const {
+    if (result() == Accepted) profile.WriteInteger(Setting(SettingId::TipStartUp), showAtStartup ? 0 : 1);
     if (!tipsFile_) return;
     const std::uint64_t position = std::min<std::uint64_t>(tipsFile_->position(),
                                                            std::numeric_limits<std::uint32_t>::max());
-    profile_.WriteInt(kSection, kFilePosKey, static_cast<std::uint32_t>(position));
+    profile.WriteInteger(Setting(SettingId::TipFilePos), static_cast<std::int32_t>(position));
 }
 
 QString CTipDlg::GetModuleDirectory() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
@@ -160,12 +160,6 @@ void CTipDlg::OnNextTip() {
     // is undone.
     DoDataExchange(false);
     nextTip_->setEnabled(tipsFile_.has_value());
-}
-
-bool CTipDlg::OnOK() {
-    if (!CDialog::OnOK()) return false;
-    profile_.WriteInt(kSection, kStartUpKey, showAtStartup ? 0 : 1);
-    return true;
 }
 
 void CTipDlg::paintEvent(QPaintEvent* event) {

@@ -1,10 +1,11 @@
 #pragma once
 // The dialog "Tipps und Tricks": one tip at a time from the tips file, a white panel with the
 // bulb and the heading "Wußten Sie schon...", the check box that switches the tips at start-up
-// on and off, and "Nächster Tipp". It does its file work when it is constructed (reads the
-// section "Tip", opens the file, reads the tip at the stored position) and destroyed (stores the
-// position after the tip read last); one object serves one showing, or at start-up one test of
-// `showAtStartup`. "Schließen" stores the check box; Escape and the close box store nothing.
+// on and off, and "Nächster Tipp". Its owner reads its state from the settings before showing
+// it (LoadTipState: the "Tip" settings, the file opened, the tip at the stored position) and
+// writes it back afterwards (SaveTipState: the check box when "Schließen" closed it, the position
+// after the tip read last); one object serves one showing, or at start-up one test of
+// `showAtStartup`. Escape and the close box keep the check box's stored value.
 
 #include <QPixmap>
 #include <QString>
@@ -29,10 +30,16 @@ public:
     // The ids of the template's controls besides "Schließen" (kIdOk); each is named by its id.
     enum ControlId : int { kIdPanel = 1000, kIdStartup = 1001, kIdNextTip = 1002, kIdTip = 1004 };
 
-    // `profile` must outlive the dialog. The tips file is `tipsPath`, by default the one that
-    // comes with the program.
-    explicit CTipDlg(ProfileStore& profile, const QString& tipsPath = TipsFilePath());
-    ~CTipDlg() override;
+    // The tips file is `tipsPath`, by default the one that comes with the program.
+    explicit CTipDlg(const QString& tipsPath = TipsFilePath());
+
+    // Reads whether tips show at start-up and the stored position, opens the tips file and reads
+    // the tip there; a file with a new time stamp starts again at its first tip and its stamp is
+    // stored at once. A file that cannot be set to the position is reported in a message box.
+    void LoadTipState(ProfileStore& profile);
+    // Stores the check box when "Schließen" ended the showing, then the position after the tip
+    // read last when the file was opened.
+    void SaveTipState(ProfileStore& profile) const;
 
     // The directory of the running executable, with its trailing slash.
     static QString GetModuleDirectory();
@@ -44,8 +51,6 @@ public:
     QString tipText;            // static text 1004
 
     void OnNextTip();
-    // Takes the check box into `showAtStartup`, closes and stores "StartUp".
-    bool OnOK() override;
 
 protected:
     bool DoDataExchange(bool save) override;
@@ -59,7 +64,7 @@ private:
     void ReadNextTip(QString& target);
     void TreatAsMissing(QString& target);
 
-    ProfileStore& profile_;
+    QString tipsPath_;
     std::optional<TipsFile> tipsFile_;
     QPixmap bulb_;
     QWidget* panel_;

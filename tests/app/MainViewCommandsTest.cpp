@@ -9,7 +9,6 @@
 
 #include "AppFixture.h"
 #include "app/CSetTabStops.h"
-#include "app/ViewSettings.h"
 #include "platform/ActionCmdUI.h"
 #include "resources/CommandIds.h"
 
@@ -48,7 +47,7 @@ TEST_F(MainViewCommandsTest, WordWrapKeepsTextFlagAndFontButDropsSelectionAndUnd
     EXPECT_EQ(view().font(), font);
     EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{0}));
     EXPECT_FALSE(view().CanUndo());
-    EXPECT_EQ(ViewSettings::Instance().wordWrap(), 1);
+    EXPECT_EQ(viewSettings().wordWrap(), 1);
 
     saveAnswers = {SaveAnswer::No};
     Stop();

@@ -55,7 +55,7 @@ TEST_F(ScriptedCommandsTest, TheCommandsRunLaterAndEveryDialogKindIsConfirmed) {
     EXPECT_EQ(view().GetTabStopWidth(), 30);
     QApplication::processEvents();
     EXPECT_EQ(view().GetTabStopWidth(), 28);  // 7 characters confirmed
-    EXPECT_EQ(app->profile().GetInt(kOptimizeSection, "Tabbreite", 0), 2u);  // stored by OK
+    EXPECT_EQ(app->profile().GetInt("OptimierenDlg", "Tabbreite", 0), 2u);  // stored by OK
     EXPECT_TRUE(messages.isEmpty());
     // The seam answered the scripted commands only.
     EXPECT_TRUE(TabLengthDialogRunsItsLoop());

@@ -126,8 +126,8 @@ TEST(ViewSettingsTest, SecondFontWriteWritesNothing) {
     RecordingStore store;
     FontRecord current = kDefaultFont, startup = kDefaultFont;
     current.weight = 700;
-    ViewSettings::WriteFontSetting(store, "Schriftart", current, startup);
-    ViewSettings::WriteFontSetting(store, "Schriftart", current, startup);
+    ViewSettings::WriteFontSetting(store, current, startup);
+    ViewSettings::WriteFontSetting(store, current, startup);
     EXPECT_EQ(store.writes, Writes{"Schriftart/Dicke=700"});
 }
 

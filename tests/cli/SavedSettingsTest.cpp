@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,38 @@ TEST_F(SavedSettings, HandWrittenFilesReadAsTheEditorReadsThem) {
         const auto result = runner_.Run({"--gespeichert"}, text);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out, expected);
+    }
+}
+
+TEST_F(SavedSettings, WhatTheEditorStoresTheBatchToolApplies) {
+    // Between them the rows store every option away from its default where that changes the text.
+    const std::string text = "a  \r\n  b\t\r\n\t c#\r\n#d    e \t\r\n\r\n\r\n\tf";
+    const auto with = [](const std::function<void(OptimizeOptions&)>& set) {
+        OptimizeOptions options;
+        options.bereich = 1;
+        set(options);
+        return options;
+    };
+    const OptimizeOptions rows[] = {
+        with([](OptimizeOptions& o) { o.leerz = o.leerzAnf = 1; }),
+        with([](OptimizeOptions& o) { o.leerz = o.leerzEnde = 1; }),
+        with([](OptimizeOptions& o) { o.tab = o.tabAnf = o.tabEnde = 1; }),
+        with([](OptimizeOptions& o) { o.bendef = o.bendefAnf = o.bendefEnde = 1; o.bendefZeichen = "#"; }),
+        with([](OptimizeOptions& o) { o.zeilenumbruch = o.nurLeerzeilen = 1; }),
+        with([](OptimizeOptions& o) { o.tabZuLeerz = 1; o.tabbreite = 3; }),
+        with([](OptimizeOptions& o) { o.leerzZuTab = o.loescheUeberz = 1; o.tabbreite = 4; }),
+    };
+    for (const OptimizeOptions& row : rows) {
+        // The editor's settings file as the optimize dialog's OK writes it.
+        QSettingsProfileStore editor(QString::fromStdString(SettingsPath()));
+        StoreOptimizeOptions(editor, row);
+        std::string expected = text;
+        OptimizeTextPasses(expected, row, LineEndKindOf(text));
+        ASSERT_NE(expected, text);
+
+        const auto result = runner_.Run({"--gespeichert"}, text);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, expected) << testing::PrintToString(expected);
     }
 }
 

@@ -49,7 +49,7 @@ protected:
     bool Checked(int id) { return Get(id)->isChecked(); }
     bool Enabled(int id) { return Get<QWidget>(id)->isEnabled(); }
     QString Text(int id) { return Get<QLineEdit>(id)->text(); }
-    std::string Stored(std::string_view key) { return store.GetString(kOptimizeSection, key, "-"); }
+    std::string Stored(std::string_view key) { return store.GetString("OptimierenDlg", key, "-"); }
     bool StoredNothing() {
         for (const OptimizeOptionKey& key : OptimizeOptionKeys()) {
             if (Stored(key.name) != "-") return false;
@@ -145,11 +145,11 @@ TEST_F(COptimierenDlgTest, TheConversionsExcludeEachOtherAfterAClick) {
 
 TEST_F(COptimierenDlgTest, StoredValuesTheControlsCannotHoldAsSuch) {
     Show([] {});  // "alle" checked from the default, to be cleared by the next showing
-    store.WriteInt(kOptimizeSection, "Tabbreite", 300);
-    store.WriteInt(kOptimizeSection, "Nur Leerzeilen", 5);
-    store.WriteInt(kOptimizeSection, "Tab zu Leerz", 1);
-    store.WriteInt(kOptimizeSection, "Leerz zu Tab", 1);
-    store.WriteString(kOptimizeSection, "Benutzerdef Zeichen", "\xE2\x82\xAC|\xE4|\xC3");  // UTF-8, then not
+    store.WriteInt("OptimierenDlg", "Tabbreite", 300);
+    store.WriteInt("OptimierenDlg", "Nur Leerzeilen", 5);
+    store.WriteInt("OptimierenDlg", "Tab zu Leerz", 1);
+    store.WriteInt("OptimierenDlg", "Leerz zu Tab", 1);
+    store.WriteString("OptimierenDlg", "Benutzerdef Zeichen", "\xE2\x82\xAC|\xE4|\xC3");  // UTF-8, then not
     Show([this] {
         EXPECT_EQ(Text(kIdTabbreite), "44");
         EXPECT_FALSE(Checked(kIdAlle) || Checked(kIdNurLeerzeilen));
@@ -180,7 +180,7 @@ TEST_F(COptimierenDlgTest, TheWidthIsAWholeNumberFrom0To255) {
 }
 
 TEST_F(COptimierenDlgTest, CancelStoresNothingAndTheNextShowingReadsTheStore) {
-    store.WriteInt(kOptimizeSection, "Tab", 1);
+    store.WriteInt("OptimierenDlg", "Tab", 1);
     EXPECT_EQ(Show([this] {
                   Click(kIdLeerz);
                   Click(kIdTab);
@@ -222,8 +222,8 @@ TEST_F(COptimierenDlgTest, LaidOutInDialogUnitsWithOkFirst) {
 }
 
 TEST_F(COptimierenDlgTest, TabEntersARadioGroupAtItsCheckedButtonAndArrowsMoveWithinIt) {
-    store.WriteInt(kOptimizeSection, "Zeilenumbruch", 1);
-    store.WriteInt(kOptimizeSection, "Nur Leerzeilen", 1);
+    store.WriteInt("OptimierenDlg", "Zeilenumbruch", 1);
+    store.WriteInt("OptimierenDlg", "Nur Leerzeilen", 1);
     struct Row {
         int range, before, entered, after;  // preset range; Tab from `before` lands on `entered`, then `after`
         Qt::Key arrow;                      // moves to and checks `moved`

@@ -78,6 +78,7 @@ protected:
     CMainFrame& frame() { return *app->mainFrame(); }
     CQuendelDoc& doc() { return *app->document(); }
     CQuendelView& view() { return *app->view(); }
+    ViewSettings& viewSettings() { return app->viewSettings(); }
     bool Execute(unsigned id) { return frame().router().Execute(id); }
 
     // Types `text` into the view character by character.

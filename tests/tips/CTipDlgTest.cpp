@@ -35,7 +35,10 @@ protected:
                 shown.findChild<QPushButton*>("1"));
             return shown.result();
         });
-        CTipDlg(profile, path).DoModal(nullptr);
+        CTipDlg dialog(path);
+        dialog.LoadTipState(profile);
+        dialog.DoModal(nullptr);
+        dialog.SaveTipState(profile);
     }
 
     TemporaryDirectory dir;
