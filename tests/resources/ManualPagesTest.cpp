@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -206,7 +205,37 @@ std::string SourceFile(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string Shown(std::string_view text) { return std::regex_replace(std::string(text), std::regex("&(.)"), "$1"); }
+// A menu text as it shows: each "&" marks the next character and is not shown.
+std::string Shown(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// The quoted pairs "A" / "B" of a text, in order.
+std::vector<std::pair<std::string, std::string>> QuotedPairs(const std::string& text) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::vector<std::pair<std::size_t, std::size_t>> quoted;  // [begin, end) of each "..."
+    for (std::size_t open = text.find('"'); open != std::string::npos;) {
+        const std::size_t close = text.find('"', open + 1);
+        if (close == std::string::npos) break;
+        quoted.emplace_back(open, close + 1);
+        open = text.find('"', close + 1);
+    }
+    for (std::size_t i = 0; i + 1 < quoted.size(); ++i) {
+        const auto [firstBegin, firstEnd] = quoted[i];
+        const auto [secondBegin, secondEnd] = quoted[i + 1];
+        if (text.compare(firstEnd, secondBegin - firstEnd, " / ") != 0) continue;
+        if (firstEnd - firstBegin < 3 || secondEnd - secondBegin < 3) continue;
+        pairs.emplace_back(text.substr(firstBegin + 1, firstEnd - firstBegin - 2),
+                           text.substr(secondBegin + 1, secondEnd - secondBegin - 2));
+        ++i;
+    }
+    return pairs;
+}
 
 // Adds the items `popup` shows ("Ti&ps" shows "Tips") under its title, a submenu by its title,
 // whose items go under that title in turn.
@@ -240,14 +269,12 @@ TEST(Documents, TheMenuItemsThePagesAndTheReadmeNameAreThoseOfTheMenus) {
     }
     const auto menus = ShownMenus();
     // "Menu" / "Item", and „Menu“ / „Item“ in the pages.
-    const std::regex path("\"([^\"]+)\" / \"([^\"]+)\"");
     std::size_t paths = 0;
     for (const auto& [name, text] : texts) {
-        const std::string plain = Replaced(Replaced(text, "„", "\""), "“", "\"");
-        for (std::sregex_iterator at(plain.begin(), plain.end(), path), end; at != end; ++at, ++paths) {
-            const std::string menu = (*at)[1];
-            EXPECT_TRUE(menus.contains(menu) && menus.at(menu).contains((*at)[2]))
-                << name << " names " << (*at)[0];
+        for (const auto& [menu, item] : QuotedPairs(Replaced(Replaced(text, "„", "\""), "“", "\""))) {
+            ++paths;
+            EXPECT_TRUE(menus.contains(menu) && menus.at(menu).contains(item))
+                << name << " names \"" << menu << "\" / \"" << item << "\"";
         }
     }
     EXPECT_GE(paths, 8u) << "the menu paths were not found";
@@ -258,9 +285,12 @@ TEST(Documents, TheMetainfoLinksTheMakersWebAddressOfTheAboutBox) {
     const std::string address(StringTable::Find(kIdsMakerWebAddress).value_or("?"));
     EXPECT_NE(metainfo.find("<url type=\"homepage\">" + address + "</url>"), std::string::npos);
     // The screenshot is one of docs/, published under that address.
-    std::smatch image;
-    ASSERT_TRUE(std::regex_search(metainfo, image, std::regex("<image>" + address + "/([^<]+)</image>")));
-    EXPECT_TRUE(std::ifstream(std::string(VENKORA_SOURCE_DIR) + "/docs/" + image.str(1))) << image.str(1);
+    const std::string imageTag = "<image>" + address + "/";
+    const std::size_t image = metainfo.find(imageTag);
+    ASSERT_NE(image, std::string::npos);
+    const std::size_t nameAt = image + imageTag.size();
+    const std::string name = metainfo.substr(nameAt, metainfo.find('<', nameAt) - nameAt);
+    EXPECT_TRUE(std::ifstream(std::string(VENKORA_SOURCE_DIR) + "/docs/" + name)) << name;
 }
 
 }  // namespace
