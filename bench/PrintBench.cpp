@@ -66,7 +66,7 @@ public:
         buffer.open(QIODevice::ReadOnly);
         Archive archive(buffer, Archive::Mode::Load);
         app.view()->SerializeRawText(archive);
-        app.view()->SwitchWordWrap(wordWrap);
+        app.view()->RecreateEditControl(wordWrap);
     }
     ~PrintingApp() {
         app.mainFrame()->close();

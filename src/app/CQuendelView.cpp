@@ -27,7 +27,7 @@ void CQuendelView::OnCreate() {
     SetTabStopWidth(settings_.tabWidth());
     // A font that cannot be made leaves the default font in the edit area.
     if (settings_.font().height != 0 && CanMake(settings_.font())) SetViewFont(ToQFont(settings_.font()));
-    if (settings_.wordWrap() != 0) SwitchWordWrap(true);
+    if (settings_.wordWrap() != 0) RecreateEditControl(true);
 }
 
 void CQuendelView::ShowStatus(const QString& text) {
@@ -82,7 +82,7 @@ void CQuendelView::OnOptimize() {
 // --- Word wrap, tab length, font, select all ----------------------------------------------
 
 
-bool CQuendelView::SwitchWordWrap(bool wrap) {
+bool CQuendelView::RecreateEditControl(bool wrap) {
     if (wrap == IsWordWrapOn()) return false;
     setWrapMode(wrap ? WrapWord : WrapNone);
     SendScintilla(SCI_SETHSCROLLBAR, wrap ? 0UL : 1UL);
@@ -94,7 +94,7 @@ bool CQuendelView::SwitchWordWrap(bool wrap) {
 }
 
 void CQuendelView::OnToggleWordWrap() {
-    SwitchWordWrap(!IsWordWrapOn());
+    RecreateEditControl(!IsWordWrapOn());
     settings_.SetWordWrap(IsWordWrapOn() ? 1 : 0);
 }
 
