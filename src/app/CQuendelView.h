@@ -20,10 +20,10 @@ public:
     // Applies the view settings read for this run: word wrap, tab width, font.
     void OnCreate();
 
-    // Switches word wrap in place: nothing is re-created, the name is the design's, whose edit
-    // control took a new style only by being made anew. False when it already is as asked. The text, font, tab stops, limit and
-    // focus stay; the selection, the scroll position and the undo history go, as with a new
-    // control; the document's modified flag is not touched.
+    // Switches word wrap in place: nothing is re-created; the name is the design's, whose edit
+    // control took a new style only by being made anew. False when it already is as asked. The
+    // text, font, tab stops, limit and focus stay; the selection, the scroll position and the
+    // undo history go, as with a new control; the document's modified flag is not touched.
     bool RecreateEditControl(bool wrap);
 
     void OnOptimize();
