@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "LoadIntoView.h"
 #include "editview/CEditViewPlus.h"
 #include "platform/Archive.h"
 #include "platform/MessageBox.h"
@@ -24,25 +25,17 @@ std::string SampleText() {
     return text;
 }
 
-void Load(CEditViewPlus& view, const std::string& bytes) {
-    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    Archive archive(buffer, Archive::Mode::Load);
-    view.SerializeRawText(archive);
-}
-
 void BM_LoadIntoView(benchmark::State& state) {
     const std::string text = SampleText();
     CEditViewPlus view;
-    for (auto _ : state) Load(view, text);
+    for (auto _ : state) LoadIntoView(view, text);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_LoadIntoView)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFromView(benchmark::State& state) {
     CEditViewPlus view;
-    Load(view, SampleText());
+    LoadIntoView(view, SampleText());
     for (auto _ : state) {
         QByteArray data;
         QBuffer buffer(&data);
@@ -57,7 +50,7 @@ BENCHMARK(BM_SaveFromView)->Unit(benchmark::kMillisecond);
 // The whole text selected, no CR in it: one piece of 1 MiB.
 void BM_GetSelectedText(benchmark::State& state) {
     CEditViewPlus view;
-    Load(view, std::string(CEditViewPlus::kTextLimit, 'x'));
+    LoadIntoView(view, std::string(CEditViewPlus::kTextLimit, 'x'));
     view.SetSelection(0, -1);
     for (auto _ : state) benchmark::DoNotOptimize(view.GetSelectedText());
 }
@@ -66,7 +59,7 @@ BENCHMARK(BM_GetSelectedText)->Unit(benchmark::kMicrosecond);
 // Locking the whole text, as the search does several times per find.
 void BM_LockText(benchmark::State& state) {
     CEditViewPlus view;
-    Load(view, SampleText());
+    LoadIntoView(view, SampleText());
     for (auto _ : state) {
         benchmark::DoNotOptimize(view.LockText());
         view.UnlockText();
@@ -82,7 +75,7 @@ void BM_FindNextAtTheEnd(benchmark::State& state) {
     text.resize(CEditViewPlus::kTextLimit - 9, 'x');
     text += "Heuhaufen";
     CEditViewPlus view;
-    Load(view, text);
+    LoadIntoView(view, text);
     for (auto _ : state) {
         view.SetSelection(0, 0);
         view.FindNext({matchCase ? "Heuhaufen" : "HEUHAUFEN", true, matchCase, ""});
@@ -103,7 +96,7 @@ void BM_FindNextWorstCase(benchmark::State& state) {
     std::string find(as, 'a');
     find.insert(bFirst ? find.begin() : find.end(), 'b');
     CEditViewPlus view;
-    Load(view, std::string(CEditViewPlus::kTextLimit, 'a'));
+    LoadIntoView(view, std::string(CEditViewPlus::kTextLimit, 'a'));
     venkora::SetMessageBeepSeam([] {});
     const std::size_t caret = down ? 0 : CEditViewPlus::kTextLimit;
     for (auto _ : state) {
@@ -133,7 +126,7 @@ void BM_ReplaceAll10000(benchmark::State& state) {
     CEditViewPlus view;
     for (auto _ : state) {
         state.PauseTiming();
-        Load(view, text);
+        LoadIntoView(view, text);
         state.ResumeTiming();
         view.ReplaceAll({"geprüft", true, true, "GEPRÜFT"});
     }

@@ -4,16 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QBuffer>
-
 #include <string>
 
+#include "LoadIntoView.h"
 #include "app/CQuendelApp.h"
 #include "app/CQuendelDoc.h"
 #include "app/CQuendelView.h"
 #include "frame/CMainFrame.h"
 #include "optimizer/COptimierenDlg.h"
-#include "platform/Archive.h"
 #include "resources/CommandIds.h"
 #include "core/MemoryProfileStore.h"
 
@@ -28,14 +26,6 @@ std::string SampleText() {
     std::string text;
     for (std::size_t i = 0; text.size() + 64 < CEditViewPlus::kTextLimit; ++i) text += lines[i % 4];
     return text;
-}
-
-void Load(CEditViewPlus& view, const std::string& bytes) {
-    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    Archive archive(buffer, Archive::Mode::Load);
-    view.SerializeRawText(archive);
 }
 
 void BM_OptimizeCommand(benchmark::State& state) {
@@ -60,7 +50,7 @@ void BM_OptimizeCommand(benchmark::State& state) {
     std::size_t result = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Load(view, text);
+        LoadIntoView(view, text);
         view.SetSelection(0, -1);
         state.ResumeTiming();
         app.mainFrame()->router().Execute(kIdOptimize);
