@@ -13,6 +13,7 @@
 #include "frame/CMainFrame.h"
 #include "optimizer/COptimierenDlg.h"
 #include "resources/CommandIds.h"
+#include "resources/SettingsSchema.h"
 #include "core/MemoryProfileStore.h"
 
 namespace {
@@ -30,7 +31,10 @@ std::string SampleText() {
 
 void BM_OptimizeCommand(benchmark::State& state) {
     CQuendelApp app({});
-    app.SetProfileStore(std::make_unique<MemoryProfileStore>());
+    // No tip of the day at start-up: its modal loop would wait for a person.
+    auto store = std::make_unique<MemoryProfileStore>();
+    store->WriteInteger(Setting(SettingId::TipStartUp), 1);
+    app.SetProfileStore(std::move(store));
     app.InitInstance();
     CDialog::SetModalSeam<COptimierenDlg>([](COptimierenDlg& dialog) {
         OptimizeOptions& o = dialog.options();
