@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <string>
 
@@ -32,6 +33,21 @@ void BM_LoadIntoView(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_LoadIntoView)->Unit(benchmark::kMillisecond);
+
+// Opening 1 MiB with word wrap on in a shown view, until the view has painted and takes input.
+void BM_OpenWithWordWrap(benchmark::State& state) {
+    const std::string text = SampleText();
+    CEditViewPlus view;
+    view.resize(800, 600);
+    view.setWrapMode(QsciScintilla::WrapWord);
+    view.show();
+    for (auto _ : state) {
+        LoadIntoView(view, text);
+        view.repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenWithWordWrap)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFromView(benchmark::State& state) {
     CEditViewPlus view;

@@ -222,7 +222,12 @@ void CEditViewPlus::SetTextBytes(std::string_view bytes) {
     const bool wasReadOnly = isReadOnly();
     setReadOnly(false);
     SendScintilla(SCI_CLEARALL);
+    // Inserted with word wrap on, Scintilla would wrap every line at once (half a second for
+    // 1 MiB); switched on afterwards, it wraps the visible lines first and the rest when idle.
+    const long wrap = SendScintilla(SCI_GETWRAPMODE);
+    SendScintilla(SCI_SETWRAPMODE, static_cast<unsigned long>(SC_WRAP_NONE));
     SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.data());
+    SendScintilla(SCI_SETWRAPMODE, static_cast<unsigned long>(wrap));
     setReadOnly(wasReadOnly);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
