@@ -24,6 +24,9 @@ public:
 // reasons of a failed replacement (core/FileReplacement) and the names of keys (core/CommandRow).
 namespace text {
 
+// The most bytes a text may hold (CEditViewPlus::kTextLimit) as the messages write it.
+inline constexpr std::string_view kTextLimit = "1.048.575";
+
 // Buttons of several dialogs.
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kCancel = "Abbrechen";
@@ -90,6 +93,102 @@ inline constexpr std::string_view kPaperSize = "&Größe:";
 inline constexpr std::string_view kOrientationGroup = "Orientierung";
 inline constexpr std::string_view kPortrait = "&Hochformat";
 inline constexpr std::string_view kLandscape = "&Querformat";
+
+// --- The edit view (src/editview) -----------------------------------------------------------
+
+// The status line's pane of the line ends the text holds.
+inline constexpr std::string_view kLineEndsCrLf = "CR LF";
+inline constexpr std::string_view kLineEndsLf = "LF";
+inline constexpr std::string_view kLineEndsCr = "CR";
+inline constexpr std::string_view kLineEndsMixed = "gemischt";
+// Converting the line ends would pass the limit; %1 is kTextLimit.
+inline constexpr std::string_view kLineEndsTooLong =
+    "Mit diesen Zeilenenden wäre der Text länger als %1 Bytes. Der Text bleibt unverändert.";
+
+// --- Optimizing (src/optimizer, app/CQuendelView) -------------------------------------------
+
+// The status line while a group of rules runs.
+inline constexpr std::string_view kStatusLeerzeichen = "Lösche Leerzeichen...";
+inline constexpr std::string_view kStatusTabulatoren = "Lösche Tabulatoren...";
+inline constexpr std::string_view kStatusZeilenumbrueche = "Lösche Zeilenumbrüche...";
+inline constexpr std::string_view kStatusBenutzerdefiniert = "Lösche benutzerdefinierte Zeichen...";
+
+// The view's messages: no selection to optimize; the result would pass the limit (%1 is
+// kTextLimit).
+inline constexpr std::string_view kOptimizeNoSelection = "Bitte wählen Sie einen Bereich, den Sie optimieren wollen.";
+inline constexpr std::string_view kOptimizedTooLong =
+    "Der Text wäre danach länger als %1 Bytes und passt nicht in das Dokument. Der Text bleibt unverändert.";
+
+// The dialog "Optimieren": frames, check boxes, radio buttons and labels.
+inline constexpr std::string_view kOptimizeTitle = "Optimieren";
+inline constexpr std::string_view kOptimizeDelete = "Löschen";
+inline constexpr std::string_view kOptimizeSpaces = "Leerzeichen";
+inline constexpr std::string_view kOptimizeTabs = "Tabulatoren";
+inline constexpr std::string_view kOptimizeLineBreaks = "Zeilenumbrüche";
+inline constexpr std::string_view kOptimizeAllBreaks = "alle";
+inline constexpr std::string_view kOptimizeEmptyLinesOnly = "nur Leerzeilen";
+inline constexpr std::string_view kOptimizeUserDefined = "Benutzerdefiniert";
+inline constexpr std::string_view kOptimizeCharacter = "Zeichen:";
+inline constexpr std::string_view kOptimizeAtLineEnd = "am Zeilenende";
+inline constexpr std::string_view kOptimizeAtLineStart = "am Zeilenanfang";
+inline constexpr std::string_view kOptimizeConvert = "Umwandeln (alle)";
+inline constexpr std::string_view kOptimizeSpacesToTabs = "Leerzeichen zu Tabulatoren";
+inline constexpr std::string_view kOptimizeTabsToSpaces = "Tabulatoren zu Leerzeichen";
+inline constexpr std::string_view kOptimizeSurplus = "Überzählige löschen";
+inline constexpr std::string_view kOptimizeWidth = "Breite";
+inline constexpr std::string_view kOptimizeRange = "Bereich";
+inline constexpr std::string_view kOptimizeSelection = "Markierung";
+inline constexpr std::string_view kOptimizeWholeDocument = "gesamtes Dokument";
+// OK refused: a group is on without a side, or the user-defined one without a character.
+inline constexpr std::string_view kOptimizeNoSideForSpaces =
+    "Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Leerzeichen.";
+inline constexpr std::string_view kOptimizeNoSideForTabs =
+    "Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Tabulatoren.";
+inline constexpr std::string_view kOptimizeNoSideForUserDefined =
+    "Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Benutzerdefinierten Zeichen.";
+inline constexpr std::string_view kOptimizeNoCharacter =
+    "Bitte geben Sie ein benutzerdefiniertes Zeichen ein, wenn Sie benutzerdefiniert wählen.";
+
+// --- The application (src/app, src/main.cpp) ------------------------------------------------
+
+// The dialog "Tabulatoren Länge": its title is also the label of its field.
+inline constexpr std::string_view kTabLength = "Tabulatoren Länge";
+
+// Printing from the command line (on standard error): arguments missing, the printer asked
+// for (%1) not installed, no printer at all.
+inline constexpr std::string_view kPdfNameMissing =
+    "Nach --pdf fehlt der Name der PDF-Datei (venkora --pdf AUSGABE.pdf DATEI).";
+inline constexpr std::string_view kPrinterAndFileMissing =
+    "Nach -pt fehlen der Name des Druckers und die Datei (venkora -pt DRUCKER DATEI).";
+inline constexpr std::string_view kPrinterOrFileMissing =
+    "Nach -pt fehlt der Drucker oder die Datei (venkora -pt DRUCKER DATEI).";
+inline constexpr std::string_view kNoFileToPrint = "Es ist keine Datei zum Drucken angegeben.";
+inline constexpr std::string_view kPrinterNotInstalled = "Der Drucker „%1“ ist nicht installiert.";
+inline constexpr std::string_view kNoPrinterForCommandLine =
+    "Es ist kein Drucker installiert. Mit „venkora --pdf AUSGABE.pdf DATEI“ drucken Sie in eine PDF-Datei.";
+// Why the PDF may not be written under the name given: %1 is that name, %2 one of the two
+// statements below or one of the core's (core/FileFailure).
+inline constexpr std::string_view kPdfRefused = "„%1“ %2.";
+inline constexpr std::string_view kPdfIsPrintedFile =
+    "ist die Datei, die gedruckt wird; die PDF-Datei braucht einen anderen Namen";
+inline constexpr std::string_view kPdfIsNoPdf = "ist keine PDF-Datei und wird nicht überschrieben";
+
+// On standard error, behind "venkora: ", when Qt finds no display to connect to.
+inline constexpr std::string_view kNoDisplay =
+    "Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer oder nicht erreichbar). Ohne "
+    "Anzeige druckt „venkora --pdf AUSGABE.pdf DATEI“ in eine PDF-Datei.";
+
+// --- The tip of the day and the about box (src/tips, src/about) -----------------------------
+
+inline constexpr std::string_view kTipsTitle = "Tipps und Tricks";
+inline constexpr std::string_view kTipsAtStartup = "&Tipps beim Starten anzeigen";
+inline constexpr std::string_view kNextTip = "&Nächster Tipp";
+inline constexpr std::string_view kClose = "&Schließen";
+
+// %1 of the version line is the version number.
+inline constexpr std::string_view kAboutTitle = "Info über Venkora";
+inline constexpr std::string_view kAboutVersion = "Venkora Version %1";
+inline constexpr std::string_view kAboutMakers = "Geschrieben von Talberg,\nfreie Software unter der GPL.";
 
 }  // namespace text
 
