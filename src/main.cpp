@@ -20,6 +20,7 @@
 #include "app/ScriptedCommands.h"
 #include "app/TerminationRequest.h"
 #include "frame/CMainFrame.h"
+#include "resources/StringTable.h"
 
 namespace {
 
@@ -35,9 +36,8 @@ std::vector<StartupMessage> g_startupMessages;
 
 void OnStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs("venkora: Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer oder nicht "
-                   "erreichbar). Ohne Anzeige druckt „venkora --pdf AUSGABE.pdf DATEI“ in eine PDF-Datei.\n",
-                   stderr);
+        const std::string_view message = venkora::text::kNoDisplay;
+        std::fprintf(stderr, "venkora: %.*s\n", static_cast<int>(message.size()), message.data());
         _exit(1);
     }
     g_startupMessages.push_back({type, context.category, text});

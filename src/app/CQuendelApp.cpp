@@ -27,6 +27,7 @@
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
+#include "resources/StringTable.h"
 #include "tips/CTipDlg.h"
 
 namespace venkora {
@@ -38,12 +39,12 @@ namespace {
 // overwrite a text (an empty file is no PDF either).
 std::optional<FileFailure> PdfTargetRefusal(const RegularFile& existing, const struct stat& printed) {
     if (existing.status().st_dev == printed.st_dev && existing.status().st_ino == printed.st_ino) {
-        return FileFailure::Statement(0, "ist die Datei, die gedruckt wird; die PDF-Datei braucht einen anderen Namen");
+        return FileFailure::Statement(0, std::string(text::kPdfIsPrintedFile));
     }
     char head[5] = {};
     if (pread(existing.fd(), head, sizeof head, 0) != static_cast<ssize_t>(sizeof head) ||
         std::string_view(head, sizeof head) != "%PDF-") {
-        return FileFailure::Statement(0, "ist keine PDF-Datei und wird nicht überschrieben");
+        return FileFailure::Statement(0, std::string(text::kPdfIsNoPdf));
     }
     return std::nullopt;
 }
@@ -62,7 +63,8 @@ std::optional<QString> PdfNameRefused(const std::string& pdf, const struct stat&
         refusal = PdfTargetRefusal(std::get<RegularFile>(opened), printed);
     }
     if (!refusal || !refusal->isStatement()) return std::nullopt;
-    return QStringLiteral("„%1“ %2.").arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(pdf)), QtText(refusal->text()));
+    return QtText(text::kPdfRefused)
+        .arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(pdf)), QtText(refusal->text()));
 }
 
 }  // namespace
@@ -148,17 +150,16 @@ bool CQuendelApp::PrintFromCommandLine() {
     SetExitCode(1);
     const Command command = commandLine_.shellCommand;
     if (command == Command::FilePrintToPdf && commandLine_.pdfFileName.empty()) {
-        ShowMessageBox(QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei (venkora --pdf AUSGABE.pdf DATEI)."));
+        ShowMessageBox(QtText(text::kPdfNameMissing));
         return false;
     }
     if (command == Command::FilePrintTo && commandLine_.fileName.empty()) {
-        ShowMessageBox(commandLine_.printerName.empty()
-                           ? QStringLiteral("Nach -pt fehlen der Name des Druckers und die Datei (venkora -pt DRUCKER DATEI).")
-                           : QStringLiteral("Nach -pt fehlt der Drucker oder die Datei (venkora -pt DRUCKER DATEI)."));
+        ShowMessageBox(QtText(commandLine_.printerName.empty() ? text::kPrinterAndFileMissing
+                                                               : text::kPrinterOrFileMissing));
         return false;
     }
     if (commandLine_.fileName.empty()) {
-        ShowMessageBox(QStringLiteral("Es ist keine Datei zum Drucken angegeben."));
+        ShowMessageBox(QtText(text::kNoFileToPrint));
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -178,15 +179,14 @@ bool CQuendelApp::PrintFromCommandLine() {
     } else if (command == Command::FilePrintTo) {
         const QString wanted = QString::fromStdString(commandLine_.printerName);
         if (!InstalledPrinterNames().contains(wanted)) {
-            ShowMessageBox(QStringLiteral("Der Drucker „%1“ ist nicht installiert.").arg(wanted));
+            ShowMessageBox(QtText(text::kPrinterNotInstalled).arg(wanted));
             return false;
         }
         printer.setPrinterName(wanted);
     } else {
         const QStringList installed = InstalledPrinterNames();
         if (installed.isEmpty()) {
-            ShowMessageBox(QStringLiteral("Es ist kein Drucker installiert. Mit „venkora --pdf AUSGABE.pdf DATEI“ "
-                                          "drucken Sie in eine PDF-Datei."));
+            ShowMessageBox(QtText(text::kNoPrinterForCommandLine));
             return false;
         }
         // Without a default printer the first one prints.

@@ -49,7 +49,7 @@ void CQuendelView::OnOptimize() {
     if (options.bereich == 0) {
         std::tie(start, end) = GetSelectionRange();
         if (start == end) {
-            ShowMessageBox(QStringLiteral("Bitte wählen Sie einen Bereich, den Sie optimieren wollen."), window());
+            ShowMessageBox(QtText(text::kOptimizeNoSelection), window());
             return;
         }
     }
@@ -67,9 +67,7 @@ void CQuendelView::OnOptimize() {
 
     const QString idle = QtText(StringTable::Prompt(kIdsIdleMessage));
     if (GetTextLength() - (end - start) + working.size() > kTextLimit) {
-        ShowMessageBox(QStringLiteral("Der Text wäre danach länger als 1.048.575 Bytes und passt nicht in "
-                                      "das Dokument. Der Text bleibt unverändert."),
-                       window());
+        ShowMessageBox(QtText(text::kOptimizedTooLong).arg(QtText(text::kTextLimit)), window());
         ShowStatus(idle);
         return;
     }

@@ -39,6 +39,16 @@
 
 namespace venkora {
 
+// The messages write the limit with its thousands marked (text::kTextLimit); it must be the
+// limit kept.
+static_assert([] {
+    std::size_t written = 0;
+    for (const char c : text::kTextLimit) {
+        if (c != '.') written = written * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return written;
+}() == CEditViewPlus::kTextLimit);
+
 namespace {
 
 // Readable stand-ins for the Windows-1252 bytes 0x80-0x9F, which single-byte display cannot
@@ -265,10 +275,10 @@ void CEditViewPlus::SetLineEnd(LineEndKind kind) {
 
 QString CEditViewPlus::LineEndsText() const {
     switch (lineEnds_.Get()) {
-        case LineEndTally::Summary::Mixed: return QStringLiteral("gemischt");
-        case LineEndTally::Summary::CrLf: return QStringLiteral("CR LF");
-        case LineEndTally::Summary::Lf: return QStringLiteral("LF");
-        case LineEndTally::Summary::Cr: return QStringLiteral("CR");
+        case LineEndTally::Summary::Mixed: return QtText(text::kLineEndsMixed);
+        case LineEndTally::Summary::CrLf: return QtText(text::kLineEndsCrLf);
+        case LineEndTally::Summary::Lf: return QtText(text::kLineEndsLf);
+        case LineEndTally::Summary::Cr: return QtText(text::kLineEndsCr);
         case LineEndTally::Summary::None: break;
     }
     return LineEndsText(lineEnd_);
@@ -276,11 +286,11 @@ QString CEditViewPlus::LineEndsText() const {
 
 QString CEditViewPlus::LineEndsText(LineEndKind kind) {
     switch (kind) {
-        case LineEndKind::Lf: return QStringLiteral("LF");
-        case LineEndKind::Cr: return QStringLiteral("CR");
+        case LineEndKind::Lf: return QtText(text::kLineEndsLf);
+        case LineEndKind::Cr: return QtText(text::kLineEndsCr);
         case LineEndKind::CrLf: break;
     }
-    return QStringLiteral("CR LF");
+    return QtText(text::kLineEndsCrLf);
 }
 
 void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
@@ -297,9 +307,7 @@ void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
     const std::size_t newCaret = ConvertedLineEndsSize(text.substr(0, caret), to);
     UnlockText();
     if (size > kTextLimit) {
-        ShowMessageBox(QStringLiteral("Mit diesen Zeilenenden wäre der Text länger als 1.048.575 Bytes. Der "
-                                      "Text bleibt unverändert."),
-                       window());
+        ShowMessageBox(QtText(text::kLineEndsTooLong).arg(QtText(text::kTextLimit)), window());
         return;
     }
     SetLineEnd(to);
@@ -357,7 +365,9 @@ void CEditViewPlus::SerializeRawText(Archive& archive) {
     }
     const std::uint64_t length = archive.FileLength();
     if (length > kTextLimit) {
-        ShowMessageBox(QtText(StringTable::Find(kIdsFileTooLarge).value_or("")).arg(archive.FileName()), this);
+        ShowMessageBox(QtText(StringTable::Find(kIdsFileTooLarge).value_or(""))
+                           .arg(archive.FileName(), QtText(text::kTextLimit)),
+                       this);
         throw UserException();
     }
     ReadTextFromArchive(archive, static_cast<std::size_t>(length));

@@ -80,12 +80,13 @@ CMainFrame::CMainFrame(ProfileStore& profile)
     : CFrameWnd(CommandRows(), QtText(StringTable::Prompt(kIdsIdleMessage))), profile_(profile) {
     BuildMenuBar(MainMenu());
     AddAccelerators();
+    // The object names are no texts: the toolbar's is stored with the bar layout.
     QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), MainToolBar());
     toolBar->setIconSize(QSize(16, 16));
     statusBar()->setObjectName(QStringLiteral("Statusleiste"));
     lineEndsPane_ = new QLabel(this);
     lineEndsPane_->setObjectName(QStringLiteral("Zeilenenden"));
-    lineEndsPane_->setMinimumWidth(lineEndsPane_->fontMetrics().horizontalAdvance(QStringLiteral("gemischt")) + 8);
+    lineEndsPane_->setMinimumWidth(lineEndsPane_->fontMetrics().horizontalAdvance(QtText(text::kLineEndsMixed)) + 8);
     lineEndsPane_->setAlignment(Qt::AlignCenter);
     statusBar()->addPermanentWidget(lineEndsPane_);
     for (int i = 0; i < 3; ++i) {

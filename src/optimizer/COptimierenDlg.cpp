@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
 #include "core/ProfileStore.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -65,13 +66,13 @@ void Exchange(bool save, QButtonGroup* group, std::int32_t& field) {
 }  // namespace
 
 COptimierenDlg::COptimierenDlg(ProfileStore& profile)
-    : CDialog(QStringLiteral("Optimieren"), 184, 241), profile_(profile) {
+    : CDialog(QtText(text::kOptimizeTitle), 184, 241), profile_(profile) {
     // Created in tab order.
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 66, 220, 50, 14);
-    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), kIdCancel, 127, 220, 50, 14);
+    auto* ok = Place(new QPushButton(QtText(text::kOk), this), kIdOk, 66, 220, 50, 14);
+    auto* cancel = Place(new QPushButton(QtText(text::kCancel), this), kIdCancel, 127, 220, 50, 14);
     ok->setDefault(true);
-    const auto check = [this](const char* caption, int id, int x, int y, int w, int h) {
-        return Place(new QCheckBox(QString::fromUtf8(caption), this), id, x, y, w, h);
+    const auto check = [this](std::string_view caption, int id, int x, int y, int w, int h) {
+        return Place(new QCheckBox(QtText(caption), this), id, x, y, w, h);
     };
     const auto group = [this](std::initializer_list<QAbstractButton*> buttons) {
         auto* radios = new QButtonGroup(this);
@@ -79,35 +80,35 @@ COptimierenDlg::COptimierenDlg(ProfileStore& profile)
         for (QAbstractButton* button : buttons) radios->addButton(button, index++);
         return radios;
     };
-    const auto radio = [this](const char* caption, int id, int x, int y, int w, int h) {
-        return Place(new QRadioButton(QString::fromUtf8(caption), this), id, x, y, w, h);
+    const auto radio = [this](std::string_view caption, int id, int x, int y, int w, int h) {
+        return Place(new QRadioButton(QtText(caption), this), id, x, y, w, h);
     };
-    leerz_ = check("Leerzeichen", kIdLeerz, 14, 22, 55, 10);
-    leerzEnde_ = check("am Zeilenende", kIdLeerzEnde, 88, 22, 63, 10);
-    leerzAnf_ = check("am Zeilenanfang", kIdLeerzAnf, 88, 34, 69, 10);
-    tab_ = check("Tabulatoren", kIdTab, 14, 49, 54, 10);
-    tabEnde_ = check("am Zeilenende", kIdTabEnde, 88, 49, 63, 10);
-    tabAnf_ = check("am Zeilenanfang", kIdTabAnf, 88, 60, 69, 10);
-    zeilenumbruch_ = check("Zeilenumbrüche", kIdZeilenumbruch, 14, 76, 67, 10);
-    auto* alle = radio("alle", kIdAlle, 88, 76, 27, 10);
-    auto* nurLeerzeilen = radio("nur Leerzeilen", kIdNurLeerzeilen, 88, 87, 60, 10);
+    leerz_ = check(text::kOptimizeSpaces, kIdLeerz, 14, 22, 55, 10);
+    leerzEnde_ = check(text::kOptimizeAtLineEnd, kIdLeerzEnde, 88, 22, 63, 10);
+    leerzAnf_ = check(text::kOptimizeAtLineStart, kIdLeerzAnf, 88, 34, 69, 10);
+    tab_ = check(text::kOptimizeTabs, kIdTab, 14, 49, 54, 10);
+    tabEnde_ = check(text::kOptimizeAtLineEnd, kIdTabEnde, 88, 49, 63, 10);
+    tabAnf_ = check(text::kOptimizeAtLineStart, kIdTabAnf, 88, 60, 69, 10);
+    zeilenumbruch_ = check(text::kOptimizeLineBreaks, kIdZeilenumbruch, 14, 76, 67, 10);
+    auto* alle = radio(text::kOptimizeAllBreaks, kIdAlle, 88, 76, 27, 10);
+    auto* nurLeerzeilen = radio(text::kOptimizeEmptyLinesOnly, kIdNurLeerzeilen, 88, 87, 60, 10);
     nurLeerzeilen_ = group({alle, nurLeerzeilen});
-    bendef_ = check("Benutzerdefiniert", kIdBendef, 14, 98, 69, 10);
+    bendef_ = check(text::kOptimizeUserDefined, kIdBendef, 14, 98, 69, 10);
     bendefZeichen_ = Place(new QLineEdit(this), kIdBendefZeichen, 45, 111, 34, 14);
-    bendefEnde_ = check("am Zeilenende", kIdBendefEnde, 88, 108, 63, 10);
-    bendefAnf_ = check("am Zeilenanfang", kIdBendefAnf, 88, 118, 69, 10);
-    bereich_ = group({radio("Markierung", kIdMarkierung, 14, 196, 51, 10),
-                      radio("gesamtes Dokument", kIdGesamtesDokument, 88, 196, 81, 10)});
+    bendefEnde_ = check(text::kOptimizeAtLineEnd, kIdBendefEnde, 88, 108, 63, 10);
+    bendefAnf_ = check(text::kOptimizeAtLineStart, kIdBendefAnf, 88, 118, 69, 10);
+    bereich_ = group({radio(text::kOptimizeSelection, kIdMarkierung, 14, 196, 51, 10),
+                      radio(text::kOptimizeWholeDocument, kIdGesamtesDokument, 88, 196, 81, 10)});
     // The frames lie beneath the controls they surround.
-    Place(new QGroupBox(QStringLiteral("Bereich"), this), 0, 7, 185, 170, 29)->lower();
-    Place(new QGroupBox(QStringLiteral("Löschen"), this), 0, 7, 7, 170, 125)->lower();
-    Place(new QLabel(QStringLiteral("Zeichen:"), this), 0, 14, 114, 29, 8);
-    Place(new QGroupBox(QStringLiteral("Umwandeln (alle)"), this), 0, 7, 134, 170, 48)->lower();
-    Place(new QLabel(QStringLiteral("Breite"), this), 0, 137, 145, 19, 8);
+    Place(new QGroupBox(QtText(text::kOptimizeRange), this), 0, 7, 185, 170, 29)->lower();
+    Place(new QGroupBox(QtText(text::kOptimizeDelete), this), 0, 7, 7, 170, 125)->lower();
+    Place(new QLabel(QtText(text::kOptimizeCharacter), this), 0, 14, 114, 29, 8);
+    Place(new QGroupBox(QtText(text::kOptimizeConvert), this), 0, 7, 134, 170, 48)->lower();
+    Place(new QLabel(QtText(text::kOptimizeWidth), this), 0, 137, 145, 19, 8);
     tabbreite_ = Place(new QLineEdit(this), kIdTabbreite, 137, 156, 26, 12);
-    leerzZuTab_ = check("Leerzeichen zu Tabulatoren", kIdLeerzZuTab, 14, 156, 104, 10);
-    tabZuLeerz_ = check("Tabulatoren zu Leerzeichen", kIdTabZuLeerz, 14, 144, 104, 10);
-    loescheUeberz_ = check("Überzählige löschen", kIdLoescheUeberz, 24, 168, 80, 10);
+    leerzZuTab_ = check(text::kOptimizeSpacesToTabs, kIdLeerzZuTab, 14, 156, 104, 10);
+    tabZuLeerz_ = check(text::kOptimizeTabsToSpaces, kIdTabZuLeerz, 14, 144, 104, 10);
+    loescheUeberz_ = check(text::kOptimizeSurplus, kIdLoescheUeberz, 24, 168, 80, 10);
 
     masters_ = {{
         {&OptimizeOptions::leerz, {leerzAnf_, leerzEnde_}},
@@ -189,17 +190,16 @@ void COptimierenDlg::OnConversionClicked(std::int32_t OptimizeOptions::*clicked,
 QString COptimierenDlg::FirstFailedCheck() const {
     const OptimizeOptions& o = options_;
     if (o.leerz != 0 && o.leerzAnf == 0 && o.leerzEnde == 0) {
-        return QStringLiteral("Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Leerzeichen.");
+        return QtText(text::kOptimizeNoSideForSpaces);
     }
     if (o.tab != 0 && o.tabAnf == 0 && o.tabEnde == 0) {
-        return QStringLiteral("Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Tabulatoren.");
+        return QtText(text::kOptimizeNoSideForTabs);
     }
     if (o.bendef != 0 && o.bendefAnf == 0 && o.bendefEnde == 0) {
-        return QStringLiteral(
-            "Bitte wählen Sie Zeilenanfang und/oder Zeilenende für das optimieren der Benutzerdefinierten Zeichen.");
+        return QtText(text::kOptimizeNoSideForUserDefined);
     }
     if (o.bendef != 0 && o.bendefZeichen.empty()) {
-        return QStringLiteral("Bitte geben Sie ein benutzerdefiniertes Zeichen ein, wenn Sie benutzerdefiniert wählen.");
+        return QtText(text::kOptimizeNoCharacter);
     }
     return {};
 }

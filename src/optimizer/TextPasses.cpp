@@ -7,6 +7,7 @@
 #include "optimizer/ByteScan.h"
 #include "optimizer/Conversions.h"
 #include "optimizer/LineBreakRules.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -158,11 +159,11 @@ bool RunPasses(WorkingText& w, const OptimizeOptions& o, LineEndKind kind,
     const bool looked = o.zeilenumbruch || o.bendef;
     const bool hasBreak = looked && HasLineBreak(w.Current(), breaks);
     // The space and tab groups begin together: they share one pass.
-    if (o.leerz) Announce(status, kStatusLeerzeichen);
-    if (o.tab) Announce(status, kStatusTabulatoren);
+    if (o.leerz) Announce(status, text::kStatusLeerzeichen);
+    if (o.tab) Announce(status, text::kStatusTabulatoren);
     if (hasBreak || !looked) DeleteBlanks(w, o, breaks);
     if (o.zeilenumbruch) {
-        Announce(status, kStatusZeilenumbrueche);
+        Announce(status, text::kStatusZeilenumbrueche);
         if (hasBreak && o.nurLeerzeilen == 1) {
             // Only runs of the pair CR LF shrink; in an LF or CR text, runs of its byte.
             if (breaks.kind == LineEndKind::CrLf) {
@@ -177,7 +178,7 @@ bool RunPasses(WorkingText& w, const OptimizeOptions& o, LineEndKind kind,
     if (o.bendef) {
         // The user-defined string goes at line starts first, then at line ends. An empty string
         // deletes nothing.
-        Announce(status, kStatusBenutzerdefiniert);
+        Announce(status, text::kStatusBenutzerdefiniert);
         if (hasBreak && !o.bendefZeichen.empty()) {
             const std::string_view s = o.bendefZeichen;
             if (o.bendefAnf) {

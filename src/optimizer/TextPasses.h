@@ -20,13 +20,9 @@
 
 namespace venkora {
 
-// Receives the status text of each deletion group as the group begins (UTF-8).
+// Receives the status text of each deletion group as the group begins (UTF-8; the texts are
+// text::kStatusLeerzeichen, ... in resources/StringTable.h).
 using StatusSink = std::function<void(std::string_view)>;
-
-inline constexpr std::string_view kStatusLeerzeichen = "Lösche Leerzeichen...";
-inline constexpr std::string_view kStatusTabulatoren = "Lösche Tabulatoren...";
-inline constexpr std::string_view kStatusZeilenumbrueche = "Lösche Zeilenumbrüche...";
-inline constexpr std::string_view kStatusBenutzerdefiniert = "Lösche benutzerdefinierte Zeichen...";
 
 // Rewrites `text` in place. Each rule's result is byte for byte that of SweepToFixpoint with the
 // rule's pattern and replacement; a group whose switch is on announces itself through `status`

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -131,8 +133,7 @@ std::optional<std::uint32_t> CDialog::ReadUnsigned(QLineEdit* edit, std::uint32_
         value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
     }
     if (valid && value >= min && value <= max) return static_cast<std::uint32_t>(value);
-    ShowMessageBox(QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max),
-                   this);
+    ShowMessageBox(QtText(text::kEnterWholeNumber).arg(min).arg(max), this);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return std::nullopt;

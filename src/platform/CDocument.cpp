@@ -6,21 +6,21 @@
 #include "platform/Archive.h"
 #include "platform/FileNameCodec.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "platform/UserPrompts.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
 namespace {
 
-QString Quoted(const QString& path) {
-    return QStringLiteral("„%1“").arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
-}
+QString DisplayName(const QString& path) { return FileNameCodec::ForDisplay(QFileInfo(path).fileName()); }
 
 }  // namespace
 
 void CDocument::SetPathName(const QString& path) {
     pathName_ = FileNameCodec::AbsolutePath(path);
-    SetTitle(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
+    SetTitle(DisplayName(path));
 }
 
 void CDocument::SetTitle(const QString& title) {
@@ -30,14 +30,14 @@ void CDocument::SetTitle(const QString& title) {
 
 bool CDocument::OnNewDocument() {
     pathName_.clear();
-    SetTitle(kUntitled);
+    SetTitle(QtText(text::kUntitled));
     modified_ = false;
     return true;
 }
 
 bool CDocument::OnOpenDocument(const QString& path) {
     const bool loaded = ReportFailures(
-        dialogParent_, QStringLiteral("%1 kann nicht geöffnet werden.").arg(Quoted(path)),
+        dialogParent_, QtText(text::kCannotOpen).arg(DisplayName(path)),
         [&] { Archive::LoadFile(path, [this](Archive& archive) { Serialize(archive); }); });
     if (loaded) modified_ = false;
     return loaded;
@@ -45,7 +45,7 @@ bool CDocument::OnOpenDocument(const QString& path) {
 
 bool CDocument::OnSaveDocument(const QString& path) {
     const bool saved = ReportFailures(
-        dialogParent_, QStringLiteral("%1 kann nicht gespeichert werden.").arg(Quoted(path)),
+        dialogParent_, QtText(text::kCannotSave).arg(DisplayName(path)),
         [&] { Archive::StoreFile(path, [this](Archive& archive) { Serialize(archive); }); });
     if (saved) modified_ = false;
     return saved;

@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "core/CommandTarget.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 class QWidget;
 
@@ -17,9 +19,6 @@ class Archive;
 
 class CDocument : public CommandTarget {
 public:
-    // The title of a document that has no file yet.
-    static inline const QString kUntitled = QStringLiteral("Unbenannt");
-
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
@@ -61,7 +60,7 @@ private:
     void SetTitle(const QString& title);
 
     QString pathName_;
-    QString title_ = kUntitled;
+    QString title_ = QtText(text::kUntitled);
     bool modified_ = false;
     QWidget* dialogParent_ = nullptr;
     std::function<void()> titleChanged_;

@@ -22,6 +22,7 @@
 #include "platform/FileNameCodec.h"
 #include "platform/QtKeys.h"
 #include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -155,7 +156,7 @@ void CFrameWnd::AddAccelerators() {
 }
 
 QToolBar* CFrameWnd::BuildToolBar(const QString& objectName, std::span<const unsigned> ids) {
-    toolBar_ = new QToolBar(QStringLiteral("Symbolleiste"), this);
+    toolBar_ = new QToolBar(QtText(text::kToolBarTitle), this);
     toolBar_->setObjectName(objectName);
     toolBar_->setMovable(true);
     toolBar_->setFloatable(true);

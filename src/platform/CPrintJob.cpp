@@ -20,6 +20,8 @@
 #include "platform/MessageBox.h"
 #include "platform/PrintHooks.h"
 #include "platform/PrintPrompts.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -45,12 +47,10 @@ PageOrder OrderOf(const QPrinter& printer) {
 QString NoPageInRangeMessage(const QPageRanges& ranges, int pages) {
     const int first = ranges.firstPage();
     const int last = ranges.lastPage();
-    const QString wanted = first == last ? QStringLiteral("Die Seite %1 gibt").arg(first)
-                                         : QStringLiteral("Die Seiten %1 bis %2 gibt").arg(first).arg(last);
-    return QStringLiteral("%1 es nicht: das Dokument hat %2 Seite%3. Es wurde nichts gedruckt.")
-        .arg(wanted)
-        .arg(pages)
-        .arg(pages == 1 ? QString() : QStringLiteral("n"));
+    const QString wanted = first == last ? QtText(text::kPageWanted).arg(first)
+                                         : QtText(text::kPagesWanted).arg(first).arg(last);
+    const QString count = QtText(pages == 1 ? text::kPageCount : text::kPagesCount).arg(pages);
+    return QtText(text::kNoPageInRange).arg(wanted, count);
 }
 
 // Runs the pages of one job on `device` in `order`: the pages of the device's page ranges (all
@@ -104,8 +104,7 @@ Rendered RenderPages(PrintHooks& view, CPrintInfo& info, QPagedPaintDevice& devi
 // The PDF of the job made in memory, then stored under the printer's output file name.
 bool PrintToFile(PrintHooks& view, CPrintInfo& info, QPrinter& printer) {
     const QString path = printer.outputFileName();
-    const QString failed = QStringLiteral("„%1“ kann nicht gespeichert werden.")
-                               .arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
+    const QString failed = QtText(text::kCannotSave).arg(FileNameCodec::ForDisplay(QFileInfo(path).fileName()));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     Rendered rendered = Rendered::DeviceFailed;
@@ -139,14 +138,11 @@ bool PrintOn(PrintHooks& view, CPrintInfo& info, QPrinter& printer) {
     });
     if (rendered == Rendered::NoPageInRange) return false;
     if (rendered == Rendered::DeviceFailed || printer.printerState() == QPrinter::Error) {
-        ShowMessageBox(QStringLiteral("Der Drucker „%1“ kann das Dokument nicht drucken.").arg(printer.printerName()),
-                       info.parent);
+        ShowMessageBox(QtText(text::kPrinterCannotPrint).arg(printer.printerName()), info.parent);
         return false;
     }
     if (!taken) {
-        ShowMessageBox(QStringLiteral("Der Drucker „%1“ hat den Druckauftrag abgelehnt; es wurde nichts gedruckt.")
-                           .arg(printer.printerName()),
-                       info.parent);
+        ShowMessageBox(QtText(text::kPrinterRefusedJob).arg(printer.printerName()), info.parent);
         return false;
     }
     return true;
@@ -194,7 +190,7 @@ void CPrintJob::Preview(PrintHooks& view, const QString& docName, QWidget* paren
     QPrinter& printer = *info.printer;
     printer.setDocName(docName);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    preview.setWindowTitle(QtText(text::kPreviewTitle));
     if (parent) preview.resize(parent->window()->size());  // whole pages, large enough to read
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&view, &info](QPrinter* target) {
         CPrintInfo job = info;

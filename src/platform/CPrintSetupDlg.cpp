@@ -10,6 +10,8 @@
 #include <algorithm>
 
 #include "platform/PrintPrompts.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -21,20 +23,20 @@ constexpr QPageSize::PageSizeId kCommonSizes[] = {QPageSize::A4, QPageSize::A5, 
 
 }  // namespace
 
-CPrintSetupDlg::CPrintSetupDlg() : CDialog(QStringLiteral("Druckereinrichtung"), 246, 104) {
+CPrintSetupDlg::CPrintSetupDlg() : CDialog(QtText(text::kPrintSetupTitle), 246, 104) {
     // Created in tab order.
-    auto* printerLabel = Place(new QLabel(QStringLiteral("&Name:"), this), 0, 14, 21, 36, 8);
+    auto* printerLabel = Place(new QLabel(QtText(text::kPrinterName), this), 0, 14, 21, 36, 8);
     printers_ = Place(new QComboBox(this), kIdPrinterName, 52, 18, 125, 14);
-    auto* paperLabel = Place(new QLabel(QStringLiteral("&Größe:"), this), 0, 14, 54, 36, 8);
+    auto* paperLabel = Place(new QLabel(QtText(text::kPaperSize), this), 0, 14, 54, 36, 8);
     papers_ = Place(new QComboBox(this), kIdPaperSize, 52, 51, 125, 14);
-    portrait_ = Place(new QRadioButton(QStringLiteral("&Hochformat"), this), kIdPortrait, 14, 84, 70, 10);
-    landscape_ = Place(new QRadioButton(QStringLiteral("&Querformat"), this), kIdLandscape, 96, 84, 70, 10);
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kIdOk, 189, 7, 50, 14);
-    auto* cancel = Place(new QPushButton(QStringLiteral("Abbrechen"), this), kIdCancel, 189, 24, 50, 14);
+    portrait_ = Place(new QRadioButton(QtText(text::kPortrait), this), kIdPortrait, 14, 84, 70, 10);
+    landscape_ = Place(new QRadioButton(QtText(text::kLandscape), this), kIdLandscape, 96, 84, 70, 10);
+    auto* ok = Place(new QPushButton(QtText(text::kOk), this), kIdOk, 189, 7, 50, 14);
+    auto* cancel = Place(new QPushButton(QtText(text::kCancel), this), kIdCancel, 189, 24, 50, 14);
     // The frames lie beneath the controls they surround.
-    Place(new QGroupBox(QStringLiteral("Drucker"), this), 0, 7, 7, 176, 31)->lower();
-    Place(new QGroupBox(QStringLiteral("Papier"), this), 0, 7, 40, 176, 31)->lower();
-    Place(new QGroupBox(QStringLiteral("Orientierung"), this), 0, 7, 73, 176, 24)->lower();
+    Place(new QGroupBox(QtText(text::kPrinterGroup), this), 0, 7, 7, 176, 31)->lower();
+    Place(new QGroupBox(QtText(text::kPaperGroup), this), 0, 7, 40, 176, 31)->lower();
+    Place(new QGroupBox(QtText(text::kOrientationGroup), this), 0, 7, 73, 176, 24)->lower();
     printerLabel->setBuddy(printers_);
     paperLabel->setBuddy(papers_);
     ok->setDefault(true);

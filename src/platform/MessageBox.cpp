@@ -9,6 +9,8 @@
 #include "core/ArchiveException.h"
 #include "core/MemoryException.h"
 #include "core/UserException.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -45,9 +47,9 @@ bool ReportFailures(QWidget* parent, const QString& failedText, const std::funct
     } catch (const ArchiveException& e) {
         reason = QString::fromStdString(e.reason());
     } catch (const MemoryException&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
+        reason = QtText(text::kOutOfMemory);
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("nicht genug Arbeitsspeicher");
+        reason = QtText(text::kOutOfMemory);
     }
     ShowMessageBox(reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + AsSentence(reason),
                    parent);

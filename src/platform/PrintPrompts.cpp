@@ -11,6 +11,8 @@
 #include <algorithm>
 
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -30,16 +32,14 @@ QStringList InstalledPrinterNames() {
 
 bool PrinterInstalled(QWidget* parent) {
     if (!InstalledPrinterNames().isEmpty()) return true;
-    ShowMessageBox(QStringLiteral("Es ist kein Drucker installiert.\n"
-                                  "Über die Seitenansicht können Sie in eine PDF-Datei drucken."),
-                   parent);
+    ShowMessageBox(QtText(text::kNoPrinter), parent);
     return false;
 }
 
 bool AskPrint(QWidget* parent, QPrinter& printer) {
     if (Seams().printDialog) return Seams().printDialog(printer);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QtText(text::kPrintTitle));
     // Qt's field "Seiten" refuses every page list, even "1"; the pages from and to remain.
     for (const char* name : {"pagesRadioButton", "pagesLineEdit"}) {
         if (auto* field = dialog.findChild<QWidget*>(QLatin1String(name))) field->hide();

@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "platform/FileNameIconProvider.h"
+#include "platform/QtText.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -17,15 +19,13 @@ UserPromptSeams& Seams() {
     return seams;
 }
 
-const QString kAllFiles = QStringLiteral("Alle Dateien (*)");
-
 // The toolkit's own file dialog (never a desktop one, which may read the files it lists), with
 // icons and types from the file names only, so that no path typed or shown in it can block the
 // program. `start` is a folder or a file name to begin with.
 std::optional<QString> AskFileName(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption,
                                    const QString& start) {
     FileNameIconProvider icons;  // outlives the dialog
-    QFileDialog dialog(parent, caption, start, kAllFiles);
+    QFileDialog dialog(parent, caption, start, QtText(text::kAllFiles));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
@@ -38,22 +38,21 @@ std::optional<QString> AskFileName(QWidget* parent, QFileDialog::AcceptMode mode
 
 std::optional<QString> AskOpenFileName(QWidget* parent) {
     if (Seams().openFileName) return Seams().openFileName();
-    return AskFileName(parent, QFileDialog::AcceptOpen, QStringLiteral("Öffnen"), QString());
+    return AskFileName(parent, QFileDialog::AcceptOpen, QtText(text::kOpenTitle), QString());
 }
 
 std::optional<QString> AskSaveFileName(QWidget* parent, const QString& suggestion) {
     if (Seams().saveFileName) return Seams().saveFileName(suggestion);
-    return AskFileName(parent, QFileDialog::AcceptSave, QStringLiteral("Speichern unter"), suggestion);
+    return AskFileName(parent, QFileDialog::AcceptSave, QtText(text::kSaveAsTitle), suggestion);
 }
 
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
     if (Seams().saveChanges) return Seams().saveChanges(title);
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                    QStringLiteral("Änderungen in „%1“ speichern?").arg(title), QMessageBox::NoButton,
-                    parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+                    QtText(text::kSaveChanges).arg(title), QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QtText(text::kYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QtText(text::kNo), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QtText(text::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -66,7 +65,7 @@ std::optional<QFont> AskFont(QWidget* parent, const QFont& current) {
     if (Seams().font) return Seams().font(current);
     bool ok = false;
     // Qt's own dialog on every desktop: it lists the family names Qt resolves fonts to.
-    const QFont chosen = QFontDialog::getFont(&ok, current, parent, QStringLiteral("Schriftart"),
+    const QFont chosen = QFontDialog::getFont(&ok, current, parent, QtText(text::kFontTitle),
                                               QFontDialog::DontUseNativeDialog);
     if (!ok) return std::nullopt;
     return chosen;

@@ -27,9 +27,10 @@ constexpr auto kEntries = std::to_array<Entry>({
     {kIdrMainFrame, "Venkora\n\nVenkora\n\n\nVenkorar.Document\nVenkora Document"},
     {kIdsAppTitle, kProgramName},
     {kIdsIdleMessage, "Bereit"},
+    // %1 is the file's name, %2 text::kTextLimit.
     {kIdsFileTooLarge,
      "Die Datei „%1“ ist zu groß, um geöffnet zu werden.\n"
-     "Venkora bearbeitet Dateien bis höchstens 1.048.575 Bytes."},
+     "Venkora bearbeitet Dateien bis höchstens %2 Bytes."},
     {kIdIndicatorExt, "ER"},
     {kIdIndicatorCaps, "UF"},
     {kIdIndicatorNum, "NUM"},

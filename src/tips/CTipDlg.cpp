@@ -47,7 +47,7 @@ QString DecodeTip(const TipsFile::Result& read) {
 }  // namespace
 
 CTipDlg::CTipDlg(const QString& tipsPath)
-    : CDialog(QStringLiteral("Tipps und Tricks"), 275, 174), tipsPath_(tipsPath) {
+    : CDialog(QtText(text::kTipsTitle), 275, 174), tipsPath_(tipsPath) {
     // In template order, which is the tab order.
     auto* frame = Place(new QFrame(this), 0, 12, 11, 251, 134);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -62,13 +62,12 @@ CTipDlg::CTipDlg(const QString& tipsPath)
     QPalette white = tip_->palette();
     white.setColor(QPalette::Window, Qt::white);
     tip_->setPalette(white);
-    startup_ = Place(new QCheckBox(QStringLiteral("&Tipps beim Starten anzeigen"), this), kIdStartup,
-                     13, 152, 110, 10);
+    startup_ = Place(new QCheckBox(QtText(text::kTipsAtStartup), this), kIdStartup, 13, 152, 110, 10);
     // As with a static text, "&" in a tip underlines the next letter, whose key then moves the
     // focus to the control that follows, and "&&" shows one "&".
     tip_->setBuddy(startup_);
-    nextTip_ = Place(new QPushButton(QStringLiteral("&Nächster Tipp"), this), kIdNextTip, 157, 152, 52, 14);
-    auto* close = Place(new QPushButton(QStringLiteral("&Schließen"), this), kIdOk, 216, 152, 50, 14);
+    nextTip_ = Place(new QPushButton(QtText(text::kNextTip), this), kIdNextTip, 157, 152, 52, 14);
+    auto* close = Place(new QPushButton(QtText(text::kClose), this), kIdOk, 216, 152, 50, 14);
     close->setDefault(true);
     panel_ = Place(new QWidget(this), kIdPanel, 20, 17, 190, 111);
     panel_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -15,6 +15,7 @@
 #include "TestText.h"
 #include "optimizer/OptimizeOptions.h"
 #include "optimizer/TextPasses.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 namespace {
@@ -323,10 +324,10 @@ const std::vector<std::string> kAllStatuses = {
 };
 
 TEST(OptimizeTextPasses, StatusTexts) {
-    EXPECT_EQ(kStatusLeerzeichen, kAllStatuses[0]);
-    EXPECT_EQ(kStatusTabulatoren, kAllStatuses[1]);
-    EXPECT_EQ(kStatusZeilenumbrueche, kAllStatuses[2]);
-    EXPECT_EQ(kStatusBenutzerdefiniert, kAllStatuses[3]);
+    EXPECT_EQ(text::kStatusLeerzeichen, kAllStatuses[0]);
+    EXPECT_EQ(text::kStatusTabulatoren, kAllStatuses[1]);
+    EXPECT_EQ(text::kStatusZeilenumbrueche, kAllStatuses[2]);
+    EXPECT_EQ(text::kStatusBenutzerdefiniert, kAllStatuses[3]);
 }
 
 TEST(OptimizeTextPasses, GroupsAnnounceThemselvesInOrderEvenWithNothingToDo) {
