@@ -163,17 +163,5 @@ TEST(CommandTable, StringsOfNoCommandSplitAtTheirFirstLineFeed) {
     }
 }
 
-// Pins: numbers that settings files, command scripts and the framework's conventions rely on.
-TEST(CommandTablePins, TheProgramsOwnCommandNumbers) {
-    EXPECT_EQ(kIdTipOfTheDay, 104u);
-    EXPECT_EQ(kIdOptimize, 32772u);
-    EXPECT_EQ(kIdToggleWordWrap, 32773u);
-    EXPECT_EQ(kIdTabLength, 32774u);
-    EXPECT_EQ(kIdDisplayFont, 32775u);
-    EXPECT_EQ(kIdSelectAllText, 32776u);
-    EXPECT_EQ(kCompanyName, "talberg");
-    EXPECT_EQ(kProgramName, "Venkora");
-}
-
 }  // namespace
 }  // namespace venkora
