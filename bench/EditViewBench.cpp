@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "editview/CEditViewPlus.h"
 #include "platform/Archive.h"
 #include "platform/MessageBox.h"
+#include "resources/CommandIds.h"
 
 namespace {
 
@@ -48,6 +51,44 @@ void BM_OpenWithWordWrap(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenWithWordWrap)->Unit(benchmark::kMillisecond);
+
+// A status pane that keeps the text its rule sets.
+class PaneText : public venkora::CmdUI {
+public:
+    explicit PaneText(unsigned id) : CmdUI(id) {}
+    void Enable(bool) override {}
+    void SetCheck(int) override {}
+    void SetText(std::string_view text) override { shown.assign(text); }
+    std::string shown;
+};
+
+// One keystroke in 1 MiB with blanks shown, at the start, the middle or the end of the text (the
+// argument in percent): the character typed, the caret's line and column and the line ends asked
+// for the status line, the view painted. (QScintilla's own handling of a change counts the
+// characters from the start of the text to the change, so the place matters.)
+void BM_KeystrokeWithCaretPaneAndBlanks(benchmark::State& state) {
+    CEditViewPlus view;
+    view.resize(800, 600);
+    view.ShowBlanks(true);
+    view.show();
+    LoadIntoView(view, SampleText());
+    const std::size_t place = view.GetTextLength() * static_cast<std::size_t>(state.range(0)) / 100;
+    view.SetSelection(place, static_cast<std::ptrdiff_t>(place));
+    PaneText caret(venkora::kIdIndicatorCaret);
+    PaneText lineEnds(venkora::kIdIndicatorLineEnds);
+    const Qt::Key keys[] = {Qt::Key_X, Qt::Key_Right, Qt::Key_Backspace, Qt::Key_Left};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Qt::Key key = keys[next++ % std::size(keys)];
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_X ? QStringLiteral("x") : QString());
+        QApplication::sendEvent(&view, &press);
+        view.OnUpdateCaretPane(caret);
+        view.OnUpdateLineEndsPane(lineEnds);
+        view.repaint();
+    }
+    state.counters["column"] = static_cast<double>(caret.shown.size());
+}
+BENCHMARK(BM_KeystrokeWithCaretPaneAndBlanks)->Arg(0)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveFromView(benchmark::State& state) {
     CEditViewPlus view;

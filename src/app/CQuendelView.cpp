@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "app/CGoToLineDlg.h"
 #include "app/CSetTabStops.h"
 #include "app/FontMapping.h"
 #include "app/ViewSettings.h"
@@ -28,10 +29,7 @@ void CQuendelView::OnCreate() {
     // A font that cannot be made leaves the default font in the edit area.
     if (settings_.font().height != 0 && CanMake(settings_.font())) SetViewFont(ToQFont(settings_.font()));
     if (settings_.wordWrap() != 0) RecreateEditControl(true);
-}
-
-void CQuendelView::ShowStatus(const QString& text) {
-    if (auto* frame = qobject_cast<CFrameWnd*>(window())) frame->SetMessageText(text);
+    ShowBlanks(settings_.showBlanks() != 0);
 }
 
 // --- Optimize -----------------------------------------------------------------------------
@@ -63,18 +61,18 @@ void CQuendelView::OnOptimize() {
     // the code page cannot hold matches nothing.
     OptimizeOptions run = options;
     if (!run.bendefZeichen.empty()) run.bendefZeichen = codePage().Encode(run.bendefZeichen).value_or("");
-    OptimizeTextPasses(working, run, kind, [this](std::string_view status) { ShowStatus(QtText(status)); });
+    OptimizeTextPasses(working, run, kind, [this](std::string_view status) { ShowMessageText(QtText(status)); });
 
     const QString idle = QtText(StringTable::Prompt(kIdsIdleMessage));
     if (GetTextLength() - (end - start) + working.size() > kTextLimit) {
         ShowMessageBox(QtText(text::kOptimizedTooLong).arg(QtText(text::kTextLimit)), window());
-        ShowStatus(idle);
+        ShowMessageText(idle);
         return;
     }
     SetSelection(start, static_cast<std::ptrdiff_t>(end));
     ReplaceSelection(working, true);
     if (options.bereich == 0) SetSelection(start, static_cast<std::ptrdiff_t>(start + working.size()));
-    ShowStatus(idle);
+    ShowMessageText(idle);
 }
 
 // --- Word wrap, tab length, font, select all ----------------------------------------------
@@ -97,6 +95,23 @@ void CQuendelView::OnToggleWordWrap() {
 }
 
 void CQuendelView::OnUpdateToggleWordWrap(CmdUI& ui) { ui.SetCheck(IsWordWrapOn() ? 1 : 0); }
+
+void CQuendelView::OnViewBlanks() {
+    ShowBlanks(!BlanksShown());
+    settings_.SetShowBlanks(BlanksShown() ? 1 : 0);
+}
+
+void CQuendelView::OnUpdateViewBlanks(CmdUI& ui) { ui.SetCheck(BlanksShown() ? 1 : 0); }
+
+void CQuendelView::OnGoToLine() {
+    CGoToLineDlg dialog;
+    dialog.lineCount = GetLineCount();
+    dialog.line = static_cast<std::size_t>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(
+                                                                                      SendScintilla(SCI_GETCURRENTPOS)))) +
+                  1;
+    if (dialog.DoModal(window()) != QDialog::Accepted) return;
+    GoToLine(dialog.line);
+}
 
 void CQuendelView::OnTabLength() {
     CSetTabStops dialog;
@@ -130,6 +145,9 @@ const CommandTarget::Map& CQuendelView::CommandMap() {
         OnCommand<&CQuendelView::OnOptimize>(kIdOptimize),
         OnCommand<&CQuendelView::OnToggleWordWrap>(kIdToggleWordWrap),
         OnUpdate<&CQuendelView::OnUpdateToggleWordWrap>(kIdToggleWordWrap),
+        OnCommand<&CQuendelView::OnViewBlanks>(kIdViewWhitespace),
+        OnUpdate<&CQuendelView::OnUpdateViewBlanks>(kIdViewWhitespace),
+        OnCommand<&CQuendelView::OnGoToLine>(kIdGoToLine),
         OnCommand<&CQuendelView::OnTabLength>(kIdTabLength),
         OnCommand<&CQuendelView::OnDisplayFont>(kIdDisplayFont),
         OnCommand<&CQuendelView::OnSelectAllText>(kIdSelectAllText),

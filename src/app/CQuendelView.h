@@ -1,7 +1,7 @@
 #pragma once
 // The main view: the edit view that fills the main window, with the program's own commands:
-// optimize (with the one optimize dialog, which lives as long as the view), word wrap, tab
-// length, display font and select all, and the print preview. Its settings live in the
+// optimize (with the one optimize dialog, which lives as long as the view), word wrap, visible
+// blanks, tab length, display font, select all, go to line, and the print preview. Its settings live in the
 // application's ViewSettings, which it keeps up to date.
 
 #include "editview/CEditViewPlus.h"
@@ -17,7 +17,7 @@ public:
     // `profile` and `settings` must outlive the view.
     CQuendelView(ProfileStore& profile, ViewSettings& settings, QWidget* parent = nullptr);
 
-    // Applies the view settings read for this run: word wrap, tab width, font.
+    // Applies the view settings read for this run: word wrap, visible blanks, tab width, font.
     void OnCreate();
 
     // Switches word wrap in place: nothing is re-created; the name is the design's, whose edit
@@ -29,6 +29,9 @@ public:
     void OnOptimize();
     void OnToggleWordWrap();
     void OnUpdateToggleWordWrap(CmdUI& ui);
+    void OnViewBlanks();
+    void OnUpdateViewBlanks(CmdUI& ui);
+    void OnGoToLine();
     void OnTabLength();
     void OnDisplayFont();
     void OnSelectAllText();
@@ -39,8 +42,6 @@ public:
     COptimierenDlg& optimizeDialog() { return optimizeDialog_; }
 
 private:
-    void ShowStatus(const QString& text);
-
     ViewSettings& settings_;
     COptimierenDlg optimizeDialog_;
 };

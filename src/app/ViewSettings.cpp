@@ -7,6 +7,8 @@ namespace venkora {
 void ViewSettings::ReadWordWrap(const ProfileStore& store) {
     wordWrap_ = store.ReadInteger(Setting(SettingId::WordWrap));
     startupWordWrap_ = wordWrap_;
+    showBlanks_ = store.ReadInteger(Setting(SettingId::ShowBlanks));
+    startupShowBlanks_ = showBlanks_;
 }
 
 void ViewSettings::ReadTabWidthAndFont(const ProfileStore& store) {
@@ -54,6 +56,7 @@ void ViewSettings::WriteFontSetting(ProfileStore& store, const FontRecord& curre
 void ViewSettings::SaveViewSettings(ProfileStore& store) {
     if (tabWidth_ != startupTabWidth_) store.WriteInteger(Setting(SettingId::TabStops), tabWidth_);
     if (wordWrap_ != startupWordWrap_) store.WriteInteger(Setting(SettingId::WordWrap), wordWrap_);
+    if (showBlanks_ != startupShowBlanks_) store.WriteInteger(Setting(SettingId::ShowBlanks), showBlanks_);
     WriteFontSetting(store, font_, startupFont_);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The main view's settings that last from one run to the next: tab width, word wrap and display
-// font. The application owns the one record of a run and hands it to the main view, which keeps
+// The main view's settings that last from one run to the next: tab width, word wrap, whether
+// blanks are shown and the display font. The application owns the one record of a run and hands it to the main view, which keeps
 // it up to date; it is read when the view is made and written back once at exit. Each
 // setting is held twice, as its current value and as the value read at start-up, and only what
 // differs is written. Values are taken as stored (keys and defaults in resources/SettingsSchema.h),
@@ -23,13 +23,16 @@ public:
     std::int32_t wordWrap() const { return wordWrap_; }
     std::int32_t startupWordWrap() const { return startupWordWrap_; }
     void SetWordWrap(std::int32_t wrap) { wordWrap_ = wrap; }
+    // Whether spaces, tabs and line ends are drawn visibly: 0 = no, anything else = yes.
+    std::int32_t showBlanks() const { return showBlanks_; }
+    void SetShowBlanks(std::int32_t show) { showBlanks_ = show; }
     // Height 0 means no font of the view's own: the edit area shows the default font.
     const FontRecord& font() const { return font_; }
     const FontRecord& startupFont() const { return startupFont_; }
     void SetFont(const FontRecord& font) { font_ = font; }
 
-    // The stored word wrap into current and start-up word wrap; read before the view's edit
-    // area is made.
+    // The stored word wrap and visible blanks into their current and start-up values; read
+    // before the view's edit area is made.
     void ReadWordWrap(const ProfileStore& store);
     // The stored tab width into current and start-up tab width, then the font into the current
     // font and a copy of it into the start-up font; read when the view is created.
@@ -42,7 +45,8 @@ public:
     // it differs, the others only when the current height is not 0), then makes `startup` equal
     // to `current`, so that a second call writes nothing.
     static void WriteFontSetting(ProfileStore& store, const FontRecord& current, FontRecord& startup);
-    // The exit step: tab width and word wrap when they differ from start-up, then the font.
+    // The exit step: tab width, word wrap and visible blanks when they differ from start-up, then
+    // the font.
     void SaveViewSettings(ProfileStore& store);
 
 private:
@@ -50,6 +54,8 @@ private:
     std::int32_t startupTabWidth_ = 0;
     std::int32_t wordWrap_ = 0;
     std::int32_t startupWordWrap_ = 0;
+    std::int32_t showBlanks_ = 0;
+    std::int32_t startupShowBlanks_ = 0;
     FontRecord font_;
     FontRecord startupFont_;
 };

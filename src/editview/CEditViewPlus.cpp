@@ -30,6 +30,7 @@
 #include "platform/Archive.h"
 #include "platform/CDialog.h"
 #include "platform/CDocument.h"
+#include "platform/CFrameWnd.h"
 #include "platform/MessageBox.h"
 #include "platform/QtKeys.h"
 #include "platform/QtText.h"
@@ -62,7 +63,6 @@ constexpr const char* kWindows1252Names[32] = {
 // dedenting; there are no block selections. (The keys of the program's commands are taken from
 // the edit control as well, whatever it binds to them.)
 constexpr QsciCommand::Command kForeignCommands[] = {
-    QsciCommand::Redo,
     QsciCommand::LineCut,       QsciCommand::LineCopy,
     QsciCommand::LineDelete,    QsciCommand::LineTranspose,
     QsciCommand::LineDuplicate, QsciCommand::SelectionDuplicate,
@@ -245,6 +245,10 @@ void CEditViewPlus::SetTextBytes(std::string_view bytes) {
     suppressChangeNotification_ = false;
 }
 
+void CEditViewPlus::ShowMessageText(const QString& text) {
+    if (auto* frame = qobject_cast<CFrameWnd*>(window())) frame->SetMessageText(text);
+}
+
 void CEditViewPlus::OnTextChange() {
     if (!suppressChangeNotification_ && document_) document_->SetModifiedFlag(true);
 }
@@ -320,6 +324,27 @@ void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
 
 void CEditViewPlus::OnConvertLineEnds(unsigned id) {
     ConvertLineEndsTo(id == kIdLineEndsToLf ? LineEndKind::Lf : LineEndKind::CrLf);
+}
+
+void CEditViewPlus::OnUpdateCaretPane(CmdUI& ui) {
+    const auto caret = static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS));
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, caret) + 1;
+    const long column = SendScintilla(SCI_GETCOLUMN, caret) + 1;
+    ui.SetText(QtText(text::kCaretPane).arg(line).arg(column).toStdString());
+}
+
+void CEditViewPlus::ShowBlanks(bool show) {
+    SendScintilla(SCI_SETVIEWWS, static_cast<unsigned long>(show ? SCWS_VISIBLEALWAYS : SCWS_INVISIBLE));
+    SendScintilla(SCI_SETVIEWEOL, static_cast<unsigned long>(show));
+}
+
+bool CEditViewPlus::BlanksShown() const { return SendScintilla(SCI_GETVIEWWS) != SCWS_INVISIBLE; }
+
+std::size_t CEditViewPlus::GetLineCount() const { return static_cast<std::size_t>(SendScintilla(SCI_GETLINECOUNT)); }
+
+void CEditViewPlus::GoToLine(std::size_t line) {
+    const std::size_t index = std::min(std::max<std::size_t>(line, 1), GetLineCount()) - 1;
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(SendScintilla(SCI_POSITIONFROMLINE, index)));
 }
 
 void CEditViewPlus::OnUpdateLineEndsPane(CmdUI& ui) { ui.SetText(LineEndsText().toStdString()); }
@@ -620,6 +645,8 @@ const CommandTarget::Map& CEditViewPlus::CommandMap() {
     static constexpr Entry kEntries[] = {
         OnCommand<&CEditViewPlus::OnEditUndo>(kIdEditUndo),
         OnUpdate<&CEditViewPlus::OnUpdateEditUndo>(kIdEditUndo),
+        OnCommand<&CEditViewPlus::OnEditRedo>(kIdEditRedo),
+        OnUpdate<&CEditViewPlus::OnUpdateEditRedo>(kIdEditRedo),
         OnCommand<&CEditViewPlus::OnEditCut>(kIdEditCut),
         OnUpdate<&CEditViewPlus::OnUpdateNeedSelection>(kIdEditCut),
         OnCommand<&CEditViewPlus::OnEditCopy>(kIdEditCopy),
@@ -636,11 +663,14 @@ const CommandTarget::Map& CEditViewPlus::CommandMap() {
         OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdEditReplace),
         OnCommand<&CEditViewPlus::OnEditRepeat>(kIdEditRepeat),
         OnUpdate<&CEditViewPlus::OnUpdateEditRepeat>(kIdEditRepeat),
+        OnCommand<&CEditViewPlus::OnEditRepeatUp>(kIdEditRepeatUp),
+        OnUpdate<&CEditViewPlus::OnUpdateEditRepeat>(kIdEditRepeatUp),
         OnCommandRange<&CEditViewPlus::OnFilePrint>(kIdFilePrint, kIdFilePrintDirect),
         OnCommandRange<&CEditViewPlus::OnConvertLineEnds>(kIdLineEndsToCrLf, kIdLineEndsToLf),
         OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdLineEndsToCrLf),
         OnUpdate<&CEditViewPlus::OnUpdateNeedText>(kIdLineEndsToLf),
         OnUpdate<&CEditViewPlus::OnUpdateLineEndsPane>(kIdIndicatorLineEnds),
+        OnUpdate<&CEditViewPlus::OnUpdateCaretPane>(kIdIndicatorCaret),
     };
     static const Map map{&CommandTarget::CommandMap(), kEntries};
     return map;
@@ -649,6 +679,10 @@ const CommandTarget::Map& CEditViewPlus::CommandMap() {
 void CEditViewPlus::OnEditUndo() { SendScintilla(SCI_UNDO); }
 
 void CEditViewPlus::OnUpdateEditUndo(CmdUI& ui) { ui.Enable(CanUndo()); }
+
+void CEditViewPlus::OnEditRedo() { SendScintilla(SCI_REDO); }
+
+void CEditViewPlus::OnUpdateEditRedo(CmdUI& ui) { ui.Enable(SendScintilla(SCI_CANREDO) != 0); }
 
 void CEditViewPlus::OnEditCut() { SendScintilla(SCI_CUT); }
 

@@ -117,6 +117,8 @@ public:
     void OnFilePrint(unsigned id);
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui);
+    void OnEditRedo();
+    void OnUpdateEditRedo(CmdUI& ui);
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
@@ -127,6 +129,16 @@ public:
     void OnUpdateNeedText(CmdUI& ui);
     void OnConvertLineEnds(unsigned id);
     void OnUpdateLineEndsPane(CmdUI& ui);
+    // The caret's line and column for the status line: lines as the view shows them, the column
+    // in characters with tabs expanded to the tab width, both from 1.
+    void OnUpdateCaretPane(CmdUI& ui);
+    // Spaces, tabs and line ends drawn visibly, or not.
+    void ShowBlanks(bool show);
+    bool BlanksShown() const;
+    // Puts the caret at the start of `line` (from 1; a line beyond the last is the last) and
+    // scrolls it into view.
+    void GoToLine(std::size_t line);
+    std::size_t GetLineCount() const;
 
     // Find and replace. The find and replace commands open the dialog of their kind (closing the
     // other kind) with the selection's first line, or the last find string, as find text; the
@@ -138,6 +150,8 @@ public:
     void OnEditFind() { OpenFindReplaceDialog(true); }
     void OnEditReplace() { OpenFindReplaceDialog(false); }
     void OnEditRepeat() { RepeatFind(); }
+    // Searches the last text again, upwards, whatever direction the last search had.
+    void OnEditRepeatUp();
     void OnUpdateEditRepeat(CmdUI& ui);
     void OpenFindReplaceDialog(bool findOnly);
     // The dialog's notification: closing, find next, replace or replace all.
@@ -153,7 +167,7 @@ public:
     // undo step, searching downwards whatever the request says; stops with a beep before a
     // replacement that would pass the text limit.
     virtual void ReplaceAll(const FindRequest& request);
-    // A beep, never a message box.
+    // A beep, and the message pane says what was not found; never a message box.
     virtual void TextNotFound(const std::string& find);
 
     // Whether the clipboard or a drop offers text to insert (this decides paste, its enabling
@@ -183,6 +197,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
     QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+
+    // Shows `text` in the message pane of the window the view is in.
+    void ShowMessageText(const QString& text);
 
 private:
     void OnTextChange();

@@ -7,7 +7,9 @@
 #include "editview/TextSearch.h"
 #include "platform/CFindReplaceDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/QtText.h"
 #include "platform/WaitCursor.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -65,6 +67,12 @@ void CEditViewPlus::RepeatFind() {
     if (!SearchText(last)) TextNotFound(last.find);
 }
 
+void CEditViewPlus::OnEditRepeatUp() {
+    FindRequest upwards = findState_->last;
+    upwards.searchDown = false;
+    if (!SearchText(upwards)) TextNotFound(upwards.find);
+}
+
 std::optional<std::string> CEditViewPlus::RememberReplace(const FindRequest& request) {
     findState_->last = request;
     std::optional<std::string> replacement = codePage_.Encode(request.replace);
@@ -108,6 +116,8 @@ void CEditViewPlus::ReplaceAll(const FindRequest& request) {
         SetSelection(first, static_cast<std::ptrdiff_t>(replaced.end));
         ReplaceSelection(replaced.text, true);
     }
+    ShowMessageText(replaced.count == 1 ? QtText(text::kReplacedOne)
+                                         : QtText(text::kReplacedMany).arg(replaced.count));
     if (replaced.stoppedAt) {
         // The match that did not fit stays selected.
         SetSelection(*replaced.stoppedAt, static_cast<std::ptrdiff_t>(*replaced.stoppedAt + bytes.size()));
@@ -124,7 +134,10 @@ bool CEditViewPlus::PrepareReplace() {
     return false;
 }
 
-void CEditViewPlus::TextNotFound(const std::string&) { MessageBeep(); }
+void CEditViewPlus::TextNotFound(const std::string& find) {
+    MessageBeep();
+    ShowMessageText(QtText(text::kNotFound).arg(QString::fromStdString(find)));
+}
 
 bool CEditViewPlus::SelectionMatches(const FindRequest& request) {
     const std::optional<std::string> bytes = codePage_.Encode(request.find);

@@ -84,11 +84,17 @@ CMainFrame::CMainFrame(ProfileStore& profile)
     QToolBar* toolBar = BuildToolBar(QStringLiteral("Symbolleiste"), MainToolBar());
     toolBar->setIconSize(QSize(16, 16));
     statusBar()->setObjectName(QStringLiteral("Statusleiste"));
-    lineEndsPane_ = new QLabel(this);
-    lineEndsPane_->setObjectName(QStringLiteral("Zeilenenden"));
-    lineEndsPane_->setMinimumWidth(lineEndsPane_->fontMetrics().horizontalAdvance(QtText(text::kLineEndsMixed)) + 8);
-    lineEndsPane_->setAlignment(Qt::AlignCenter);
-    statusBar()->addPermanentWidget(lineEndsPane_);
+    // The panes of the caret's place and of the line ends, wide enough for their longest texts.
+    const auto pane = [this](const char* name, const QString& widest) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + 8);
+        label->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(label);
+        return label;
+    };
+    caretPane_ = pane("Einfuegemarke", QtText(text::kCaretPane).arg(99999).arg(9999));
+    lineEndsPane_ = pane("Zeilenenden", QtText(text::kLineEndsMixed));
     for (int i = 0; i < 3; ++i) {
         const QString text = QtText(StringTable::Prompt(kIndicatorIds[i]));
         indicators_[i] = new QLabel(this);
@@ -106,6 +112,8 @@ CMainFrame::CMainFrame(ProfileStore& profile)
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
 
 void CMainFrame::OnIdleUpdate() {
+    PaneCmdUI caret(kIdIndicatorCaret, *caretPane_);
+    router().Update(caret);
     PaneCmdUI lineEnds(kIdIndicatorLineEnds, *lineEndsPane_);
     router().Update(lineEnds);
     const std::optional<LockKeyState> locks = LockKeyState::Read();

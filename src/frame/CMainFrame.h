@@ -37,6 +37,8 @@ public:
     QLabel* indicator(int index) const { return indicators_[index]; }
     // The pane in front of them that shows the document's line ends, as the view says.
     QLabel* lineEndsPane() const { return lineEndsPane_; }
+    // The pane in front of that one: the caret's line and column ("Z 12, Sp 5").
+    QLabel* caretPane() const { return caretPane_; }
 
     // Makes sure that the popup titled "&?" in `menu` (a menu bar or a popup; the last one so
     // titled) begins with "Ti&ps und Tricks..." (command 104) and a separator. A menu without
@@ -53,6 +55,7 @@ private:
     void LoadBarState();
 
     ProfileStore& profile_;
+    QLabel* caretPane_ = nullptr;
     QLabel* lineEndsPane_ = nullptr;
     QLabel* indicators_[3] = {};
     QTimer lockPoll_;

@@ -20,9 +20,14 @@ inline constexpr unsigned kIdDisplayFont = 32775;
 inline constexpr unsigned kIdSelectAllText = 32776;
 inline constexpr unsigned kIdLineEndsToCrLf = 32777;
 inline constexpr unsigned kIdLineEndsToLf = 32778;
+inline constexpr unsigned kIdGoToLine = 32780;
+inline constexpr unsigned kIdViewWhitespace = 32781;
+inline constexpr unsigned kIdEditRepeatUp = 32782;
 
 // The status line's pane that shows the document's line ends.
 inline constexpr unsigned kIdIndicatorLineEnds = 32779;
+// The status line's pane that shows the caret's line and column.
+inline constexpr unsigned kIdIndicatorCaret = 32783;
 
 // Strings of the tips: the help-menu item, the heading of the tip dialog, its text when the tips
 // file is missing, the message when the file cannot be read, and the help menu's title.

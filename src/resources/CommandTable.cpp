@@ -33,7 +33,8 @@ constexpr CommandRow kRows[] = {
 
     {kIdEditUndo, "&Rückgängig", {kCtrl, 'Z'}, {kAlt, KeyChord::kBackspace}, ":/icons/undo.svg",
      "Macht die letzte Aktion rückgängig.", "Rückgängig"},
-    {kIdEditRedo, "", {}, {}, "", "Wiederholt die vorher rückgängig gemachte Aktion.",
+    {kIdEditRedo, "Wieder&herstellen", {kCtrl, 'Y'}, {kCtrl | kShift, 'Z'}, "",
+     "Wiederholt die vorher rückgängig gemachte Aktion.",
      "Wiederherstellen"},
     {kIdOptimize, "&Optimieren...", {}, {}, ":/icons/optimize.svg",
      "Optimiert unnötige Zeichen aus einem Dokument", "Optimieren"},
@@ -46,10 +47,12 @@ constexpr CommandRow kRows[] = {
     // Clear and select all are on the edit area's context menu only.
     {kIdEditClear, "&Löschen", {}, {}, "", "Löscht die Markierung.", "Löschen"},
     {kIdEditClearAll, "", {}, {}, "", "Löscht alles.", "Alles löschen"},
-    // Find, repeat and replace are on no menu and no button; only their keys reach them.
-    {kIdEditFind, "", {kCtrl, 'F'}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
-    {kIdEditRepeat, "", {0, KeyChord::F(3)}, {}, "", "Wiederholt die letzte Aktion.", "Wiederholen"},
-    {kIdEditReplace, "", {kCtrl, 'H'}, {}, "", "Ersetzt einen bestimmten Text durch einen anderen.",
+    {kIdEditFind, "&Suchen...", {kCtrl, 'F'}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
+    {kIdEditRepeat, "&Weitersuchen", {0, KeyChord::F(3)}, {}, "", "Wiederholt die letzte Aktion.",
+     "Wiederholen"},
+    {kIdEditRepeatUp, "", {kShift, KeyChord::F(3)}, {}, "",
+     "Sucht den zuletzt gesuchten Text nach oben.", "Nach oben weitersuchen"},
+    {kIdEditReplace, "&Ersetzen...", {kCtrl, 'H'}, {}, "", "Ersetzt einen bestimmten Text durch einen anderen.",
      "Ersetzen"},
     {kIdEditSelectAll, "Alles &markieren", {}, {}, "", "Markiert das gesamte Dokument.", "Alles markieren"},
     {kIdSelectAllText, "Alles &markieren", {}, {}, "", "Markiert den gesamten Text",
@@ -59,6 +62,11 @@ constexpr CommandRow kRows[] = {
     {kIdLineEndsToLf, "In &LF umwandeln", {}, {}, "", "Wandelt jedes Zeilenende in LF um (Linux, Unix)",
      "Zeilenenden in LF"},
 
+    {kIdGoToLine, "&Gehe zu Zeile...", {kCtrl, 'G'}, {}, "", "Setzt die Einfügemarke an den Anfang einer Zeile.",
+     "Gehe zu Zeile"},
+    // "R": the "L" of "Leerraum" is taken by "Tab &Länge..." in the same menu.
+    {kIdViewWhitespace, "Leer&raum anzeigen", {}, {}, "",
+     "Zeigt Leerzeichen, Tabulatoren und Zeilenenden an oder blendet sie aus.", "Leerraum anzeigen"},
     {kIdToggleWordWrap, "&Zeilenumbruch", {}, {}, "", "Schaltet den Zeilenumbruch ein/aus",
      "Zeilenumbruch"},
     {kIdViewToolbar, "&Symbolleiste", {}, {}, "", "Blendet die Symbolleiste ein oder aus.",
@@ -87,11 +95,12 @@ constexpr unsigned kFileMenu[] = {
 constexpr unsigned kLineEndsMenu[] = {kIdLineEndsToCrLf, kIdLineEndsToLf};
 constexpr MenuPopup kEditSubmenus[] = {{"&Zeilenenden", kLineEndsMenu}};
 constexpr unsigned kEditMenu[] = {
-    kIdEditUndo, 0, kIdOptimize, MenuPopup::kSubmenu, 0, kIdEditCut, kIdEditCopy, kIdEditPaste, 0,
-    kIdSelectAllText,
+    kIdEditUndo, kIdEditRedo, 0, kIdOptimize, MenuPopup::kSubmenu, 0, kIdEditCut, kIdEditCopy,
+    kIdEditPaste, 0, kIdSelectAllText, 0, kIdEditFind, kIdEditReplace, kIdEditRepeat, kIdGoToLine,
 };
 constexpr unsigned kViewMenu[] = {
-    kIdToggleWordWrap, 0, kIdViewToolbar, kIdViewStatusBar, 0, kIdTabLength, kIdDisplayFont,
+    kIdToggleWordWrap, kIdViewWhitespace, 0, kIdViewToolbar, kIdViewStatusBar, 0, kIdTabLength,
+    kIdDisplayFont,
 };
 constexpr unsigned kHelpMenu[] = {kIdAppAbout};
 constexpr MenuPopup kMenuBar[] = {

@@ -18,6 +18,7 @@ enum class SettingId : std::size_t {
     // The edit view (ViewSettings) and the main window's placement (CMainFrame).
     TabStops,
     WordWrap,
+    ShowBlanks,
     WindowPlacement,
     // The display font (ViewSettings); with a height of 0 the other fields are not read.
     FontHeight,
@@ -83,6 +84,7 @@ struct Row {
 inline constexpr Row kRows[] = {
     {SettingId::TabStops, Integer("Einstellungen", "TabStops", 32)},  // dialog units
     {SettingId::WordWrap, Integer("Einstellungen", "Zeilenumbruch", 0)},  // 0 = off
+    {SettingId::ShowBlanks, Integer("Einstellungen", "Leerraum", 0)},  // 0 = blanks not shown
     {SettingId::WindowPlacement, Text("Einstellungen", "FensterPos")},  // ten numbers, WindowPlacement
     {SettingId::FontHeight, Integer("Schriftart", "Höhe", -13)},  // pixels; 0 = the default font
     {SettingId::FontWeight, Integer("Schriftart", "Dicke", 400)},

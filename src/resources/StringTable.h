@@ -105,6 +105,14 @@ inline constexpr std::string_view kLineEndsMixed = "gemischt";
 inline constexpr std::string_view kLineEndsTooLong =
     "Mit diesen Zeilenenden wäre der Text länger als %1 Bytes. Der Text bleibt unverändert.";
 
+// The caret's line and column in the status line; %1 is the line, %2 the column.
+inline constexpr std::string_view kCaretPane = "Z %1, Sp %2";
+// The message pane after a search: nothing found (%1 is the text searched for), or how many
+// places "Alle ersetzen" replaced (%1).
+inline constexpr std::string_view kNotFound = "„%1“ wurde nicht gefunden.";
+inline constexpr std::string_view kReplacedOne = "1 Stelle ersetzt.";
+inline constexpr std::string_view kReplacedMany = "%1 Stellen ersetzt.";
+
 // --- Optimizing (src/optimizer, app/CQuendelView) -------------------------------------------
 
 // The status line while a group of rules runs.
@@ -153,6 +161,11 @@ inline constexpr std::string_view kOptimizeNoCharacter =
 
 // The dialog "Tabulatoren Länge": its title is also the label of its field.
 inline constexpr std::string_view kTabLength = "Tabulatoren Länge";
+
+// The dialog "Gehe zu Zeile": its field and the range of lines it takes (%1 is the last line).
+inline constexpr std::string_view kGoToLineTitle = "Gehe zu Zeile";
+inline constexpr std::string_view kLineNumber = "&Zeilennummer:";
+inline constexpr std::string_view kLineRange = "(1 bis %1)";
 
 // Printing from the command line (on standard error): arguments missing, the printer asked
 // for (%1) not installed, no printer at all.

@@ -3,11 +3,14 @@
 
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <functional>
 
 #include "AppFixture.h"
+#include "app/CGoToLineDlg.h"
 #include "app/CSetTabStops.h"
 #include "platform/ActionCmdUI.h"
 #include "resources/CommandIds.h"
@@ -82,6 +85,52 @@ TEST_F(MainViewCommandsTest, TabLengthIsShownInCharactersAndStoredInDialogUnits)
     EXPECT_EQ(view().GetTabStopWidth(), 28);
     Stop();
     EXPECT_EQ(profile.GetInt("Einstellungen", "TabStops", 0), 28u);
+}
+
+// "Gehe zu Zeile" offers the caret's line within 1 to the last line (CR LF, CR and LF each end
+// one), refuses others, and puts the caret at the start of the chosen line; the status line
+// shows line and column, tabs expanded to the tab width.
+TEST_F(MainViewCommandsTest, GoToLineAndTheCaretPane) {
+    ASSERT_TRUE(Start());
+    view().ReplaceSelection("eins\r\nzwei\rdrei\nvi\ter", true);
+    view().SetSelection(8, 8);  // in "zwei"
+    QString range;
+    std::size_t offered = 0;
+    const auto answer = [&](const char* typed) {
+        CDialog::SetModalSeam<CGoToLineDlg>([&, typed](CGoToLineDlg& dialog) {
+            offered = dialog.line;
+            for (QLabel* label : dialog.findChildren<QLabel*>()) {
+                if (label->text().startsWith(u'(')) range = label->text();
+            }
+            dialog.findChild<QLineEdit*>(QString::number(CGoToLineDlg::kIdLineEdit))->setText(QString::fromLatin1(typed));
+            return dialog.OnOK() ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);
+        });
+        Execute(kIdGoToLine);
+    };
+    answer("0");
+    EXPECT_EQ(offered, 2u);
+    EXPECT_EQ(range, QStringLiteral("(1 bis 4)"));
+    EXPECT_EQ(messages.size(), 1) << "out of range is refused";
+    answer("4");
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{16}, std::size_t{16}));
+    view().SetSelection(19, 19);  // behind the tab
+    frame().UpdateIdle();
+    EXPECT_EQ(frame().caretPane()->text(), QStringLiteral("Z 4, Sp 9"));
+}
+
+// "Leerraum anzeigen" switches the visible blanks, checks its item, and is kept for the next run.
+TEST_F(MainViewCommandsTest, VisibleBlanksAreSwitchedAndKept) {
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(view().BlanksShown());
+    Execute(kIdViewWhitespace);
+    EXPECT_TRUE(view().BlanksShown());
+    ActionCmdUI ui(kIdViewWhitespace, *frame().ActionFor(kIdViewWhitespace));
+    frame().router().Update(ui);
+    EXPECT_TRUE(frame().ActionFor(kIdViewWhitespace)->isChecked());
+    Stop();
+    EXPECT_EQ(profile.GetInt("Einstellungen", "Leerraum", 0), 1u);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(view().BlanksShown());
 }
 
 TEST_F(MainViewCommandsTest, NothingChangedWritesNoViewSetting) {

@@ -262,8 +262,8 @@ TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
 
 namespace {
 
-// Optimized through the dialog and saved (on an X server of its own when Xvfb is there), a
-// file gives the batch tool's result, and an LF or CR file gives its CR LF twin's result with
+// Optimized through the dialog, undone and redone, and saved (on an X server of its own when Xvfb
+// is there), a file gives the batch tool's result, and an LF or CR file gives its CR LF twin's result with
 // the line ends turned back: it stays an LF or CR file.
 TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResultForEveryKindOfLineEnd) {
     auto [server, display] = StartXvfb();
@@ -288,7 +288,8 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResultForEveryKindOfLi
         WriteSettings(config, "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\nLeerzAnf=1\nTab=1\nTabEnde=1\nZeilenumbruch=1\n"
                               "Nur%20Leerzeilen=1\nTab%20zu%20Leerz=1\nTabbreite=4\n");
 
-        const int status = Start(config, file, "32772,57603,57665", display)->Wait(30);  // optimize, save, exit
+        // Optimize, undo, redo, save, exit.
+        const int status = Start(config, file, "32772,57643,57644,57603,57665", display)->Wait(30);
         ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
         EXPECT_EQ(WEXITSTATUS(status), 0);
 

@@ -82,8 +82,37 @@ TEST_F(EditCommandsTest, EveryChangeCanBeUndone) {
     EXPECT_EQ(undoneAfter(kIdEditClear), "abc");
 }
 
+// Undo goes back step by step through typing, pasting and replacing; redo takes the undos back
+// until something new is done; loading empties both.
+TEST_F(EditCommandsTest, UndoAndRedoGoThroughEveryStep) {
+    Load("abc");
+    QTest::keyClicks(view.get(), "x");
+    view->SetSelection(4, 4);
+    QApplication::clipboard()->setText(QStringLiteral("P"));
+    router.Execute(kIdEditPaste);
+    view->SetSelection(0, 1);
+    view->ReplaceSelection("R", true);
+    const std::string steps[] = {"RabcP", "xabcP", "xabc", "abc"};
+    EXPECT_FALSE(Enabled(kIdEditRedo));
+    for (std::size_t i = 1; i < std::size(steps); ++i) {
+        EXPECT_TRUE(router.Execute(kIdEditUndo));
+        EXPECT_EQ(Text(), steps[i]);
+    }
+    EXPECT_FALSE(Enabled(kIdEditUndo));
+    for (std::size_t i = std::size(steps) - 1; i-- > 0;) {
+        EXPECT_TRUE(router.Execute(kIdEditRedo));
+        EXPECT_EQ(Text(), steps[i]);
+    }
+    EXPECT_FALSE(Enabled(kIdEditRedo));
+    router.Execute(kIdEditUndo);
+    QTest::keyClicks(view.get(), "n");  // something new: nothing left to redo
+    EXPECT_FALSE(Enabled(kIdEditRedo));
+    Load("abc");
+    EXPECT_FALSE(Enabled(kIdEditUndo) || Enabled(kIdEditRedo));
+}
+
 TEST_F(EditCommandsTest, CommandsNobodyHandlesAreDisabled) {
-    for (unsigned id : {kIdFilePageSetup, kIdEditClearAll, kIdEditRedo}) {
+    for (unsigned id : {kIdFilePageSetup, kIdEditClearAll}) {
         EXPECT_FALSE(Enabled(id)) << id;
     }
 }

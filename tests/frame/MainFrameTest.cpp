@@ -187,6 +187,27 @@ TEST_F(MainFrameTest, FindReplaceAndRepeatHaveKeysThatFollowTheirRules) {
     ASSERT_TRUE(state.dialog && state.dialog->windowTitle() == "Ersetzen");
 }
 
+// Besides the beep, the message pane says what was not found and how many places "Alle
+// ersetzen" replaced; Shift+F3 searches the last text upwards, F3 keeps its direction.
+TEST_F(MainFrameTest, SearchesSayWhatTheyDidInTheMessagePane) {
+    ASSERT_TRUE(Start());
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    view().ReplaceSelection("eins zwei eins drei eins", true);
+    view().SetSelection(10, 10);
+    view().FindNext({"eins", true, false, ""});
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{10}, std::size_t{14}));
+    QTest::keyClick(&view(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{0}, std::size_t{4}));
+    QTest::keyClick(&view(), Qt::Key_F3);  // still downwards
+    EXPECT_EQ(view().GetSelectionRange(), std::make_pair(std::size_t{10}, std::size_t{14}));
+    view().FindNext({"fünf", true, false, ""});
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("„fünf“ wurde nicht gefunden."));
+    view().SetSelection(0, 0);
+    view().ReplaceAll({"eins", true, false, "1"});
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("3 Stellen ersetzt."));
+}
+
 TEST_F(MainFrameTest, TheHelpMenuGetsTheTipsItemOnceByMouseOrKeyboard) {
     for (const bool keyboard : {false, true}) {
         ASSERT_TRUE(Start());
