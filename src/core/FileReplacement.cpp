@@ -328,10 +328,10 @@ std::optional<FileFailure> FileReplacement::Replace(const RegularFile& file,
     return WriteInPlace(file, bytes);
 }
 
-std::optional<FileFailure> FileReplacement::Create(const std::string& path,
-                                                   std::string_view bytes) {
+std::optional<FileFailure> FileReplacement::Create(const std::string& path, std::string_view bytes,
+                                                   mode_t mode) {
     const std::string folder = FolderOf(path);
-    auto made = Scratch::Make(folder, BaseOf(path) + ".venkora", 0666, true);
+    auto made = Scratch::Make(folder, BaseOf(path) + ".venkora", mode, true);
     if (auto* failure = std::get_if<FileFailure>(&made)) return *failure;
     Scratch& scratch = std::get<Scratch>(made);
     const FileDescriptor out = FileDescriptor::Borrow(scratch.fd());

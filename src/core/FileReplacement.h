@@ -28,9 +28,10 @@ class FileReplacement {
 public:
     // Replaces the contents of `file` by `bytes`; nullopt when done.
     static std::optional<FileFailure> Replace(const RegularFile& file, std::string_view bytes);
-    // Makes a new file `path` holding `bytes`, with the permissions any new file gets; fails,
-    // touching nothing, when something has taken that name meanwhile.
-    static std::optional<FileFailure> Create(const std::string& path, std::string_view bytes);
+    // Makes a new file `path` holding `bytes`, with the permission bits `mode` as the umask
+    // leaves them (any new file's by default); fails, touching nothing, when something has taken
+    // that name meanwhile.
+    static std::optional<FileFailure> Create(const std::string& path, std::string_view bytes, mode_t mode = 0666);
 };
 
 }  // namespace venkora
