@@ -261,6 +261,12 @@ bool CFrameWnd::event(QEvent* event) {
         SetMessageText(tip.isEmpty() ? idleText_ : tip);
         return true;
     }
+    if (event->type() == QEvent::WindowActivate && document_) {
+        // Once the activation is done, and not while a modal dialog shows.
+        QTimer::singleShot(0, this, [this] {
+            if (!QApplication::activeModalWidget()) document_->CheckFileChangedElsewhere();
+        });
+    }
     return QMainWindow::event(event);
 }
 
