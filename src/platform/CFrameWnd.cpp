@@ -262,9 +262,9 @@ bool CFrameWnd::event(QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::WindowActivate && document_) {
-        // Once the activation is done, and not while a modal dialog shows.
+        // Once the activation is done, while the window still shows and no modal dialog does.
         QTimer::singleShot(0, this, [this] {
-            if (!QApplication::activeModalWidget()) document_->CheckFileChangedElsewhere();
+            if (isVisible() && !QApplication::activeModalWidget()) document_->CheckFileChangedElsewhere();
         });
     }
     return QMainWindow::event(event);
