@@ -13,7 +13,6 @@
 #include "core/CommandTarget.h"
 #include "core/FileIdentity.h"
 #include "platform/QtText.h"
-#include "platform/UserPrompts.h"
 #include "resources/StringTable.h"
 
 class QWidget;
