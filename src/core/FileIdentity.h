@@ -21,7 +21,8 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 
     static FileIdentity Of(const struct stat& status);
-    // The identity of the file `path` names now (a link followed); nullopt when there is none.
+    // The identity of the file `path` names now (a link followed); nullopt when there is none
+    // or its status cannot be read.
     static std::optional<FileIdentity> Of(const std::string& path);
 };
 

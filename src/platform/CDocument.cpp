@@ -32,14 +32,20 @@ bool CDocument::OnNewDocument() {
     pathName_.clear();
     SetTitle(QtText(text::kUntitled));
     modified_ = false;
+    RememberFile(std::nullopt);
     return true;
 }
 
 bool CDocument::OnOpenDocument(const QString& path) {
+    // Taken before loading, so that a change while loading shows as a change afterwards.
+    const std::optional<FileIdentity> identity = FileIdentity::Of(FileNameCodec::Encode(path));
     const bool loaded = ReportFailures(
         dialogParent_, QtText(text::kCannotOpen).arg(DisplayName(path)),
         [&] { Archive::LoadFile(path, [this](Archive& archive) { Serialize(archive); }); });
-    if (loaded) modified_ = false;
+    if (loaded) {
+        modified_ = false;
+        RememberFile(identity);
+    }
     return loaded;
 }
 
@@ -47,8 +53,36 @@ bool CDocument::OnSaveDocument(const QString& path) {
     const bool saved = ReportFailures(
         dialogParent_, QtText(text::kCannotSave).arg(DisplayName(path)),
         [&] { Archive::StoreFile(path, [this](Archive& archive) { Serialize(archive); }); });
-    if (saved) modified_ = false;
+    if (saved) {
+        modified_ = false;
+        RememberFile(FileIdentity::Of(FileNameCodec::Encode(path)));
+    }
     return saved;
+}
+
+std::optional<FileIdentity> CDocument::ChangedFileOnDisk() const {
+    if (pathName_.isEmpty()) return std::nullopt;
+    const std::optional<FileIdentity> now = FileIdentity::Of(FileNameCodec::Encode(pathName_));
+    if (!now || now == fileIdentity_) return std::nullopt;
+    return now;
+}
+
+void CDocument::RememberFile(const std::optional<FileIdentity>& identity) {
+    fileIdentity_ = identity;
+    declinedIdentity_.reset();
+}
+
+void CDocument::CheckFileChangedElsewhere() {
+    if (askingAboutChange_) return;
+    const std::optional<FileIdentity> now = ChangedFileOnDisk();
+    if (!now || now == declinedIdentity_) return;
+    askingAboutChange_ = true;
+    const ChangedFileQuestion question =
+        modified_ ? ChangedFileQuestion::ReloadLosingChanges : ChangedFileQuestion::Reload;
+    // Through the normal load; one that fails (reported) is not offered again for this change.
+    const bool reloaded = AskAboutChangedFile(dialogParent_, question, title_) && OnOpenDocument(pathName_);
+    askingAboutChange_ = false;
+    if (!reloaded) declinedIdentity_ = now;
 }
 
 bool CDocument::SaveModified() {
@@ -68,6 +102,12 @@ bool CDocument::DoSave(const QString& path) {
             AskSaveFileName(dialogParent_, pathName_.isEmpty() ? title_ : pathName_);
         if (!chosen) return false;
         target = *chosen;
+    }
+    if (FileNameCodec::AbsolutePath(target) == pathName_ && ChangedFileOnDisk()) {
+        askingAboutChange_ = true;
+        const bool saveAnyway = AskAboutChangedFile(dialogParent_, ChangedFileQuestion::SaveAnyway, title_);
+        askingAboutChange_ = false;
+        if (!saveAnyway) return false;
     }
     if (!OnSaveDocument(target)) return false;
     SetPathName(target);

@@ -1,13 +1,17 @@
 #pragma once
 // The document base: the data behind the one view, its path name, title and modified flag, and
 // the document's part of the file commands (save, save as, the save question). The view marks
-// it modified on every change of the text; new, open and save clear the flag.
+// it modified on every change of the text; new, open and save clear the flag. It remembers what
+// its file was on the disk when loaded or saved, and asks before it saves over a file another
+// program changed since, or offers to load that file again.
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "core/CommandTarget.h"
+#include "core/FileIdentity.h"
 #include "platform/QtText.h"
 #include "resources/StringTable.h"
 
@@ -39,8 +43,14 @@ public:
     // Asks whether to save a modified document: true when the caller may go on (saved or not
     // wanted), false when the user cancelled or the save failed.
     bool SaveModified();
-    // Saves under `path`, or asks for a name when it is empty; true when saved.
+    // Saves under `path`, or asks for a name when it is empty; true when saved. Saving over the
+    // document's own file after another program changed it asks first.
     bool DoSave(const QString& path);
+    // Offers to load the file again when another program changed it since it was loaded or
+    // saved; the frame calls it when the window becomes active. Nothing is asked for an
+    // untitled document, while a question about the file is open, when the file is gone or its
+    // status cannot be read, nor about a change the user chose not to load.
+    void CheckFileChangedElsewhere();
 
     void OnFileSave();
     void OnFileSaveAs();
@@ -58,10 +68,18 @@ public:
 
 private:
     void SetTitle(const QString& title);
+    // The file under the path now when it is not the one last loaded or saved; nullopt when it
+    // is, and when there is no file (one deleted elsewhere is saved again without asking) or its
+    // status cannot be read (taken as unchanged).
+    std::optional<FileIdentity> ChangedFileOnDisk() const;
+    void RememberFile(const std::optional<FileIdentity>& identity);
 
     QString pathName_;
     QString title_ = QtText(text::kUntitled);
     bool modified_ = false;
+    std::optional<FileIdentity> fileIdentity_;      // the file as last loaded or saved
+    std::optional<FileIdentity> declinedIdentity_;  // a change the user chose not to load
+    bool askingAboutChange_ = false;  // a question about the changed file is open
     QWidget* dialogParent_ = nullptr;
     std::function<void()> titleChanged_;
     std::function<void(const QString&)> fileUsed_;

@@ -261,6 +261,12 @@ bool CFrameWnd::event(QEvent* event) {
         SetMessageText(tip.isEmpty() ? idleText_ : tip);
         return true;
     }
+    if (event->type() == QEvent::WindowActivate && document_) {
+        // Once the activation is done, while the window still shows and no modal dialog does.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !QApplication::activeModalWidget()) document_->CheckFileChangedElsewhere();
+        });
+    }
     return QMainWindow::event(event);
 }
 

@@ -4,6 +4,7 @@
 // application, the enabling rules asked when a menu opens and when the program falls idle, the
 // message pane of the status line with its prompts, the recent files in the menu, and the window
 // title that follows the document ("TITLE - PROGRAM", the program being the application's name).
+// Each time the window becomes active it has the document look whether its file changed.
 
 #include <QMainWindow>
 

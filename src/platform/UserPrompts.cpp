@@ -61,6 +61,22 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
     return SaveAnswer::Cancel;
 }
 
+bool AskAboutChangedFile(QWidget* parent, ChangedFileQuestion question, const QString& title) {
+    if (Seams().changedFile) return Seams().changedFile(question, title);
+    const std::string_view text = question == ChangedFileQuestion::Reload ? text::kChangedElsewhereReload
+                                  : question == ChangedFileQuestion::SaveAnyway
+                                      ? text::kChangedElsewhereSave
+                                      : text::kChangedElsewhereReloadLosingChanges;
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), QtText(text).arg(title),
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QtText(text::kYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QtText(text::kNo), QMessageBox::NoRole);
+    box.setDefaultButton(question == ChangedFileQuestion::Reload ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 std::optional<QFont> AskFont(QWidget* parent, const QFont& current) {
     if (Seams().font) return Seams().font(current);
     bool ok = false;

@@ -203,6 +203,17 @@ inline constexpr std::string_view kAboutTitle = "Info über Venkora";
 inline constexpr std::string_view kAboutVersion = "Venkora Version %1";
 inline constexpr std::string_view kAboutMakers = "Geschrieben von Talberg,\nfreie Software unter der GPL.";
 
+// --- A document's file changed by another program (src/platform/CDocument) ------------------
+
+// %1 is the document's title. Asked when the window becomes active again: for an unmodified
+// document, for a modified one, and before saving over the changed file.
+inline constexpr std::string_view kChangedElsewhereReload =
+    "„%1“ wurde außerhalb von Venkora geändert. Neu laden?";
+inline constexpr std::string_view kChangedElsewhereReloadLosingChanges =
+    "„%1“ wurde außerhalb von Venkora geändert. Neu laden?\nIhre Änderungen in Venkora gehen dabei verloren.";
+inline constexpr std::string_view kChangedElsewhereSave =
+    "„%1“ wurde außerhalb von Venkora geändert. Trotzdem speichern?";
+
 }  // namespace text
 
 }  // namespace venkora

@@ -3,10 +3,12 @@
 
 #include <QtTest/QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string_view>
 
 #include "AppFixture.h"
@@ -182,6 +184,51 @@ TEST_F(DocumentFlowTest, OptimizeStaysEnabledAfterNewOpenAndSave) {
     Execute(kIdFileOpen);
     Execute(kIdFileSave);
     EXPECT_TRUE(frame().router().IsEnabled(kIdOptimize));
+}
+
+// Another program writes other bytes into the open file ('w'), puts a file of the same size and
+// time in its place ('r') or deletes it ('d'); then Ctrl+S or not, and the window becomes
+// active twice (and once while a question shows).
+TEST_F(DocumentFlowTest, AFileChangedElsewhereIsReloadedOrOverwrittenOnlyWhenTheUserSaysSo) {
+    using Q = ChangedFileQuestion;
+    struct Row { char change; bool typed; unsigned command; bool answer; std::vector<Q> asked; std::string editor, disk; };
+    const Row rows[] = {
+        {'w', false, 0, true, {Q::Reload}, "Neu von außen\n", "Neu von außen\n"},
+        {'w', false, 0, false, {Q::Reload}, "Alt\n", "Neu von außen\n"},
+        {'r', true, 0, true, {Q::ReloadLosingChanges}, "Neu\n", "Neu\n"},
+        {'r', true, 0, false, {Q::ReloadLosingChanges}, "+Alt\n", "Neu\n"},
+        {'d', true, 0, true, {}, "+Alt\n", ""},
+        {'w', true, kIdFileSave, false, {Q::SaveAnyway, Q::ReloadLosingChanges}, "+Alt\n", "Neu von außen\n"},
+        {'r', true, kIdFileSave, true, {Q::SaveAnyway}, "+Alt\n", "+Alt\n"},
+        {'d', true, kIdFileSave, true, {}, "+Alt\n", "+Alt\n"},
+    };
+    const QString file = Path("brief.txt");
+    const std::string path = file.toStdString(), other = path + ".neu";
+    ASSERT_TRUE(Start());
+    QEvent activation(QEvent::WindowActivate);
+    const auto activate = [&] { QCoreApplication::sendEvent(&frame(), &activation), QCoreApplication::processEvents(); };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.disk + " after " + row.change);
+        WriteFile(file, "Alt\n");
+        saveAnswers = {SaveAnswer::No};
+        openAnswers = {file};
+        Execute(kIdFileOpen);
+        if (row.typed) view().ReplaceSelection("+", true);
+        const timespec times[2] = {TemporaryDirectory::Status(path).st_atim, TemporaryDirectory::Status(path).st_mtim};
+        WriteFile(row.change == 'w' ? file : file + ".neu", row.change == 'w' ? "Neu von außen\n" : "Neu\n");
+        ASSERT_TRUE(row.change != 'r' || (utimensat(AT_FDCWD, other.c_str(), times, 0) == 0 &&
+                                          std::rename(other.c_str(), path.c_str()) == 0));
+        if (row.change == 'd') QFile::remove(file);
+        changedFileQuestions.clear();
+        changedFileAnswer = [&](Q) { return activate(), row.answer; };
+        if (row.command) Execute(row.command);
+        activate();
+        activate();
+        EXPECT_EQ(changedFileQuestions, row.asked);
+        EXPECT_EQ(Text(), row.editor);
+        EXPECT_EQ(QFile::exists(file) ? ReadFile(file) : "", row.disk);
+        EXPECT_EQ(doc().IsModified(), row.typed && row.editor != row.disk);
+    }
 }
 
 }  // namespace

@@ -214,8 +214,9 @@ TEST(VenkoraProgram, FileDialogsOnABlockingFileLeaveTheProgramAbleToEnd) {
     }
 }
 
-// The titles of the top-level windows shown on the X server, from bottom to top.
-std::vector<std::string> ShownWindows(xcb_connection_t* x) {
+// The titles of the top-level windows shown on the X server, from bottom to top (and into `ids`
+// the windows, when asked).
+std::vector<std::string> ShownWindows(xcb_connection_t* x, std::vector<xcb_window_t>* ids = nullptr) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
     std::vector<std::string> titles;
@@ -227,6 +228,7 @@ std::vector<std::string> ShownWindows(xcb_connection_t* x) {
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && title && xcb_get_property_value_length(title)) {
             titles.emplace_back(static_cast<const char*>(xcb_get_property_value(title)),
                                 static_cast<std::size_t>(xcb_get_property_value_length(title)));
+            if (ids) ids->push_back(window);
         }
         free(attributes);
         free(title);
@@ -256,6 +258,33 @@ TEST(VenkoraProgram, TheFirstStartShowsTheTipAboveTheMainWindow) {
     EXPECT_NE(settings.find("FensterPos="), std::string::npos) << settings;
     EXPECT_NE(settings.find("FilePos="), std::string::npos) << settings;
     EXPECT_EQ(settings.find("StartUp"), std::string::npos) << settings;
+}
+
+// On an X server of its own, without a window manager: the window given the input focus again
+// after another program rewrote its file asks whether to load it again; ended by a signal
+// meanwhile, it leaves the other program's bytes.
+TEST(VenkoraProgram, MadeActiveAfterItsFileChangedItAsksWhetherToLoadItAgain) {
+    auto [server, display] = StartXvfb();
+    if (!server) GTEST_SKIP() << "Xvfb is not installed";
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString(), file = config + ".txt";
+    std::ofstream(file) << "Alt\n";
+    WriteSettings(config);
+    const auto child = Start(config, file, nullptr, display);
+    WaitUntilItWaitsForInput(child->pid());  // its window shows
+    std::ofstream(file) << "Neu von außen\n";
+    xcb_connection_t* x = xcb_connect(display.c_str(), nullptr);
+    std::vector<xcb_window_t> windows;
+    ShownWindows(x, &windows);
+    xcb_set_input_focus(x, XCB_INPUT_FOCUS_POINTER_ROOT, windows.at(0), XCB_CURRENT_TIME);
+    std::vector<std::string> shown;
+    for (int i = 0; i < 400 && shown.size() < 2; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        shown = ShownWindows(x);
+    }
+    xcb_disconnect(x);
+    EXPECT_EQ(shown, (std::vector<std::string>{"config.txt - Venkora", "Venkora"}));
+    EXPECT_EQ(ExitCodeAfterTerminate(*child), 0);
+    EXPECT_EQ(TemporaryDirectory::Read(file), "Neu von außen\n");
 }
 
 }  // namespace

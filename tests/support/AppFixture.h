@@ -11,10 +11,12 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CQuendelApp.h"
 #include "app/CQuendelDoc.h"
@@ -49,6 +51,10 @@ protected:
             const SaveAnswer answer = saveAnswers.empty() ? SaveAnswer::Cancel : saveAnswers.front();
             if (!saveAnswers.empty()) saveAnswers.pop_front();
             return answer;
+        };
+        seams.changedFile = [this](ChangedFileQuestion question, const QString&) {
+            changedFileQuestions.push_back(question);
+            return changedFileAnswer(question);
         };
         SetUserPromptSeams(std::move(seams));
     }
@@ -112,6 +118,9 @@ protected:
     // File names the dialogs answer, one per showing; an empty name (or none left) cancels.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAsAnswers;
+    // The questions about a file changed elsewhere, and the answer to each (Nein unless set).
+    std::vector<ChangedFileQuestion> changedFileQuestions;
+    std::function<bool(ChangedFileQuestion)> changedFileAnswer = [](ChangedFileQuestion) { return false; };
 
 private:
     static std::optional<QString> Next(std::deque<QString>& answers) {
