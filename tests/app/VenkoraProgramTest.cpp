@@ -132,6 +132,29 @@ TEST(VenkoraProgram, WithoutADisplayItSaysSoAndEnds) {
     EXPECT_EQ(result.err.find("Reinstalling"), std::string::npos) << result.err;
 }
 
+// Without a display "--help" and "--version" answer.
+TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string brief = home.filePath(QStringLiteral("brief.txt")).toStdString();
+    std::ofstream(brief) << "eins\nzwei\n";
+    WriteSettings(config);
+    const std::pair<std::vector<std::string>, std::string> rows[] = {  // the arguments, what is said
+        {{"--help"}, "Aufruf: venkora [+N] [DATEI]\n"},
+        {{brief, "--version"}, "venkora " VENKORA_VERSION "\n"},
+    };
+    for (const auto& [arguments, said] : rows) {
+        ProgramRunner program(VENKORA_PROGRAM);
+        program.SetEnvironment("XDG_CONFIG_HOME", config);
+        program.SetEnvironment("DISPLAY", "");
+        program.SetEnvironment("QT_QPA_PLATFORM", arguments.front().starts_with('+') ? "offscreen" : "xcb");
+        program.SetEnvironment("VENKORA_TEST_COMMANDS", "57603,57665");  // save, exit
+        const ProgramRunner::Result result = program.Run(arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE((result.out + result.err).find(said), std::string::npos) << result.out << result.err;
+    }
+}
+
 // A file that can be listed but whose opening blocks, like a kernel queue under /proc: a write
 // lease makes every other process's open wait until the lease is given up (or the kernel
 // breaks it, by default after 45 seconds).
