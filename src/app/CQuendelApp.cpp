@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -75,6 +77,10 @@ CQuendelApp::CQuendelApp(std::vector<std::string> arguments) : CWinApp(kCompanyN
 }
 
 bool CQuendelApp::InitInstance() {
+    if (!commandLine_.lineNotUnderstood.empty()) {
+        const QString argument = QString::fromStdString(commandLine_.lineNotUnderstood);
+        std::fprintf(stderr, "venkora: %s\n", qUtf8Printable(QtText(text::kNoLineNumber).arg(argument)));
+    }
     SetRegistryKey();
     LoadStdProfileSettings();
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
@@ -99,6 +105,7 @@ bool CQuendelApp::InitInstance() {
     // From here on the user may have something to lose: a termination signal closes the window.
     TerminationRequest::DeferToEventLoop();
     mainFrame()->RestoreWindowPlacement(5);
+    GoToStartLine();
     mainFrame()->GetActiveView()->setFocus();
     mainFrame()->repaint();
     OfferStartupTip();
@@ -142,6 +149,29 @@ bool CQuendelApp::ProcessShellCommand() {
             return PrintFromCommandLine();
     }
     return false;
+}
+
+void CQuendelApp::GoToStartLine() {
+    if (commandLine_.startLine == 0) return;
+    CQuendelView& shown = *view();
+    const auto lines = static_cast<std::uint64_t>(shown.SendScintilla(QsciScintilla::SCI_GETLINECOUNT));
+    const auto line = static_cast<long>(std::min(commandLine_.startLine, lines) - 1);
+    shown.SendScintilla(QsciScintilla::SCI_GOTOLINE, line);
+    // First the line on top: word wrap, done as lines are painted, keeps the top line in place.
+    shown.SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                        shown.SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, line));
+    // Once painted, with the width word wrap breaks at known, the lines above it come into view
+    // until they fill half the window (Scintilla lays out just these lines to count them).
+    const auto centre = [&shown, line] {
+        long top = line;
+        for (long room = shown.SendScintilla(QsciScintilla::SCI_LINESONSCREEN) / 2; top > 0; --top) {
+            room -= shown.SendScintilla(QsciScintilla::SCI_WRAPCOUNT, top - 1);
+            if (room < 0) break;
+        }
+        shown.SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                            shown.SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, top));
+    };
+    QObject::connect(&shown, &QsciScintilla::SCN_PAINTED, &shown, centre, Qt::SingleShotConnection);
 }
 
 bool CQuendelApp::PrintFromCommandLine() {

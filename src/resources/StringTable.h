@@ -222,8 +222,10 @@ inline constexpr std::string_view kUsage =
     "Mehr in „man venkora“.\n";
 inline constexpr std::string_view kVersion = "venkora %1\n";
 // Behind "venkora: " on standard error: the usage or version could not be written (%1 is the
-// system's reason).
+// system's reason), and a "+..." argument that names no line (%1), which the start passes over.
 inline constexpr std::string_view kStandardOutputFailed = "Die Standardausgabe kann nicht geschrieben werden: %1.";
+inline constexpr std::string_view kNoLineNumber =
+    "„%1“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen.";
 
 }  // namespace text
 

@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "AppFixture.h"
@@ -39,6 +40,28 @@ TEST_F(DocumentFlowTest, AMissingFileOnTheCommandLineEndsTheStart) {
     EXPECT_EQ(messages, QStringList{QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden.\n"
                                                    "Datei nicht gefunden.")});
     EXPECT_EQ(app->mainFrame(), nullptr);
+}
+
+// "+N": the caret at the start of line N as the view counts lines, or of the last line, and the
+// line in the middle of the window once painted, as far as the text allows.
+TEST_F(DocumentFlowTest, APlusLineOnTheCommandLinePutsTheCaretOnThatLine) {
+    std::string text;
+    const char* const ends[] = {"\n", "\r", "\r\n"};
+    for (int line = 1; line <= 400; ++line) text += "Zeile " + std::to_string(line) + ends[line % 3];
+    WriteFile(Path("lang.txt"), text);
+    const std::pair<const char*, std::size_t> rows[] = {{"+1", 0}, {"+301", text.find("Zeile 301\r")},
+        {"+200", text.find("Zeile 200\r\n")}, {"+999", text.size()}, {"+", text.size()}};
+    for (const auto& [argument, lineStart] : rows) {
+        ASSERT_TRUE(Start({argument, Path("lang.txt").toStdString()}));
+        EXPECT_EQ(view().GetSelectionRange(), std::make_pair(lineStart, lineStart)) << argument;
+        frame().grab();  // paints
+        const long line = view().SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, lineStart);
+        const long shown = view().SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+        const long lastTop = view().SendScintilla(QsciScintilla::SCI_GETLINECOUNT) - shown;
+        EXPECT_EQ(view().SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE),
+                  std::clamp(line - shown / 2, 0L, lastTop));
+        Stop();
+    }
 }
 
 TEST_F(DocumentFlowTest, NewAsksOnlyAboutAModifiedText) {

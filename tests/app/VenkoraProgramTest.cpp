@@ -132,7 +132,8 @@ TEST(VenkoraProgram, WithoutADisplayItSaysSoAndEnds) {
     EXPECT_EQ(result.err.find("Reinstalling"), std::string::npos) << result.err;
 }
 
-// Without a display "--help" and "--version" answer.
+// Without a display "--help" and "--version" answer; with a window that saves and ends, a wrong
+// line is passed over with a warning.
 TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
@@ -142,6 +143,7 @@ TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {  // the arguments, what is said
         {{"--help"}, "Aufruf: venkora [+N] [DATEI]\n"},
         {{brief, "--version"}, "venkora " VENKORA_VERSION "\n"},
+        {{"+zwei", brief}, "venkora: „+zwei“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen."},
     };
     for (const auto& [arguments, said] : rows) {
         ProgramRunner program(VENKORA_PROGRAM);
