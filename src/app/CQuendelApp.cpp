@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -67,6 +68,17 @@ std::optional<QString> PdfNameRefused(const std::string& pdf, const struct stat&
     if (!refusal || !refusal->isStatement()) return std::nullopt;
     return QtText(text::kPdfRefused)
         .arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(pdf)), QtText(refusal->text()));
+}
+
+// Whether `name` names nothing yet in a folder that exists: the start then makes an empty
+// document of that name, which saving creates there.
+bool NamesNewFile(const std::string& name) {
+    struct stat status {};
+    if (name.empty() || name.back() == '/') return false;
+    if (lstat(name.c_str(), &status) == 0 || errno != ENOENT) return false;
+    const std::size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : name.substr(0, std::max<std::size_t>(slash, 1));
+    return stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 }  // namespace
@@ -141,6 +153,11 @@ bool CQuendelApp::ProcessShellCommand() {
             return OpenDocumentFile(nullptr) != nullptr;
         case Command::FileOpen: {
             const QString path = FileNameCodec::Decode(commandLine_.fileName);
+            if (NamesNewFile(commandLine_.fileName)) {
+                if (!OpenDocumentFile(nullptr)) return false;
+                document()->SetPathName(path);
+                return true;
+            }
             return OpenDocumentFile(&path) != nullptr;
         }
         case Command::FilePrint:

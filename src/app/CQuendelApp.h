@@ -1,8 +1,9 @@
 #pragma once
 // The application: opens the settings store, ties the document, the main window and the main
-// view together, carries out the command line ("+N" puts the caret on a line), shows the window
-// where it was left, offers the tip of the day, and at the end saves what has to outlive the
-// run. A command line that prints (-p, -pt, --pdf) prints the file with the stored view
+// view together, carries out the command line (a file that does not exist yet, in a folder that
+// does, becomes an empty document of that name; "+N" puts the caret on a line), shows the
+// window where it was left, offers the tip of the day, and at the end saves what has to outlive
+// the run. A command line that prints (-p, -pt, --pdf) prints the file with the stored view
 // settings and ends the run without showing anything and without writing the settings. Its own
 // commands show the tip dialog and the about box.
 

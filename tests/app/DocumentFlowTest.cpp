@@ -36,7 +36,7 @@ TEST_F(DocumentFlowTest, OpensTheFileNamedOnTheCommandLine) {
 }
 
 TEST_F(DocumentFlowTest, AMissingFileOnTheCommandLineEndsTheStart) {
-    EXPECT_FALSE(Start({Path("fehlt.txt").toStdString()}));
+    EXPECT_FALSE(Start({Path("fehlt/fehlt.txt").toStdString()}));  // in a folder that is not there
     EXPECT_EQ(messages, QStringList{QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden.\n"
                                                    "Datei nicht gefunden.")});
     EXPECT_EQ(app->mainFrame(), nullptr);

@@ -108,7 +108,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
 TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNothing) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
-    const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
+    const std::string missing = home.filePath(QStringLiteral("fehlt/fehlt.txt")).toStdString();
 
     const auto child = Start(config, missing);
     WaitUntilItWaitsForInput(child->pid());
@@ -133,7 +133,7 @@ TEST(VenkoraProgram, WithoutADisplayItSaysSoAndEnds) {
 }
 
 // Without a display "--help" and "--version" answer; with a window that saves and ends, a wrong
-// line is passed over with a warning.
+// line is passed over with a warning, "+N" is no file name and a file not there yet is created.
 TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
@@ -144,6 +144,7 @@ TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
         {{"--help"}, "Aufruf: venkora [+N] [DATEI]\n"},
         {{brief, "--version"}, "venkora " VENKORA_VERSION "\n"},
         {{"+zwei", brief}, "venkora: „+zwei“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen."},
+        {{"+2", home.filePath(QStringLiteral("neu.txt")).toStdString()}, ""},
     };
     for (const auto& [arguments, said] : rows) {
         ProgramRunner program(VENKORA_PROGRAM);
@@ -155,6 +156,7 @@ TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_NE((result.out + result.err).find(said), std::string::npos) << result.out << result.err;
     }
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"brief.txt", "neu.txt"}));
 }
 
 // A file that can be listed but whose opening blocks, like a kernel queue under /proc: a write
