@@ -1,6 +1,7 @@
 // New, open, save and save as on the one document, the save question, the window title and the
 // recent-file list, through the commands as the menus and keys issue them.
 
+#include <QMimeData>
 #include <QtTest/QTest>
 
 #include <sys/stat.h>
@@ -62,6 +63,34 @@ TEST_F(DocumentFlowTest, APlusLineOnTheCommandLinePutsTheCaretOnThatLine) {
                   std::clamp(line - shown / 2, 0L, lastTop));
         Stop();
     }
+}
+
+// Dropped files open as opened ones (save question first), as a copy, the first local one; text stays text.
+TEST_F(DocumentFlowTest, DroppedFilesOpenAsOpenedOnesAndDroppedTextStaysText) {
+    const std::string folder = dir.path().toStdString() + "/";
+    for (const char* name : {"\xe4.txt", "b.txt"}) std::ofstream(folder + name) << name;
+    const auto url = [&folder](const char* name) { return QUrl::fromEncoded(("file://" + folder + name).c_str()); };
+    ASSERT_TRUE(Start());
+    Type(QStringLiteral("Entwurf"));
+    saveAnswers = {SaveAnswer::Cancel, SaveAnswer::No};
+    const std::pair<QList<QUrl>, std::string> rows[] = {  // dropped files (none: the text "+"), text afterwards
+        {{url("b.txt")}, "Entwurf"},
+        {{QUrl(QStringLiteral("https://example.org/a.txt")), url("%E4.txt"), url("b.txt")}, "\xe4.txt"},
+        {{}, "+\xe4.txt"},
+    };
+    for (const auto& [urls, after] : rows) {
+        QMimeData data;
+        urls.isEmpty() ? data.setText(QStringLiteral("+")) : data.setUrls(urls);
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QDropEvent drop({1, 1}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view().viewport(), &enter);
+        QApplication::sendEvent(view().viewport(), &drop);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(urls.isEmpty() || drop.dropAction() == Qt::CopyAction);
+        EXPECT_EQ(Text(), after);
+    }
+    EXPECT_EQ(app->recentFiles().entries(), std::vector<std::string>{folder + "\xe4.txt"});
+    unlink((folder + "\xe4.txt").c_str());  // a name QTemporaryDir cannot remove
 }
 
 TEST_F(DocumentFlowTest, NewAsksOnlyAboutAModifiedText) {
