@@ -19,7 +19,10 @@
 #include "app/CommandLineInfo.h"
 #include "app/ScriptedCommands.h"
 #include "app/TerminationRequest.h"
+#include "core/FileDescriptor.h"
+#include "core/SystemErrorText.h"
 #include "frame/CMainFrame.h"
+#include "platform/QtText.h"
 #include "resources/StringTable.h"
 
 namespace {
@@ -55,15 +58,34 @@ void PassOnStartupMessages() {
     }
 }
 
+// "--help" and "--version": the usage or the version on standard output. Exit code 0, or 1
+// when standard output does not take it (said on standard error).
+int WriteInformation(venkora::CommandLineInfo::Request request) {
+    using venkora::QtText;
+    const std::string text =
+        request == venkora::CommandLineInfo::Request::Help
+            ? std::string(venkora::text::kUsage)
+            : QtText(venkora::text::kVersion).arg(QStringLiteral(VENKORA_VERSION)).toStdString();
+    const int error = venkora::FileDescriptor::Borrow(1).WriteAll(text);
+    if (error == 0) return 0;
+    const QString message =
+        QtText(venkora::text::kStandardOutputFailed).arg(QtText(venkora::SystemErrorText(error)));
+    std::fprintf(stderr, "venkora: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // From the first moment a termination signal ends the run; see TerminationRequest.
     venkora::TerminationRequest::Install();
-    // Printing from the command line needs no display: it runs offscreen, so it works the same
-    // with or without one.
+    // The usage and the version need no display, and printing from the command line runs
+    // offscreen, so it works the same with or without one.
     const std::vector<std::string_view> rawArguments(argv + std::min(argc, 1), argv + argc);
-    if (venkora::CommandLineInfo::Parse(rawArguments).PrintsOnly()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const venkora::CommandLineInfo commandLine = venkora::CommandLineInfo::Parse(rawArguments);
+    using Request = venkora::CommandLineInfo::Request;
+    if (commandLine.request != Request::Edit) return WriteInformation(commandLine.request);
+    if (commandLine.PrintsOnly()) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(OnStartupMessage);
     QApplication qtApp(argc, argv);
     PassOnStartupMessages();

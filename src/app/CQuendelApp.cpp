@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -67,6 +70,17 @@ std::optional<QString> PdfNameRefused(const std::string& pdf, const struct stat&
         .arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(pdf)), QtText(refusal->text()));
 }
 
+// Whether `name` names nothing yet in a folder that exists: the start then makes an empty
+// document of that name, which saving creates there.
+bool NamesNewFile(const std::string& name) {
+    struct stat status {};
+    if (name.empty() || name.back() == '/') return false;
+    if (lstat(name.c_str(), &status) == 0 || errno != ENOENT) return false;
+    const std::size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : name.substr(0, std::max<std::size_t>(slash, 1));
+    return stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 CQuendelApp::CQuendelApp(std::vector<std::string> arguments) : CWinApp(kCompanyName, kProgramName) {
@@ -75,6 +89,10 @@ CQuendelApp::CQuendelApp(std::vector<std::string> arguments) : CWinApp(kCompanyN
 }
 
 bool CQuendelApp::InitInstance() {
+    if (!commandLine_.lineNotUnderstood.empty()) {
+        const QString argument = QString::fromStdString(commandLine_.lineNotUnderstood);
+        std::fprintf(stderr, "venkora: %s\n", qUtf8Printable(QtText(text::kNoLineNumber).arg(argument)));
+    }
     SetRegistryKey();
     LoadStdProfileSettings();
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
@@ -99,6 +117,7 @@ bool CQuendelApp::InitInstance() {
     // From here on the user may have something to lose: a termination signal closes the window.
     TerminationRequest::DeferToEventLoop();
     mainFrame()->RestoreWindowPlacement(5);
+    GoToStartLine();
     mainFrame()->GetActiveView()->setFocus();
     mainFrame()->repaint();
     OfferStartupTip();
@@ -134,6 +153,11 @@ bool CQuendelApp::ProcessShellCommand() {
             return OpenDocumentFile(nullptr) != nullptr;
         case Command::FileOpen: {
             const QString path = FileNameCodec::Decode(commandLine_.fileName);
+            if (NamesNewFile(commandLine_.fileName)) {
+                if (!OpenDocumentFile(nullptr)) return false;
+                document()->SetPathName(path);
+                return true;
+            }
             return OpenDocumentFile(&path) != nullptr;
         }
         case Command::FilePrint:
@@ -142,6 +166,29 @@ bool CQuendelApp::ProcessShellCommand() {
             return PrintFromCommandLine();
     }
     return false;
+}
+
+void CQuendelApp::GoToStartLine() {
+    if (commandLine_.startLine == 0) return;
+    CQuendelView& shown = *view();
+    const auto lines = static_cast<std::uint64_t>(shown.SendScintilla(QsciScintilla::SCI_GETLINECOUNT));
+    const auto line = static_cast<long>(std::min(commandLine_.startLine, lines) - 1);
+    shown.SendScintilla(QsciScintilla::SCI_GOTOLINE, line);
+    // First the line on top: word wrap, done as lines are painted, keeps the top line in place.
+    shown.SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                        shown.SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, line));
+    // Once painted, with the width word wrap breaks at known, the lines above it come into view
+    // until they fill half the window (Scintilla lays out just these lines to count them).
+    const auto centre = [&shown, line] {
+        long top = line;
+        for (long room = shown.SendScintilla(QsciScintilla::SCI_LINESONSCREEN) / 2; top > 0; --top) {
+            room -= shown.SendScintilla(QsciScintilla::SCI_WRAPCOUNT, top - 1);
+            if (room < 0) break;
+        }
+        shown.SendScintilla(QsciScintilla::SCI_SETFIRSTVISIBLELINE,
+                            shown.SendScintilla(QsciScintilla::SCI_VISIBLEFROMDOCLINE, top));
+    };
+    QObject::connect(&shown, &QsciScintilla::SCN_PAINTED, &shown, centre, Qt::SingleShotConnection);
 }
 
 bool CQuendelApp::PrintFromCommandLine() {

@@ -1,10 +1,11 @@
 #pragma once
 // The application: opens the settings store, ties the document, the main window and the main
-// view together, carries out the command line, shows the window where it was left, offers the
-// tip of the day, and at the end saves what has to outlive the run. A command line that prints
-// (-p, -pt, --pdf) prints the file with the stored view settings and ends the run without
-// showing anything and without writing the settings. Its own commands show the tip dialog and
-// the about box.
+// view together, carries out the command line (a file that does not exist yet, in a folder that
+// does, becomes an empty document of that name; "+N" puts the caret on a line), shows the
+// window where it was left, offers the tip of the day, and at the end saves what has to outlive
+// the run. A command line that prints (-p, -pt, --pdf) prints the file with the stored view
+// settings and ends the run without showing anything and without writing the settings. Its own
+// commands show the tip dialog and the about box.
 
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ public:
 
 private:
     bool ProcessShellCommand();
+    // Puts the caret at the start of the command line's line ("+N"), or of the last line when
+    // the text has fewer, and scrolls that line into the middle of the window.
+    void GoToStartLine();
     // Prints the command line's file; always false (the run ends), the exit code says whether
     // it printed. Every failure is reported on standard error.
     bool PrintFromCommandLine();

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
+
+#include "core/DecimalNumber.h"
 
 namespace venkora {
 
@@ -15,12 +18,36 @@ bool SwitchIs(std::string_view argument, std::string_view name) {
            });
 }
 
+// Reads "+N" into `info`: the digits behind the "+" (none: the last line). The last such
+// argument counts; one that names no line leaves the caret at the start.
+void ReadStartLine(std::string_view argument, CommandLineInfo& info) {
+    const std::string_view digits = argument.substr(1);
+    const auto number = DecimalNumber::ReadWhole(digits);
+    info.lineNotUnderstood.clear();
+    if (digits.empty()) {
+        info.startLine = std::numeric_limits<std::uint64_t>::max();
+    } else if (std::isdigit(static_cast<unsigned char>(digits.front())) && number && number->magnitude > 0) {
+        info.startLine = number->magnitude;
+    } else {
+        info.startLine = 0;
+        info.lineNotUnderstood = argument;
+    }
+}
+
 }  // namespace
 
 CommandLineInfo CommandLineInfo::Parse(std::span<const std::string_view> arguments) {
     CommandLineInfo info;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
+        if (argument == "--help" || argument == "--version") {
+            info.request = argument == "--help" ? Request::Help : Request::Version;
+            break;
+        }
+        if (argument.starts_with('+')) {
+            ReadStartLine(argument, info);
+            continue;
+        }
         if (argument == "--pdf") {
             info.shellCommand = ShellCommand::FilePrintToPdf;
             if (i + 1 < arguments.size()) info.pdfFileName = arguments[++i];

@@ -1,6 +1,5 @@
 #include "frame/CMainFrame.h"
 
-#include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -103,13 +102,11 @@ CMainFrame::CMainFrame(ProfileStore& profile)
         indicators_[i]->setAlignment(Qt::AlignCenter);
         statusBar()->addPermanentWidget(indicators_[i]);
     }
-    setAcceptDrops(false);
+    DragAcceptFiles();
     LoadBarState();
     connect(&lockPoll_, &QTimer::timeout, this, &CMainFrame::OnIdleUpdate);
     lockPoll_.start(500);
 }
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
 
 void CMainFrame::OnIdleUpdate() {
     PaneCmdUI caret(kIdIndicatorCaret, *caretPane_);

@@ -48,7 +48,6 @@ public:
 protected:
     bool OnClose() override;
     void OnIdleUpdate() override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
 
 private:
     void SaveBarState();

@@ -5,20 +5,27 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
+
+#include <optional>
+#include <string>
 
 #include "core/RecentFileList.h"
 #include "core/StandardIds.h"
 #include "platform/ActionCmdUI.h"
 #include "platform/CDocument.h"
+#include "platform/CWinApp.h"
 #include "platform/FileNameCodec.h"
 #include "platform/QtKeys.h"
 #include "platform/QtText.h"
@@ -42,6 +49,16 @@ QString RecentEntryText(int index, const QString& path) {
     if (shown.size() > 60) shown = shown.left(20) + QStringLiteral("...") + shown.right(37);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+// The name of the first local file among dropped data, as its bytes; nullopt when it brings
+// none.
+std::optional<std::string> FirstLocalFile(const QMimeData& data) {
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile()) continue;
+        return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -284,7 +301,35 @@ bool CFrameWnd::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
+    if (TakeFileDrop(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CFrameWnd::TakeFileDrop(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) || !acceptDrops()) {
+        return false;
+    }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    auto& drop = static_cast<QDropEvent&>(*event);
+    const std::optional<std::string> file = FirstLocalFile(*drop.mimeData());
+    if (!widget || widget->window() != this || !file) return false;
+    // Only as a copy: a file manager told of a move would delete the file.
+    if (!(drop.possibleActions() & Qt::CopyAction)) {
+        drop.ignore();
+        return true;
+    }
+    drop.setDropAction(Qt::CopyAction);
+    drop.accept();
+    if (type == QEvent::Drop) {
+        // Opened once the drop is over: its source waits for the end of the drop, not for the
+        // answer to the save question.
+        const auto open = [path = FileNameCodec::Decode(*file)] {
+            if (CWinApp* app = CWinApp::Current()) app->OpenDocumentFile(&path);
+        };
+        QMetaObject::invokeMethod(this, open, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 bool CFrameWnd::OnClose() { return !document_ || document_->SaveModified(); }

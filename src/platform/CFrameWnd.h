@@ -2,9 +2,10 @@
 // The main window base: menus, accelerators and toolbar actions built from command rows (each
 // action carries its command id), the routing of those commands along view, document, frame and
 // application, the enabling rules asked when a menu opens and when the program falls idle, the
-// message pane of the status line with its prompts, the recent files in the menu, and the window
-// title that follows the document ("TITLE - PROGRAM", the program being the application's name).
-// Each time the window becomes active it has the document look whether its file changed.
+// message pane of the status line with its prompts, the recent files in the menu, the window
+// title that follows the document ("TITLE - PROGRAM", the program being the application's name),
+// and files dropped onto the window. Each time the window becomes active it has the document look
+// whether its file changed.
 
 #include <QMainWindow>
 
@@ -52,6 +53,11 @@ public:
     // Asks the enabling rules of the items of `menu`.
     void UpdateMenu(QMenu* menu);
     void OnUpdateFrameTitle();
+    // Files dragged from a file manager onto the window: the first local one opens through the
+    // application once the drop is over, as the open command opens it (the save question
+    // first, the recent-file list); the others are passed over. Text dropped into the view
+    // stays the view's. Off until switched on.
+    void DragAcceptFiles(bool accept = true) { setAcceptDrops(accept); }
 
     void OnViewToolbar();
     void OnUpdateViewToolbar(CmdUI& ui);
@@ -96,6 +102,10 @@ private:
     void ScheduleIdleUpdate();
     void UpdateChain();
     void FillRecentFiles(QMenu* menu);
+    // Files dragged over any part of the window, the view too (which would take them for
+    // itself), are the window's: taken as a copy, the first opened when dropped. True when
+    // `event` was such a drag or drop.
+    bool TakeFileDrop(QObject* watched, QEvent* event);
 
     std::span<const CommandRow> commands_;
     QString idleText_;

@@ -214,6 +214,43 @@ inline constexpr std::string_view kChangedElsewhereReloadLosingChanges =
 inline constexpr std::string_view kChangedElsewhereSave =
     "„%1“ wurde außerhalb von Venkora geändert. Trotzdem speichern?";
 
+// --- The command line (src/main.cpp, app/CQuendelApp) ---------------------------------------
+
+// "venkora --help" and "venkora --version" on standard output; %1 of the version is its number.
+inline constexpr std::string_view kUsage =
+    "Aufruf: venkora [+N] [DATEI]\n"
+    "        venkora -p DATEI\n"
+    "        venkora -pt DRUCKER DATEI\n"
+    "        venkora --pdf AUSGABE.pdf DATEI\n"
+    "\n"
+    "Ein deutscher Texteditor, der Textdateien optimiert. Ohne DATEI beginnt er mit einem\n"
+    "leeren, unbenannten Dokument. Gibt es DATEI noch nicht, wohl aber ihren Ordner, beginnt\n"
+    "er mit einem leeren Dokument dieses Namens, das „Speichern“ dort anlegt.\n"
+    "\n"
+    "  +N                  die Einfügemarke an den Anfang der Zeile N setzen; CR LF, CR und\n"
+    "                      LF beenden je eine Zeile. Ohne N oder hinter der letzten Zeile:\n"
+    "                      die letzte Zeile\n"
+    "  -p DATEI            DATEI auf dem Standarddrucker drucken und enden\n"
+    "  -pt DRUCKER DATEI   DATEI auf DRUCKER drucken und enden\n"
+    "  --pdf AUSGABE.pdf DATEI\n"
+    "                      DATEI in die PDF-Datei AUSGABE.pdf (A4) drucken und enden\n"
+    "  --help              diese Hilfe anzeigen\n"
+    "  --version           Versionsnummer anzeigen\n"
+    "\n"
+    "Gedruckt wird ohne Fenster und ohne grafische Anzeige, mit den gespeicherten\n"
+    "Einstellungen der Ansicht. -p und -pt gelten auch groß geschrieben; -Embedding und\n"
+    "-Automation starten ohne den Tipp des Tages. Ein Argument, das mit „+“ beginnt, ist nie\n"
+    "eine Datei (eine solche Datei heißt ./+NAME).\n"
+    "\n"
+    "Rückgabewert: 0, wenn der Editor geschlossen wurde oder das Drucken gelang, sonst 1.\n"
+    "Mehr in „man venkora“.\n";
+inline constexpr std::string_view kVersion = "venkora %1\n";
+// Behind "venkora: " on standard error: the usage or version could not be written (%1 is the
+// system's reason), and a "+..." argument that names no line (%1), which the start passes over.
+inline constexpr std::string_view kStandardOutputFailed = "Die Standardausgabe kann nicht geschrieben werden: %1.";
+inline constexpr std::string_view kNoLineNumber =
+    "„%1“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen.";
+
 }  // namespace text
 
 }  // namespace venkora

@@ -52,5 +52,22 @@ TEST(CommandLineInfo, FileNamesAndSwitches) {
     EXPECT_EQ(unknown.fileName, "");
 }
 
+// "+N" is a line, never a file, the last one counting; "--help" and "--version" are written
+// exactly and end the reading. Each row: line|not understood|file|request.
+TEST(CommandLineInfo, LinesHelpAndVersion) {
+    const std::pair<std::vector<std::string_view>, std::string> rows[] = {
+        {{"+12", "a"}, "12||a|0"}, {{"a", "+3"}, "3||a|0"}, {{"+", "a"}, "18446744073709551615||a|0"},
+        {{"+123456789012345678901234567890"}, "18446744073709551615|||0"}, {{"+0", "a"}, "0|+0|a|0"},
+        {{"+zwei"}, "0|+zwei||0"}, {{"++3"}, "0|++3||0"}, {{"+-3"}, "0|+-3||0"}, {{"+3x", "+4"}, "4|||0"},
+        {{"+4", "+3x"}, "0|+3x||0"}, {{"a", "--help", "b"}, "0||a|1"}, {{"--version", "--help"}, "0|||2"},
+        {{"--HELP", "-version"}, "0|||0"},
+    };
+    for (const auto& [arguments, expected] : rows) {
+        const CommandLineInfo info = Parse(arguments);
+        EXPECT_EQ(std::to_string(info.startLine) + '|' + info.lineNotUnderstood + '|' + info.fileName + '|' +
+                      std::to_string(static_cast<int>(info.request)), expected);
+    }
+}
+
 }  // namespace
 }  // namespace venkora

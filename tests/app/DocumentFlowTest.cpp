@@ -1,6 +1,7 @@
 // New, open, save and save as on the one document, the save question, the window title and the
 // recent-file list, through the commands as the menus and keys issue them.
 
+#include <QMimeData>
 #include <QtTest/QTest>
 
 #include <fcntl.h>
@@ -8,6 +9,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -37,10 +39,60 @@ TEST_F(DocumentFlowTest, OpensTheFileNamedOnTheCommandLine) {
 }
 
 TEST_F(DocumentFlowTest, AMissingFileOnTheCommandLineEndsTheStart) {
-    EXPECT_FALSE(Start({Path("fehlt.txt").toStdString()}));
+    EXPECT_FALSE(Start({Path("fehlt/fehlt.txt").toStdString()}));  // in a folder that is not there
     EXPECT_EQ(messages, QStringList{QStringLiteral("„fehlt.txt“ kann nicht geöffnet werden.\n"
                                                    "Datei nicht gefunden.")});
     EXPECT_EQ(app->mainFrame(), nullptr);
+}
+
+// "+N": the caret at the start of line N as the view counts lines, or of the last line, and the
+// line in the middle of the window once painted, as far as the text allows.
+TEST_F(DocumentFlowTest, APlusLineOnTheCommandLinePutsTheCaretOnThatLine) {
+    std::string text;
+    const char* const ends[] = {"\n", "\r", "\r\n"};
+    for (int line = 1; line <= 400; ++line) text += "Zeile " + std::to_string(line) + ends[line % 3];
+    WriteFile(Path("lang.txt"), text);
+    const std::pair<const char*, std::size_t> rows[] = {{"+1", 0}, {"+301", text.find("Zeile 301\r")},
+        {"+200", text.find("Zeile 200\r\n")}, {"+999", text.size()}, {"+", text.size()}};
+    for (const auto& [argument, lineStart] : rows) {
+        ASSERT_TRUE(Start({argument, Path("lang.txt").toStdString()}));
+        EXPECT_EQ(view().GetSelectionRange(), std::make_pair(lineStart, lineStart)) << argument;
+        frame().grab();  // paints
+        const long line = view().SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, lineStart);
+        const long shown = view().SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+        const long lastTop = view().SendScintilla(QsciScintilla::SCI_GETLINECOUNT) - shown;
+        EXPECT_EQ(view().SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE),
+                  std::clamp(line - shown / 2, 0L, lastTop));
+        Stop();
+    }
+}
+
+// Dropped files open as opened ones (save question first), as a copy, the first local one; text stays text.
+TEST_F(DocumentFlowTest, DroppedFilesOpenAsOpenedOnesAndDroppedTextStaysText) {
+    const std::string folder = dir.path().toStdString() + "/";
+    for (const char* name : {"\xe4.txt", "b.txt"}) std::ofstream(folder + name) << name;
+    const auto url = [&folder](const char* name) { return QUrl::fromEncoded(("file://" + folder + name).c_str()); };
+    ASSERT_TRUE(Start());
+    Type(QStringLiteral("Entwurf"));
+    saveAnswers = {SaveAnswer::Cancel, SaveAnswer::No};
+    const std::pair<QList<QUrl>, std::string> rows[] = {  // dropped files (none: the text "+"), text afterwards
+        {{url("b.txt")}, "Entwurf"},
+        {{QUrl(QStringLiteral("https://example.org/a.txt")), url("%E4.txt"), url("b.txt")}, "\xe4.txt"},
+        {{}, "+\xe4.txt"},
+    };
+    for (const auto& [urls, after] : rows) {
+        QMimeData data;
+        urls.isEmpty() ? data.setText(QStringLiteral("+")) : data.setUrls(urls);
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QDropEvent drop({1, 1}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(view().viewport(), &enter);
+        QApplication::sendEvent(view().viewport(), &drop);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(urls.isEmpty() || drop.dropAction() == Qt::CopyAction);
+        EXPECT_EQ(Text(), after);
+    }
+    EXPECT_EQ(app->recentFiles().entries(), std::vector<std::string>{folder + "\xe4.txt"});
+    unlink((folder + "\xe4.txt").c_str());  // a name QTemporaryDir cannot remove
 }
 
 TEST_F(DocumentFlowTest, NewAsksOnlyAboutAModifiedText) {

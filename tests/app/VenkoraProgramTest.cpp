@@ -108,7 +108,7 @@ TEST(VenkoraProgram, ClosingWritesThePlacementAndTheRecentFile) {
 TEST(VenkoraProgram, ATerminationSignalBeforeTheWindowShowsEndsTheRunAndWritesNothing) {
     QTemporaryDir home;
     const std::string config = home.filePath(QStringLiteral("config")).toStdString();
-    const std::string missing = home.filePath(QStringLiteral("fehlt.txt")).toStdString();
+    const std::string missing = home.filePath(QStringLiteral("fehlt/fehlt.txt")).toStdString();
 
     const auto child = Start(config, missing);
     WaitUntilItWaitsForInput(child->pid());
@@ -130,6 +130,33 @@ TEST(VenkoraProgram, WithoutADisplayItSaysSoAndEnds) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("venkora: Keine grafische Anzeige gefunden"), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find("Reinstalling"), std::string::npos) << result.err;
+}
+
+// Without a display "--help" and "--version" answer; with a window that saves and ends, a wrong
+// line is passed over with a warning, "+N" is no file name and a file not there yet is created.
+TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string brief = home.filePath(QStringLiteral("brief.txt")).toStdString();
+    std::ofstream(brief) << "eins\nzwei\n";
+    WriteSettings(config);
+    const std::pair<std::vector<std::string>, std::string> rows[] = {  // the arguments, what is said
+        {{"--help"}, "Aufruf: venkora [+N] [DATEI]\n"},
+        {{brief, "--version"}, "venkora " VENKORA_VERSION "\n"},
+        {{"+zwei", brief}, "venkora: „+zwei“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen."},
+        {{"+2", home.filePath(QStringLiteral("neu.txt")).toStdString()}, ""},
+    };
+    for (const auto& [arguments, said] : rows) {
+        ProgramRunner program(VENKORA_PROGRAM);
+        program.SetEnvironment("XDG_CONFIG_HOME", config);
+        program.SetEnvironment("DISPLAY", "");
+        program.SetEnvironment("QT_QPA_PLATFORM", arguments.front().starts_with('+') ? "offscreen" : "xcb");
+        program.SetEnvironment("VENKORA_TEST_COMMANDS", "57603,57665");  // save, exit
+        const ProgramRunner::Result result = program.Run(arguments);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE((result.out + result.err).find(said), std::string::npos) << result.out << result.err;
+    }
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"brief.txt", "neu.txt"}));
 }
 
 // A file that can be listed but whose opening blocks, like a kernel queue under /proc: a write
