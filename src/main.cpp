@@ -17,6 +17,7 @@
 
 #include "app/CQuendelApp.h"
 #include "app/CommandLineInfo.h"
+#include "app/RecoveryKeeper.h"
 #include "app/ScriptedCommands.h"
 #include "app/TerminationRequest.h"
 #include "core/FileDescriptor.h"
@@ -58,14 +59,16 @@ void PassOnStartupMessages() {
     }
 }
 
-// "--help" and "--version": the usage or the version on standard output. Exit code 0, or 1
-// when standard output does not take it (said on standard error).
+// "--help", "--version" and "--wiederherstellen": the usage, the version or the recovery files
+// on standard output. Exit code 0, or 1 when standard output does not take it (said on standard
+// error).
 int WriteInformation(venkora::CommandLineInfo::Request request) {
     using venkora::QtText;
+    using Request = venkora::CommandLineInfo::Request;
     const std::string text =
-        request == venkora::CommandLineInfo::Request::Help
-            ? std::string(venkora::text::kUsage)
-            : QtText(venkora::text::kVersion).arg(QStringLiteral(VENKORA_VERSION)).toStdString();
+        request == Request::Help      ? std::string(venkora::text::kUsage)
+        : request == Request::Version ? QtText(venkora::text::kVersion).arg(QStringLiteral(VENKORA_VERSION)).toStdString()
+                                      : venkora::RecoveryKeeper::Listing(venkora::RecoveryFolder(venkora::RecoveryFolder::DefaultPath()));
     const int error = venkora::FileDescriptor::Borrow(1).WriteAll(text);
     if (error == 0) return 0;
     const QString message =
@@ -105,6 +108,8 @@ int main(int argc, char** argv) {
     // the day, shown at start-up before the event loop runs, goes with it.
     bool started = false;
     const venkora::TerminationRequest termination([&app, &started] {
+        // First the unsaved text, safe before any question that nobody may answer.
+        app.KeepUnsavedTextNow();
         venkora::CMainFrame* frame = app.mainFrame();
         if (frame && frame->isVisible() && frame->close() && !started) {
             if (QWidget* startupTip = QApplication::activeModalWidget()) startupTip->close();

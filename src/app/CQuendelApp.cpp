@@ -1,5 +1,8 @@
 #include "app/CQuendelApp.h"
 
+#include <QBuffer>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
@@ -21,11 +24,13 @@
 #include "core/FileFailure.h"
 #include "core/RegularFile.h"
 #include "frame/CMainFrame.h"
+#include "platform/Archive.h"
 #include "platform/CPrintInfo.h"
 #include "platform/CPrintJob.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/FileNameCodec.h"
 #include "platform/MessageBox.h"
+#include "platform/UserPrompts.h"
 #include "platform/PrintPrompts.h"
 #include "platform/QtText.h"
 #include "resources/CommandIds.h"
@@ -108,6 +113,7 @@ bool CQuendelApp::InitInstance() {
             doc.SetView(view);
             view->SetDocument(&doc);
             frame->SetView(view, view, &doc);
+            if (!commandLine_.PrintsOnly()) recovery_.Watch(doc, *view);
             return frame;
         }));
     if (!ProcessShellCommand()) {
@@ -120,7 +126,56 @@ bool CQuendelApp::InitInstance() {
     GoToStartLine();
     mainFrame()->GetActiveView()->setFocus();
     mainFrame()->repaint();
+    OfferRecovery();
     OfferStartupTip();
+    return true;
+}
+
+void CQuendelApp::OfferRecovery() {
+    if (!commandLine_.ShowStartupTip()) return;
+    const RecoveryFolder& folder = recovery_.folder();
+    folder.RemoveOldDeclined(QDateTime::currentSecsSinceEpoch());
+    for (const RecoveryFolder::Entry& leftover : folder.Leftovers()) {
+        // A termination signal while a question showed has closed the window.
+        if (!mainFrame()->isVisible()) return;
+        const QString name = FileNameCodec::ForDisplay(FileNameCodec::Decode(leftover.name));
+        if (!leftover.file) {
+            const std::string aside = folder.MoveAside(leftover.name, RecoveryFolder::kDamaged);
+            ShowMessageBox(QtText(text::kRestoreDamaged)
+                               .arg(name, FileNameCodec::ForDisplay(FileNameCodec::Decode(aside))),
+                           mainFrame());
+            continue;
+        }
+        const RecoveryFile& file = *leftover.file;
+        const QString path = FileNameCodec::Decode(file.path);
+        const QString document =
+            file.path.empty() ? QtText(text::kUntitled) : FileNameCodec::ForDisplay(QFileInfo(path).fileName());
+        const QString when = QDateTime::fromSecsSinceEpoch(file.written).toString(QtText(text::kRestoreTime));
+        switch (AskRestoreUnsaved(mainFrame(), document, when)) {
+            case SaveAnswer::Yes:
+                // The text is this run's now: it is kept here before the old file goes. The
+                // others wait for the next start.
+                if (Restore(file)) {
+                    recovery_.WriteNow();
+                    folder.Remove(leftover.name);
+                    return;
+                }
+                break;
+            case SaveAnswer::No: folder.MoveAside(leftover.name, RecoveryFolder::kDeclined); break;
+            case SaveAnswer::Cancel: break;
+        }
+    }
+}
+
+bool CQuendelApp::Restore(const RecoveryFile& file) {
+    // Through the new-document flow, which asks about the changes of the document shown.
+    if (!OpenDocumentFile(nullptr)) return false;
+    QByteArray data = QByteArray::fromRawData(file.text.data(), static_cast<qsizetype>(file.text.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    Archive archive(buffer, Archive::Mode::Load);
+    view()->SerializeRawText(archive);
+    document()->ContinueUnsaved(FileNameCodec::Decode(file.path), file.identity);
     return true;
 }
 
@@ -249,8 +304,12 @@ bool CQuendelApp::PrintFromCommandLine() {
     return false;
 }
 
+void CQuendelApp::KeepUnsavedTextNow() { recovery_.WriteNow(); }
+
 int CQuendelApp::ExitInstance() {
     if (commandLine_.PrintsOnly()) return ExitCode();
+    // The run ends as the user chose: what was not saved was given up.
+    recovery_.Discard();
     viewSettings_.SaveViewSettings(profile());
     return CWinApp::ExitInstance();
 }

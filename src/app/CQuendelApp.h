@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/CommandLineInfo.h"
+#include "app/RecoveryKeeper.h"
 #include "app/ViewSettings.h"
 #include "editview/FindReplaceState.h"
 #include "platform/CWinApp.h"
@@ -37,6 +38,12 @@ public:
     // The last start-up step: unless the program was started for embedding, automation or
     // printing, the tip dialog reads the next tip and shows it when tips at start-up are on.
     void OfferStartupTip();
+    // After the window shows, before the tip: offers, one by one, the unsaved texts of editors
+    // that ended without saving (Ja restores one and ends the offers, Nein puts it aside for a
+    // week, Abbrechen keeps it for the next start); damaged files are put aside and named.
+    void OfferRecovery();
+    // Writes the unsaved text to its recovery file at once (a termination signal came).
+    void KeepUnsavedTextNow();
     void ShowTipsDialog();
     void ShowAboutBox();
     static const Map& CommandMap();
@@ -50,11 +57,16 @@ private:
     // Prints the command line's file; always false (the run ends), the exit code says whether
     // it printed. Every failure is reported on standard error.
     bool PrintFromCommandLine();
+    // Shows `file`'s text as an unsaved document of its path; false when the user kept the
+    // document shown (the save question was cancelled).
+    bool Restore(const RecoveryFile& file);
 
     CommandLineInfo commandLine_;
     ViewSettings viewSettings_;
     // The open find or replace dialog and the last search, for the whole run.
     FindReplaceState findReplaceState_;
+    // The unsaved text kept against a crash.
+    RecoveryKeeper recovery_{RecoveryFolder(RecoveryFolder::DefaultPath())};
 };
 
 }  // namespace venkora

@@ -40,8 +40,10 @@ CommandLineInfo CommandLineInfo::Parse(std::span<const std::string_view> argumen
     CommandLineInfo info;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "--version") {
-            info.request = argument == "--help" ? Request::Help : Request::Version;
+        if (argument == "--help" || argument == "--version" || argument == "--wiederherstellen") {
+            info.request = argument == "--help"      ? Request::Help
+                           : argument == "--version" ? Request::Version
+                                                     : Request::ListRecovery;
             break;
         }
         if (argument.starts_with('+')) {

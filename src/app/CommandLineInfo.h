@@ -3,7 +3,8 @@
 // that begin with "-" (a "/" begins a path on this platform). The framework's switches are
 // matched without regard to case: "-p" (print on the default printer), "-pt PRINTER" (print on
 // that printer), "-Embedding", "-Automation"; the program's own long switches are written
-// exactly: "--pdf OUTPUT" (print into that PDF file), "--help" and "--version".
+// exactly: "--pdf OUTPUT" (print into that PDF file), "--help", "--version" and
+// "--wiederherstellen".
 
 #include <cstdint>
 #include <span>
@@ -14,8 +15,9 @@ namespace venkora {
 
 struct CommandLineInfo {
     enum class ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FilePrintToPdf };
-    // What the run is for: the editor, or only the usage or the version on standard output.
-    enum class Request { Edit, Help, Version };
+    // What the run is for: the editor, or only the usage, the version or the list of recovery
+    // files ("--wiederherstellen") on standard output.
+    enum class Request { Edit, Help, Version, ListRecovery };
 
     ShellCommand shellCommand = ShellCommand::FileNew;
     Request request = Request::Edit;
@@ -40,7 +42,7 @@ struct CommandLineInfo {
 
     // Reads the arguments behind the program name. Unknown switches are ignored; an argument
     // that begins with "+" is a line, never a file; the first other plain argument is the file.
-    // "--help" and "--version" end the reading where they stand.
+    // "--help", "--version" and "--wiederherstellen" end the reading where they stand.
     static CommandLineInfo Parse(std::span<const std::string_view> arguments);
 };
 

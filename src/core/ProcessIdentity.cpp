@@ -24,8 +24,10 @@ std::optional<ProcessIdentity> ProcessIdentity::Of(pid_t pid) {
     if (close == std::string::npos) return std::nullopt;
     std::istringstream fields(line.substr(close + 1));
     std::string field;
-    // The fields from the third on: state, ppid, ... starttime is the 22nd of all.
-    for (int number = 3; number < 22 && fields >> field; ++number) {
+    // The fields from the third on: state, ppid, ... starttime is the 22nd of all. A process that
+    // ended but was not yet reaped (a zombie) runs no more.
+    if (!(fields >> field) || field == "Z" || field == "X") return std::nullopt;
+    for (int number = 4; number < 22 && fields >> field; ++number) {
     }
     std::uint64_t startTime = 0;
     if (!(fields >> startTime)) return std::nullopt;

@@ -69,20 +69,28 @@ std::optional<FileFailure> RecoveryFolder::Write(const RecoveryFile& file) const
 
 void RecoveryFolder::RemoveOwn() const { unlink(OwnFile().c_str()); }
 
-std::vector<RecoveryFolder::Leftover> RecoveryFolder::Leftovers() const {
-    std::vector<Leftover> leftovers;
+void RecoveryFolder::Remove(const std::string& name) const { unlink((path_ + "/" + name).c_str()); }
+
+std::vector<RecoveryFolder::Entry> RecoveryFolder::Entries() const {
+    std::vector<Entry> entries;
     for (const std::string& name : Names(path_)) {
-        if (!EndsWith(name, kSuffix)) continue;
+        const bool declined = EndsWith(name, kDeclined);
+        if (!declined && !EndsWith(name, kSuffix)) continue;
         auto opened = RegularFile::Open(path_ + "/" + name);
         std::string bytes;
         const auto* file = std::get_if<RegularFile>(&opened);
-        if (!file || file->Read(bytes, kMostBytes + 1) || bytes.size() > kMostBytes) {
-            leftovers.push_back({name, std::nullopt});
-            continue;
-        }
-        std::optional<RecoveryFile> parsed = RecoveryFile::Parse(bytes);
-        if (parsed && parsed->process.StillRuns()) continue;  // another editor's, at work
-        leftovers.push_back({name, std::move(parsed)});
+        const bool read = file && !file->Read(bytes, kMostBytes + 1) && bytes.size() <= kMostBytes;
+        entries.push_back({name, read ? RecoveryFile::Parse(bytes) : std::nullopt, declined});
+    }
+    return entries;
+}
+
+std::vector<RecoveryFolder::Entry> RecoveryFolder::Leftovers() const {
+    std::vector<Entry> leftovers;
+    for (Entry& entry : Entries()) {
+        // Another editor's, at work, or one the user declined, is none.
+        if (entry.declined || (entry.file && entry.file->process.StillRuns())) continue;
+        leftovers.push_back(std::move(entry));
     }
     return leftovers;
 }

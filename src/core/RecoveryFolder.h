@@ -18,11 +18,12 @@ namespace venkora {
 
 class RecoveryFolder {
 public:
-    // What a file left over holds: its name in the folder, and its contents (nullopt when it is
-    // damaged).
-    struct Leftover {
+    // A recovery file: its name in the folder, its contents (nullopt when it is damaged), and
+    // whether the user declined it.
+    struct Entry {
         std::string name;
         std::optional<RecoveryFile> file;
+        bool declined = false;
     };
 
     static constexpr std::string_view kSuffix = ".wiederherstellung";
@@ -41,9 +42,13 @@ public:
     // Writes this process's file through the safe replacement, making the folder first.
     std::optional<FileFailure> Write(const RecoveryFile& file) const;
     void RemoveOwn() const;
+    // Removes the file `name` of the folder.
+    void Remove(const std::string& name) const;
 
-    // The files of processes that no longer run, and the damaged ones, by name.
-    std::vector<Leftover> Leftovers() const;
+    // Every recovery file of the folder, declined ones too, by name.
+    std::vector<Entry> Entries() const;
+    // The files to offer: those of processes that no longer run, and the damaged ones.
+    std::vector<Entry> Leftovers() const;
     // Gives the file `name` the ending `suffix` (kDeclined, kDamaged); the new full name.
     std::string MoveAside(const std::string& name, std::string_view suffix) const;
     // Removes declined files older than a week at `now` (seconds since 1970).

@@ -28,10 +28,16 @@ void CDocument::SetTitle(const QString& title) {
     if (titleChanged_) titleChanged_();
 }
 
+void CDocument::SetModifiedFlag(bool modified) {
+    if (modified == modified_) return;
+    modified_ = modified;
+    if (modifiedChanged_) modifiedChanged_();
+}
+
 bool CDocument::OnNewDocument() {
     pathName_.clear();
     SetTitle(QtText(text::kUntitled));
-    modified_ = false;
+    SetModifiedFlag(false);
     RememberFile(std::nullopt);
     return true;
 }
@@ -43,7 +49,7 @@ bool CDocument::OnOpenDocument(const QString& path) {
         dialogParent_, QtText(text::kCannotOpen).arg(DisplayName(path)),
         [&] { Archive::LoadFile(path, [this](Archive& archive) { Serialize(archive); }); });
     if (loaded) {
-        modified_ = false;
+        SetModifiedFlag(false);
         RememberFile(identity);
     }
     return loaded;
@@ -54,10 +60,21 @@ bool CDocument::OnSaveDocument(const QString& path) {
         dialogParent_, QtText(text::kCannotSave).arg(DisplayName(path)),
         [&] { Archive::StoreFile(path, [this](Archive& archive) { Serialize(archive); }); });
     if (saved) {
-        modified_ = false;
+        SetModifiedFlag(false);
         RememberFile(FileIdentity::Of(FileNameCodec::Encode(path)));
     }
     return saved;
+}
+
+void CDocument::ContinueUnsaved(const QString& path, const std::optional<FileIdentity>& identity) {
+    if (path.isEmpty()) {
+        pathName_.clear();
+        SetTitle(QtText(text::kUntitled));
+    } else {
+        SetPathName(path);
+    }
+    RememberFile(identity);
+    SetModifiedFlag(true);
 }
 
 std::optional<FileIdentity> CDocument::ChangedFileOnDisk() const {

@@ -24,7 +24,7 @@ class Archive;
 class CDocument : public CommandTarget {
 public:
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    void SetModifiedFlag(bool modified = true);
 
     const QString& GetPathName() const { return pathName_; }
     const QString& GetTitle() const { return title_; }
@@ -33,6 +33,12 @@ public:
 
     // Empties the path; the title becomes the untitled name; not modified.
     virtual bool OnNewDocument();
+    // The document goes on with an unsaved text of the file `path` (empty: untitled), which was
+    // `identity` when it was loaded or saved: modified, so that saving writes it there, asking
+    // first when the file changed since.
+    void ContinueUnsaved(const QString& path, const std::optional<FileIdentity>& identity);
+    // The file as it was last loaded or saved, if any.
+    const std::optional<FileIdentity>& fileIdentity() const { return fileIdentity_; }
     // Loads the file; on failure reports why and leaves the text and the flag as they were.
     virtual bool OnOpenDocument(const QString& path);
     // Stores into the file, keeping the old file whole if anything fails (reported).
@@ -61,6 +67,8 @@ public:
     void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
     // Told when the title changes (the frame's window title follows it).
     void SetTitleChangedHandler(std::function<void()> handler) { titleChanged_ = std::move(handler); }
+    // Told whenever the modified flag changes.
+    void SetModifiedChangedHandler(std::function<void()> handler) { modifiedChanged_ = std::move(handler); }
     // Told of each file opened or saved under a name (the recent-file list).
     void SetFileUsedHandler(std::function<void(const QString&)> handler) {
         fileUsed_ = std::move(handler);
@@ -82,6 +90,7 @@ private:
     bool askingAboutChange_ = false;  // a question about the changed file is open
     QWidget* dialogParent_ = nullptr;
     std::function<void()> titleChanged_;
+    std::function<void()> modifiedChanged_;
     std::function<void(const QString&)> fileUsed_;
 };
 

@@ -46,10 +46,12 @@ std::optional<QString> AskSaveFileName(QWidget* parent, const QString& suggestio
     return AskFileName(parent, QFileDialog::AcceptSave, QtText(text::kSaveAsTitle), suggestion);
 }
 
-SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
-    if (Seams().saveChanges) return Seams().saveChanges(title);
-    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
-                    QtText(text::kSaveChanges).arg(title), QMessageBox::NoButton, parent);
+namespace {
+
+// `question` with Ja (the default), Nein and Abbrechen (also Escape).
+SaveAnswer AskYesNoCancel(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), question, QMessageBox::NoButton,
+                    parent);
     QPushButton* yes = box.addButton(QtText(text::kYes), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QtText(text::kNo), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QtText(text::kCancel), QMessageBox::RejectRole);
@@ -59,6 +61,18 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
     if (box.clickedButton() == yes) return SaveAnswer::Yes;
     if (box.clickedButton() == no) return SaveAnswer::No;
     return SaveAnswer::Cancel;
+}
+
+}  // namespace
+
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) {
+    if (Seams().saveChanges) return Seams().saveChanges(title);
+    return AskYesNoCancel(parent, QtText(text::kSaveChanges).arg(title));
+}
+
+SaveAnswer AskRestoreUnsaved(QWidget* parent, const QString& name, const QString& when) {
+    if (Seams().restoreUnsaved) return Seams().restoreUnsaved(name, when);
+    return AskYesNoCancel(parent, QtText(text::kRestoreQuestion).arg(name, when));
 }
 
 bool AskAboutChangedFile(QWidget* parent, ChangedFileQuestion question, const QString& title) {

@@ -219,6 +219,7 @@ inline constexpr std::string_view kChangedElsewhereSave =
 // "venkora --help" and "venkora --version" on standard output; %1 of the version is its number.
 inline constexpr std::string_view kUsage =
     "Aufruf: venkora [+N] [DATEI]\n"
+    "        venkora --wiederherstellen\n"
     "        venkora -p DATEI\n"
     "        venkora -pt DRUCKER DATEI\n"
     "        venkora --pdf AUSGABE.pdf DATEI\n"
@@ -234,6 +235,7 @@ inline constexpr std::string_view kUsage =
     "  -pt DRUCKER DATEI   DATEI auf DRUCKER drucken und enden\n"
     "  --pdf AUSGABE.pdf DATEI\n"
     "                      DATEI in die PDF-Datei AUSGABE.pdf (A4) drucken und enden\n"
+    "  --wiederherstellen  die abgelegten ungesicherten Texte auflisten (Pfad, Stand, Größe)\n"
     "  --help              diese Hilfe anzeigen\n"
     "  --version           Versionsnummer anzeigen\n"
     "\n"
@@ -250,6 +252,30 @@ inline constexpr std::string_view kVersion = "venkora %1\n";
 inline constexpr std::string_view kStandardOutputFailed = "Die Standardausgabe kann nicht geschrieben werden: %1.";
 inline constexpr std::string_view kNoLineNumber =
     "„%1“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen.";
+
+// --- Unsaved text kept for a crash (app/RecoveryKeeper) ------------------------------------
+
+// At start-up, for the unsaved text of an editor that ended without saving: %1 is the document's
+// name, %2 when its text was kept (TT.MM.JJJJ HH:MM).
+inline constexpr std::string_view kRestoreQuestion =
+    "Venkora wurde nicht ordnungsgemäß beendet. Ungesicherte Änderungen an „%1“ (Stand %2) "
+    "wiederherstellen?";
+inline constexpr std::string_view kRestoreTime = "dd.MM.yyyy HH:mm";  // QDateTime's format
+// A recovery file that cannot be read as one (%1) was put aside under the name %2.
+inline constexpr std::string_view kRestoreDamaged =
+    "Die Wiederherstellungsdatei „%1“ ist beschädigt und wurde als „%2“ beiseitegelegt.";
+// In the status line, once, when the unsaved text cannot be kept (%1 the reason).
+inline constexpr std::string_view kRecoveryWriteFailed =
+    "Ungesicherter Text kann nicht zur Wiederherstellung abgelegt werden: %1. Es wird später erneut versucht.";
+// "venkora --wiederherstellen" on standard output: the folder (%1), and a line per file: its
+// document (%1), when it was written (%2), its size in bytes (%3) and what it is (%4, one of the
+// states below, or nothing).
+inline constexpr std::string_view kRecoveryFolder = "Wiederherstellungsdateien in „%1“:\n";
+inline constexpr std::string_view kRecoveryNone = "Keine Wiederherstellungsdateien in „%1“.\n";
+inline constexpr std::string_view kRecoveryLine = "„%1“  Stand %2  %3 Bytes%4\n";
+inline constexpr std::string_view kRecoveryRunning = "  (Venkora läuft noch)";
+inline constexpr std::string_view kRecoveryDeclined = "  (verworfen)";
+inline constexpr std::string_view kRecoveryDamagedState = "  (beschädigt)";
 
 }  // namespace text
 

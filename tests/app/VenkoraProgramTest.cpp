@@ -31,6 +31,7 @@
 #include "ChildProcess.h"
 #include "ProgramRunner.h"
 #include "TemporaryDirectory.h"
+#include "core/RecoveryFolder.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ std::unique_ptr<ChildProcess> Start(const std::string& config, const std::string
     ChildProcess::Options options;
     options.environment = {{"QT_QPA_PLATFORM", display.empty() ? "offscreen" : "xcb"},
                            {"DISPLAY", display},
-                           {"XDG_CONFIG_HOME", config}};
+                           {"XDG_CONFIG_HOME", config},
+                           {"XDG_STATE_HOME", config + "/state"}};
     if (commands) options.environment["VENKORA_TEST_COMMANDS"] = commands;
     options.folder = folder;
     std::vector<std::string> arguments;
@@ -199,6 +201,49 @@ std::pair<std::unique_ptr<ChildProcess>, std::string> StartXvfb() {
     close(pipeFds[0]);
     if (number.empty()) return {};
     return {std::move(server), ":" + number};
+}
+
+// Two editors with unsaved text each keep it in a file of their own, which neither takes for a
+// left over one; one killed (SIGKILL) leaves its text, exactly, to be offered; the other ended by
+// SIGTERM writes its text at once, before the save question that nobody answers.
+TEST(VenkoraProgram, UnsavedTextOutlivesAKillAndIsWrittenAtATerminationSignal) {
+    using venkora::RecoveryFolder;
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    WriteSettings(config, "[OptimierenDlg]\nLeerz=1\nLeerzEnde=1\n");
+    const RecoveryFolder folder(config + "/state/venkora");
+    std::vector<std::string> files;
+    std::vector<std::unique_ptr<ChildProcess>> editors;
+    for (const char* name : {"a.txt", "b.txt"}) {
+        files.push_back(home.filePath(QString::fromLatin1(name)).toStdString());
+        std::ofstream(files.back(), std::ios::binary) << name << "  \r\nZeile  \r\n";
+        editors.push_back(Start(config, files.back(), "32772"));  // optimize: unsaved text
+    }
+    for (int i = 0; i < 200 && folder.Entries().size() < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_EQ(folder.Entries().size(), 2u);
+    EXPECT_TRUE(folder.Leftovers().empty()) << "both editors still run";
+
+    editors[0]->Kill();
+    const std::vector<RecoveryFolder::Entry> left = folder.Leftovers();
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_TRUE(left.front().file);
+    EXPECT_EQ(left.front().file->path, files[0]);
+    EXPECT_EQ(left.front().file->text, "a.txt\r\nZeile\r\n");
+
+    WaitUntilItWaitsForInput(editors[1]->pid());
+    folder.RemoveOwn();  // nothing of the test's own
+    const std::string bFile = [&] {
+        for (const RecoveryFolder::Entry& entry : folder.Entries()) {
+            if (entry.file && entry.file->path == files[1]) return folder.path() + "/" + entry.name;
+        }
+        return std::string();
+    }();
+    ASSERT_FALSE(bFile.empty());
+    ASSERT_EQ(unlink(bFile.c_str()), 0);  // gone, so what follows is written by the signal
+    kill(editors[1]->pid(), SIGTERM);
+    for (int i = 0; i < 100 && access(bFile.c_str(), F_OK) != 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(access(bFile.c_str(), F_OK), 0) << "written at the signal";
+    EXPECT_EQ(editors[1]->Wait(1), -1) << "the save question waits";
 }
 
 // The open and save dialogs show a folder with a file that blocks whoever opens it. A dialog

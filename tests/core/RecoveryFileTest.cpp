@@ -41,18 +41,37 @@ TEST(RecoveryFile, WhatIsWrittenReadsBackAndEveryCutOrAdditionIsDamaged) {
     }
 }
 
+// A child process that runs until End() is called, with its identity; the caller reaps it.
+struct Child {
+    ProcessIdentity identity;
+    int release = -1;
+    void End() const { close(release); }
+};
+Child StartChild() {
+    int fds[2];
+    EXPECT_EQ(pipe(fds), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        char byte;
+        close(fds[1]);
+        [[maybe_unused]] const ssize_t got = read(fds[0], &byte, 1);
+        _exit(0);
+    }
+    close(fds[0]);
+    return {ProcessIdentity::Of(pid).value_or(ProcessIdentity{}), fds[1]};
+}
+
 TEST(ProcessIdentity, OnlyTheVeryProcessStillRuns) {
     const ProcessIdentity self = ProcessIdentity::Current();
     EXPECT_TRUE(self.StillRuns());
     EXPECT_FALSE((ProcessIdentity{self.pid, self.startTime + 1}.StillRuns())) << "the id taken over by another";
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) _exit(0);
-    const std::optional<ProcessIdentity> childIdentity = ProcessIdentity::Of(child);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(childIdentity.has_value());
-    EXPECT_FALSE(childIdentity->StillRuns());
+    const Child child = StartChild();
+    EXPECT_TRUE(child.identity.StillRuns());
+    child.End();
+    while (ProcessIdentity::Of(child.identity.pid)) usleep(1000);  // ended, not yet reaped
+    EXPECT_FALSE(child.identity.StillRuns());
+    ASSERT_EQ(waitpid(child.identity.pid, nullptr, 0), child.identity.pid);
+    EXPECT_FALSE(child.identity.StillRuns());
 }
 
 // The folder holds each editor's file under its process; only files of processes that ended, and
@@ -70,18 +89,17 @@ TEST(RecoveryFolder, FilesOfEndedProcessesAreLeftOverAndDeclinedOnesGoAfterAWeek
     ASSERT_FALSE(folder.Write(own));  // replaced
     EXPECT_EQ(TemporaryDirectory::Read(folder.OwnFile()), own.Format());
 
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) _exit(0);
+    const Child child = StartChild();
     RecoveryFile crashed = own;
-    crashed.process = *ProcessIdentity::Of(child);
-    waitpid(child, nullptr, 0);
+    crashed.process = child.identity;
+    child.End();
+    waitpid(child.identity.pid, nullptr, 0);
     dir.Write("state/venkora/1-2.wiederherstellung", crashed.Format());
     dir.Write("state/venkora/3-4.wiederherstellung", crashed.Format().substr(0, 20));
     dir.Write("state/venkora/fremd.txt", "nicht unseres");
-    const std::vector<RecoveryFolder::Leftover> left = folder.Leftovers();
+    const std::vector<RecoveryFolder::Entry> left = folder.Leftovers();
     ASSERT_EQ(left.size(), 2u) << "the running editor's own file is not left over";
-    for (const RecoveryFolder::Leftover& leftover : left) {
+    for (const RecoveryFolder::Entry& leftover : left) {
         EXPECT_EQ(leftover.file, leftover.name == "1-2.wiederherstellung" ? std::optional(crashed) : std::nullopt)
             << leftover.name;
     }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <fstream>
@@ -56,6 +57,12 @@ protected:
             changedFileQuestions.push_back(question);
             return changedFileAnswer(question);
         };
+        seams.restoreUnsaved = [this](const QString& name, const QString&) {
+            restoreQuestions << name;
+            const SaveAnswer answer = restoreAnswers.empty() ? SaveAnswer::Cancel : restoreAnswers.front();
+            if (!restoreAnswers.empty()) restoreAnswers.pop_front();
+            return answer;
+        };
         SetUserPromptSeams(std::move(seams));
     }
     ~AppFixture() override {
@@ -66,6 +73,8 @@ protected:
 
     // Starts the application with `arguments` and the settings in `profile`.
     bool Start(std::vector<std::string> arguments = {}) {
+        // The unsaved texts of these runs stay in the test's folder.
+        setenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit().constData(), 1);
         app = std::make_unique<CQuendelApp>(std::move(arguments));
         auto store = std::make_unique<MemoryProfileStore>();
         *store = profile;
@@ -121,6 +130,10 @@ protected:
     // The questions about a file changed elsewhere, and the answer to each (Nein unless set).
     std::vector<ChangedFileQuestion> changedFileQuestions;
     std::function<bool(ChangedFileQuestion)> changedFileAnswer = [](ChangedFileQuestion) { return false; };
+    // The questions whether to restore unsaved text (the document's name), and their answers
+    // (Abbrechen when none is left).
+    QStringList restoreQuestions;
+    std::deque<SaveAnswer> restoreAnswers;
 
 private:
     static std::optional<QString> Next(std::deque<QString>& answers) {
