@@ -187,6 +187,8 @@ Problem Apply(BatchOptions& batch, bool& bendefSidesChosen, int id, std::string_
                 batch.lineEnd = LineEndKind::CrLf;
             } else if (value == "lf") {
                 batch.lineEnd = LineEndKind::Lf;
+            } else if (value == "cr") {
+                batch.lineEnd = LineEndKind::Cr;
             } else {
                 return BatchTexts::Fill(BatchTexts::kExpectsLineEnd, {value});
             }

@@ -37,7 +37,7 @@ struct BatchTexts {
     static constexpr std::string_view kExpectsLineBreaks =
         "„--zeilenumbrueche“ erwartet alle oder leerzeilen, nicht „%1“";
     static constexpr std::string_view kExpectsLineEnd =
-        "„--zeilenende“ erwartet crlf oder lf, nicht „%1“";
+        "„--zeilenende“ erwartet crlf, lf oder cr, nicht „%1“";
     static constexpr std::string_view kExpectsWidth =
         "„--breite“ erwartet eine ganze Zahl von 0 bis 255, nicht „%1“";
     static constexpr std::string_view kNeedsCharacter =
@@ -112,10 +112,10 @@ struct BatchTexts {
         "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
         "\n"
         "Zeilenenden:\n"
-        "  --zeilenende=crlf|lf\n"
-        "                      nach allen Regeln jedes Zeilenende in CR LF oder LF umwandeln;\n"
-        "                      von links gelesen ist ein Paar CR LF oder LF CR ein Zeilenende,\n"
-        "                      jedes andere CR oder LF ebenso\n"
+        "  --zeilenende=crlf|lf|cr\n"
+        "                      nach allen Regeln jedes Zeilenende in CR LF, LF oder CR\n"
+        "                      umwandeln; von links gelesen ist ein Paar CR LF oder LF CR\n"
+        "                      ein Zeilenende, jedes andere CR oder LF ebenso\n"
         "  --nur-crlf          jede Datei wie eine mit CR-LF-Zeilenenden lesen: nur die\n"
         "                      Bytepaare CR LF und LF CR sind Zeilenumbrüche\n"
         "\n"
