@@ -257,6 +257,9 @@ TEST(BatchOptions, ModesAndFiles) {
     EXPECT_EQ(ended.files, (std::vector<std::string>{"-i", "--help", "-"}));
 
     EXPECT_TRUE(Parsed({"--vor-ort", "--ausfuehrlich", "f"}).verbose);
+
+    const BatchOptions checker = Parsed({"--null", "--editorconfig", "-c", "f"});
+    EXPECT_TRUE(checker.editorConfig && checker.nullSeparated && checker.check);
 }
 
 TEST(BatchOptions, UsageErrorsNameTheProblem) {
@@ -282,6 +285,8 @@ TEST(BatchOptions, UsageErrorsNameTheProblem) {
         {{"-i", "-c", "f"}, "„--pruefen“"},
         {{"--vor-ort"}, "mindestens eine Datei"},
         {{"-i", "f", "-"}, "Standardeingabe"},
+        {{"--null", "f"}, "„--null“ gilt nur mit „--pruefen“"},
+        {{"--nu"}, "„--nur-crlf“, „--null“"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(*c.arguments.begin());
