@@ -112,29 +112,25 @@ std::optional<TextConventions> BatchRunner::ConventionsFor(const std::string& na
     conventions.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
     conventions.lineEnd = properties.endOfLine;
     conventions.finalLineEnd = properties.insertFinalNewline;
-    // What is left is listed with -v, each "name = value" once.
-    std::vector<EditorConfig::Property> left = properties.others;
-    if (properties.tabWidth) {
-        left.push_back({std::string(EditorConfig::kTabWidth), std::to_string(*properties.tabWidth)});
-    }
+    // What is left alone is listed with -v, each "name = value" once.
+    const auto leave = [this](std::string_view property, const std::string& value) {
+        std::string named = std::string(property).append(" = ").append(value);
+        if (std::find(notApplied_.begin(), notApplied_.end(), named) == notApplied_.end()) {
+            notApplied_.push_back(std::move(named));
+        }
+    };
+    for (const EditorConfig::Property& other : properties.others) leave(other.name, other.value);
+    if (properties.tabWidth) leave(EditorConfig::kTabWidth, std::to_string(*properties.tabWidth));
     if (properties.indentSize) {
-        left.push_back(
-            {std::string(EditorConfig::kIndentSize), std::to_string(*properties.indentSize)});
+        leave(EditorConfig::kIndentSize, std::to_string(*properties.indentSize));
     }
     if (properties.charset) {
         const bool withBom = *properties.charset == EditorConfig::Charset::Utf8Bom;
-        // The encoding is only checked.
-        if (options_.check) {
+        if (!options_.check) {
+            leave(EditorConfig::kCharset, withBom ? "utf-8-bom" : "utf-8");
+        } else {  // only checked
             conventions.utf8 = withBom ? TextConventions::Utf8::WithBom
                                        : TextConventions::Utf8::WithoutBom;
-        } else {
-            left.push_back({std::string(EditorConfig::kCharset), withBom ? "utf-8-bom" : "utf-8"});
-        }
-    }
-    for (const EditorConfig::Property& property : left) {
-        std::string named = property.name + " = " + property.value;
-        if (std::find(notApplied_.begin(), notApplied_.end(), named) == notApplied_.end()) {
-            notApplied_.push_back(std::move(named));
         }
     }
     return conventions;

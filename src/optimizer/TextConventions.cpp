@@ -11,7 +11,9 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool EndsInLineEnd(std::string_view text) { return !text.empty() && scan::IsBreakByte(text.back()); }
+bool EndsInLineEnd(std::string_view text) {
+    return !text.empty() && scan::IsBreakByte(text.back());
+}
 
 bool HasTrailingBlanks(std::string_view text) {
     const char* p = text.data();

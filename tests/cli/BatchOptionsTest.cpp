@@ -257,9 +257,6 @@ TEST(BatchOptions, ModesAndFiles) {
     EXPECT_EQ(ended.files, (std::vector<std::string>{"-i", "--help", "-"}));
 
     EXPECT_TRUE(Parsed({"--vor-ort", "--ausfuehrlich", "f"}).verbose);
-
-    const BatchOptions checker = Parsed({"--null", "--editorconfig", "-c", "f"});
-    EXPECT_TRUE(checker.editorConfig && checker.nullSeparated && checker.check);
 }
 
 TEST(BatchOptions, UsageErrorsNameTheProblem) {

@@ -14,24 +14,22 @@ namespace {
 
 TEST(EditorConfig, EachFileIsCheckedAndFixedByItsOwnProperties) {
     TemporaryDirectory dir;
-    for (const char* folder : {"sub", "inner", "legacy", "legacy/deep", "bad"}) {
+    for (const char* folder : {"sub", "inner", "alt\xE4", "alt\xE4/tief", "bad"}) {
         ASSERT_EQ(mkdir((dir.Path() + "/" + folder).c_str(), 0755), 0);
     }
     dir.Write(".editorconfig",
               "root = true\n[*]\ntrim_trailing_whitespace = true\ninsert_final_newline = true\n"
-              "end_of_line = lf\nindent_style = space\n[*.md]\ntrim_trailing_whitespace = false\n"
+              "end_of_line = lf\nindent_style = space\nindent_size = 4\nquote_type = Double\n"
+              "[*.md]\ntrim_trailing_whitespace = false\nend_of_line = native\n"
               "[*.{bat,cmd}]\nend_of_line = crlf\n[Makefile]\ninsert_final_newline = unset\n"
-              "[legacy/**]\ncharset = utf-8\n");
-    dir.Write("sub/.editorconfig", "[*]\nend_of_line = cr\n[keep.txt]\ninsert_final_newline = false\n");
+              "[alt*/**]\ncharset = utf-8\n");
+    dir.Write("sub/.editorconfig",
+              "[*]\nend_of_line = cr\n[k*.txt]\ninsert_final_newline = false\n");
     dir.Write("inner/.editorconfig", "root = true\n[*.txt]\ncharset = utf-8-bom\n");
-    const struct {
-        const char* name;  // as given on the command line, behind the folder
-        std::string text;
-        std::string fixed;
-        const char* broken;
-    } rows[] = {
-        {"/a.txt", "x \t\r\ny", "x\ny\n", "trim_trailing_whitespace, end_of_line, insert_final_newline"},
-        {"/clean.txt", "ok\n", "ok\n", ""},
+    // The names as given on the command line, behind the folder.
+    const struct { const char* name; std::string text, fixed; const char* broken; } rows[] = {
+        {"/a.txt", "x \t\r\ny", "x\ny\n",
+         "trim_trailing_whitespace, end_of_line, insert_final_newline"},
         {"/n.md", "x  \n", "x  \n", ""},
         {"/sub/../run.bat", "a \nb", "a\r\nb\r\n",
          "trim_trailing_whitespace, end_of_line, insert_final_newline"},
@@ -40,12 +38,10 @@ TEST(EditorConfig, EachFileIsCheckedAndFixedByItsOwnProperties) {
         {"/sub/other.txt", "a\r", "a\r", ""},
         {"/inner/x.txt", "a \n", "a \n", "charset"},
         {"/inner/y.md", "b  ", "b  ", ""},
-        {"/legacy/deep/l.txt", "\xE4\n", "\xE4\n", "charset"},
+        {"/alt\xE4/tief/\xE4.txt", "\xE4\n", "\xE4\n", "charset"},
     };
     std::vector<std::string> names;
-    std::string report;
-    std::string named;
-    std::string left;
+    std::string report, named, left;
     for (const auto& row : rows) {
         names.push_back(dir.Path() + row.name);
         dir.Write(row.name, row.text);
@@ -54,31 +50,27 @@ TEST(EditorConfig, EachFileIsCheckedAndFixedByItsOwnProperties) {
         named += names.back() + '\0';
         if (row.text == row.fixed) left += names.back() + ": charset\n";
     }
-    names.push_back("-");  // standard input has no properties
     const ProgramRunner tool(VENKORA_OPTIMIEREN);
-    std::vector<std::string> arguments = {"-c", "--editorconfig"};
-    arguments.insert(arguments.end(), names.begin(), names.end());
-    auto result = tool.Run(arguments, "a \n");
+    const auto run = [&](std::vector<std::string> arguments, std::string_view input = {}) {
+        arguments.insert(arguments.end(), names.begin(), names.end());
+        return tool.Run(arguments, input);
+    };
+    names.push_back("-");  // standard input has no properties
+    auto result = run({"-c", "--editorconfig"}, "a \n");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out, report);
-    EXPECT_EQ(result.err, "");
-    arguments.insert(arguments.begin(), "--null");
-    EXPECT_EQ(tool.Run(arguments, "a \n").out, named);
-
+    EXPECT_EQ(result.out + result.err, report);
+    EXPECT_EQ(run({"--null", "-c", "--editorconfig"}, "a \n").out, named);
     names.pop_back();
-    arguments = {"-i", "-v", "--editorconfig"};
-    arguments.insert(arguments.end(), names.begin(), names.end());
-    result = tool.Run(arguments);
+    result = run({"-i", "-v", "--editorconfig"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.err.ends_with("\nAus .editorconfig nicht angewandt: indent_style = space, "
-                                     "charset = utf-8-bom, charset = utf-8\n"))
+                                     "quote_type = Double, tab_width = 4, indent_size = 4, "
+                                     "end_of_line = native, charset = utf-8-bom, charset = utf-8\n"))
         << result.err;
     for (const auto& row : rows) {
         EXPECT_EQ(TemporaryDirectory::Read(dir.Path() + row.name), row.fixed) << row.name;
     }
-    arguments[0] = "-c";
-    arguments.erase(arguments.begin() + 1);
-    EXPECT_EQ(tool.Run(arguments).out, left) << "only the charset is left";
+    EXPECT_EQ(run({"-c", "--editorconfig"}).out, left) << "only the charset is left";
 
     const std::string bad = dir.Write("bad/f.txt", "a \n");
     dir.Write("bad/.editorconfig", "[*]\ncharset = utf-8\n[*.txt\n");
