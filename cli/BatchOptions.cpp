@@ -40,6 +40,8 @@ enum Id : int {
     kGespeichert,
     kSet,
     kNichtWarten,
+    kEditorConfig,
+    kNull,
 };
 
 // "-" first: file names come back in their place among the options (as option 1), whatever
@@ -58,6 +60,8 @@ constexpr option kLongOptions[] = {
     {"breite", required_argument, nullptr, kBreite},
     {"zeilenende", required_argument, nullptr, kZeilenende},
     {"nur-crlf", no_argument, nullptr, kNurCrLf},
+    {"editorconfig", no_argument, nullptr, kEditorConfig},
+    {"null", no_argument, nullptr, kNull},
     {"gespeichert", no_argument, nullptr, kGespeichert},
     {"set", required_argument, nullptr, kSet},
     {"vor-ort", no_argument, nullptr, kInPlace},
@@ -187,11 +191,15 @@ Problem Apply(BatchOptions& batch, bool& bendefSidesChosen, int id, std::string_
                 batch.lineEnd = LineEndKind::CrLf;
             } else if (value == "lf") {
                 batch.lineEnd = LineEndKind::Lf;
+            } else if (value == "cr") {
+                batch.lineEnd = LineEndKind::Cr;
             } else {
                 return BatchTexts::Fill(BatchTexts::kExpectsLineEnd, {value});
             }
             return std::nullopt;
         case kNurCrLf: batch.onlyCrLf = true; return std::nullopt;
+        case kEditorConfig: batch.editorConfig = true; return std::nullopt;
+        case kNull: batch.nullSeparated = true; return std::nullopt;
         case kSet: return ApplySet(o, value);
         case kInPlace: batch.inPlace = true; return std::nullopt;
         case kCheck: batch.check = true; return std::nullopt;
@@ -204,6 +212,7 @@ Problem Apply(BatchOptions& batch, bool& bendefSidesChosen, int id, std::string_
 }
 
 Problem CheckMode(const BatchOptions& batch) {
+    if (batch.nullSeparated && !batch.check) return std::string(BatchTexts::kNullNeedsCheck);
     if (!batch.inPlace) return std::nullopt;
     if (batch.check) return std::string(BatchTexts::kInPlaceAndCheck);
     if (batch.files.empty()) return std::string(BatchTexts::kInPlaceNeedsFile);

@@ -49,6 +49,8 @@ struct BatchOptions {
     bool verbose = false;           // -v: status texts, each file's kind and whether it changed
     bool onlyCrLf = false;          // --nur-crlf: every file read as a CR LF text
     std::optional<LineEndKind> lineEnd;  // --zeilenende: every line end turned into this one
+    bool editorConfig = false;      // --editorconfig: each file's .editorconfig rules after these
+    bool nullSeparated = false;     // --null: with -c, each name ends in NUL and stands alone
     std::vector<std::string> files; // "-" is standard input; none means standard input
 };
 

@@ -2,6 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
 #include <new>
 #include <variant>
 #include <vector>
@@ -10,8 +14,10 @@
 #include "core/SignalHold.h"
 #include "optimizer/TextPasses.h"
 #include "core/CodePage.h"
+#include "core/EditorConfig.h"
 #include "core/FileReplacement.h"
 #include "core/RegularFile.h"
+#include "core/SystemErrorText.h"
 
 namespace venkora {
 
@@ -27,6 +33,13 @@ int BatchRunner::Run() {
         } catch (const std::bad_alloc&) {
             Report(FileError(name, BatchTexts::kOutOfMemory));
         }
+    }
+    if (options_.verbose && !notApplied_.empty()) {
+        std::string list;
+        for (const std::string& property : notApplied_) {
+            list.append(list.empty() ? "" : ", ").append(property);
+        }
+        diagnostics_.WriteAll(BatchTexts::Fill(BatchTexts::kNotApplied, {list}));
     }
     if (anyFailed_) return kExitFileError;
     return anyWouldChange_ ? kExitWouldChange : kExitDone;
@@ -45,17 +58,82 @@ void BatchRunner::Process(const std::string& name) {
     if (options_.inPlace) return ProcessInPlace(name);
     std::optional<FileContents> contents = ReadOnly(name);
     if (!contents) return;
+    const std::optional<TextConventions> conventions = ConventionsFor(name);
+    if (!conventions) return;
     Room room;
     // Only checking and -v compare with the bytes as read; otherwise the passes may work in them.
     const bool compare = options_.check || options_.verbose;
-    const std::string_view text = Optimize(*contents, room, compare);
+    const std::string_view text = Optimize(*contents, room, compare, *conventions);
     const bool changed = compare && Differs(text, contents->bytes());
     if (options_.verbose) Describe(name, contents->bytes(), changed);
     if (!options_.check) return WriteOutput(text);
-    if (changed) {
+    const BrokenConventions broken = FindBrokenConventions(contents->bytes(), *conventions);
+    if (changed || broken.Any()) {
         anyWouldChange_ = true;
-        WriteOutput(name + "\n");
+        WriteOutput(CheckLine(name, broken));
     }
+}
+
+std::string BatchRunner::CheckLine(const std::string& name, const BrokenConventions& broken) const {
+    if (options_.nullSeparated) return name + '\0';
+    std::string line = name;
+    const std::pair<bool, std::string_view> properties[] = {
+        {broken.trailingBlanks, EditorConfig::kTrimTrailingWhitespace},
+        {broken.lineEnds, EditorConfig::kEndOfLine},
+        {broken.finalLineEnd, EditorConfig::kInsertFinalNewline},
+        {broken.utf8, EditorConfig::kCharset},
+    };
+    for (const auto& [isBroken, property] : properties) {
+        if (isBroken) line.append(line.size() == name.size() ? ": " : ", ").append(property);
+    }
+    return line + "\n";
+}
+
+std::optional<TextConventions> BatchRunner::ConventionsFor(const std::string& name) {
+    if (!options_.editorConfig || name == "-") return TextConventions{};
+    if (!workingDirectory_ && !name.starts_with('/')) {
+        const std::unique_ptr<char, decltype(&std::free)> path(getcwd(nullptr, 0), &std::free);
+        if (!path) {
+            Report(FileError(name, BatchTexts::Fill(BatchTexts::kNoWorkingDirectory,
+                                                    {SystemErrorText(errno)})));
+            return std::nullopt;
+        }
+        workingDirectory_ = path.get();
+    }
+    const auto found =
+        EditorConfig::For(EditorConfig::AbsolutePath(name, workingDirectory_.value_or("/")));
+    if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
+        Report(FileError(name, BatchTexts::Fill(BatchTexts::kEditorConfigWrong,
+                                                {failure->file, std::to_string(failure->line)})));
+        return std::nullopt;
+    }
+    const auto& properties = std::get<EditorConfig::Properties>(found);
+    TextConventions conventions;
+    conventions.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
+    conventions.lineEnd = properties.endOfLine;
+    conventions.finalLineEnd = properties.insertFinalNewline;
+    // What is left alone is listed with -v, each "name = value" once.
+    const auto leave = [this](std::string_view property, const std::string& value) {
+        std::string named = std::string(property).append(" = ").append(value);
+        if (std::find(notApplied_.begin(), notApplied_.end(), named) == notApplied_.end()) {
+            notApplied_.push_back(std::move(named));
+        }
+    };
+    for (const EditorConfig::Property& other : properties.others) leave(other.name, other.value);
+    if (properties.tabWidth) leave(EditorConfig::kTabWidth, std::to_string(*properties.tabWidth));
+    if (properties.indentSize) {
+        leave(EditorConfig::kIndentSize, std::to_string(*properties.indentSize));
+    }
+    if (properties.charset) {
+        const bool withBom = *properties.charset == EditorConfig::Charset::Utf8Bom;
+        if (!options_.check) {
+            leave(EditorConfig::kCharset, withBom ? "utf-8-bom" : "utf-8");
+        } else {  // only checked
+            conventions.utf8 = withBom ? TextConventions::Utf8::WithBom
+                                       : TextConventions::Utf8::WithoutBom;
+        }
+    }
+    return conventions;
 }
 
 std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
@@ -82,7 +160,8 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     return std::move(std::get<FileContents>(read));
 }
 
-std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool keepText) {
+std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool keepText,
+                                       const TextConventions& conventions) {
     const std::string_view source = contents.bytes();
     // The user string is typed text. In each file it stands for the bytes the editor would
     // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
@@ -109,11 +188,18 @@ std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool 
     } else {
         text = OptimizeText(source, result, options, kind, status) ? std::string_view(result) : source;
     }
-    if (!options_.lineEnd) return text;
-    char* const writable = text.data() == result.data() ? result.data()
-                           : keepText                   ? nullptr
-                                                        : contents.writableBytes().data();
-    return ConvertedLineEnds(text, writable, room.converted);
+    if (options_.lineEnd) {
+        char* const writable = text.data() == result.data() ? result.data()
+                               : keepText                   ? nullptr
+                                                            : contents.writableBytes().data();
+        text = ConvertedLineEnds(text, writable, room.converted);
+    }
+    TextConventions rules = conventions;
+    rules.utf8.reset();  // only checked
+    if (!FindBrokenConventions(text, rules).AnyApplied()) return text;
+    room.conformed.assign(text);
+    ApplyConventions(room.conformed, rules);
+    return room.conformed;
 }
 
 std::string_view BatchRunner::ConvertedLineEnds(std::string_view text, char* writable,
@@ -155,8 +241,10 @@ void BatchRunner::ProcessInPlace(const std::string& name) {
     }
     FileContents& contents = std::get<FileContents>(read);
     const std::string_view source = contents.bytes();
+    const std::optional<TextConventions> conventions = ConventionsFor(name);
+    if (!conventions) return;
     Room room;
-    const std::string_view optimized = Optimize(contents, room, true);
+    const std::string_view optimized = Optimize(contents, room, true, *conventions);
     const bool changed = Differs(optimized, source);
     if (options_.verbose) Describe(name, source, changed);
     // An unchanged file stays untouched.

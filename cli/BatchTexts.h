@@ -37,7 +37,7 @@ struct BatchTexts {
     static constexpr std::string_view kExpectsLineBreaks =
         "„--zeilenumbrueche“ erwartet alle oder leerzeilen, nicht „%1“";
     static constexpr std::string_view kExpectsLineEnd =
-        "„--zeilenende“ erwartet crlf oder lf, nicht „%1“";
+        "„--zeilenende“ erwartet crlf, lf oder cr, nicht „%1“";
     static constexpr std::string_view kExpectsWidth =
         "„--breite“ erwartet eine ganze Zahl von 0 bis 255, nicht „%1“";
     static constexpr std::string_view kNeedsCharacter =
@@ -53,6 +53,7 @@ struct BatchTexts {
         "„--vor-ort“ braucht mindestens eine Datei";
     static constexpr std::string_view kInPlaceNotStandardInput =
         "„--vor-ort“ kann die Standardeingabe nicht überschreiben";
+    static constexpr std::string_view kNullNeedsCheck = "„--null“ gilt nur mit „--pruefen“";
 
     // Files. %1 of the failures is how the file is named (kQuoted or a standard stream), %2
     // a reason or statement worded by the core ("keine Berechtigung", "ist ein Verzeichnis").
@@ -65,6 +66,16 @@ struct BatchTexts {
         "nicht genug Arbeitsspeicher, um den Text zu bearbeiten";
     static constexpr std::string_view kReadingStandardInput =
         "lese Text von der Standardeingabe (Ende mit Strg+D)";
+
+    // --editorconfig: what keeps a file from being processed. %1 of the first is the
+    // .editorconfig as the library names it, %2 the number of its wrong line; %1 of the second
+    // the reason.
+    static constexpr std::string_view kEditorConfigWrong =
+        "Zeile %2 von „%1“ ist fehlerhaft; die Datei bleibt unbearbeitet";
+    static constexpr std::string_view kNoWorkingDirectory =
+        "das Arbeitsverzeichnis ist nicht zu ermitteln (%1); die Datei bleibt unbearbeitet";
+    // With -v at the end of the run, %1 being the properties as "name = value", with ", ".
+    static constexpr std::string_view kNotApplied = "Aus .editorconfig nicht angewandt: %1\n";
 
     // -v: %1 names the file, %2 is its kind.
     static constexpr std::string_view kCrLfText = "CR-LF-Text";
@@ -112,12 +123,33 @@ struct BatchTexts {
         "  --breite=N          BREITE für beide Umwandlungen, 0 bis 255 (Vorgabe: 2)\n"
         "\n"
         "Zeilenenden:\n"
-        "  --zeilenende=crlf|lf\n"
-        "                      nach allen Regeln jedes Zeilenende in CR LF oder LF umwandeln;\n"
-        "                      von links gelesen ist ein Paar CR LF oder LF CR ein Zeilenende,\n"
-        "                      jedes andere CR oder LF ebenso\n"
+        "  --zeilenende=crlf|lf|cr\n"
+        "                      nach allen Regeln jedes Zeilenende in CR LF, LF oder CR\n"
+        "                      umwandeln; von links gelesen ist ein Paar CR LF oder LF CR\n"
+        "                      ein Zeilenende, jedes andere CR oder LF ebenso\n"
         "  --nur-crlf          jede Datei wie eine mit CR-LF-Zeilenenden lesen: nur die\n"
         "                      Bytepaare CR LF und LF CR sind Zeilenumbrüche\n"
+        "\n"
+        "EditorConfig:\n"
+        "  --editorconfig      zu jeder Datei die Eigenschaften aus ihren .editorconfig-\n"
+        "                      Dateien (gelesen mit libeditorconfig; der Pfad wie angegeben,\n"
+        "                      vom Arbeitsverzeichnis aus) nach allen Optionen anwenden:\n"
+        "                      trim_trailing_whitespace = true löscht alle Leerzeichen und\n"
+        "                      Tabulatoren vor jedem CR und LF und am Textende;\n"
+        "                      end_of_line = lf|crlf|cr wandelt die Zeilenenden um wie\n"
+        "                      --zeilenende; insert_final_newline = true schließt einen\n"
+        "                      nicht leeren Text mit einem Zeilenende ab (seiner Art, ohne\n"
+        "                      jedes Zeilenende CR LF), false löscht die Zeilenenden am\n"
+        "                      Textende; charset = utf-8 (ohne BOM) oder utf-8-bom wird nur\n"
+        "                      mit -c geprüft, nie umgewandelt. Alle anderen Eigenschaften\n"
+        "                      (indent_style, indent_size, tab_width, max_line_length, ...)\n"
+        "                      bleiben unbeachtet; -v nennt sie am Ende je einmal. Die\n"
+        "                      Standardeingabe hat keinen Pfad und damit keine Eigenschaften.\n"
+        "                      Mit -c: je Datei eine Zeile „DATEI: Eigenschaft, ...“ mit den\n"
+        "                      Eigenschaften, die sie verletzt; Rückgabewert 1, wenn eine\n"
+        "                      Datei eine verletzt (ein Prüfer für CI)\n"
+        "  --null              mit -c: jeden Namen mit einem NUL-Byte statt eines\n"
+        "                      Zeilenendes abschließen und ohne Eigenschaften (für xargs -0)\n"
         "\n"
         "Gespeicherte Einstellungen:\n"
         "  --gespeichert       übernimmt alle Einstellungen des Dialogs „Optimieren“ aus\n"
@@ -144,7 +176,8 @@ struct BatchTexts {
         "      --nicht-warten  mit -i: eine Datei, die gerade ein anderer Aufruf bearbeitet,\n"
         "                      nicht abwarten, sondern als Fehler melden\n"
         "  -c, --pruefen       nichts schreiben, nur die Namen der Dateien ausgeben, die\n"
-        "                      sich ändern würden (auch nur in ihren Zeilenenden)\n"
+        "                      sich ändern würden (auch nur in ihren Zeilenenden), je einen\n"
+        "                      in einer Zeile\n"
         "  -v, --ausfuehrlich  Statusmeldungen und zu jeder Datei ihre Art (CR-LF-, LF- oder\n"
         "                      CR-Text) und ob sie sich ändert auf die Standardfehlerausgabe\n"
         "                      schreiben\n"
@@ -154,10 +187,12 @@ struct BatchTexts {
         "\n"
         "Rückgabewerte:\n"
         "  0  erledigt\n"
-        "  1  mit --pruefen: mindestens eine Datei würde sich ändern\n"
+        "  1  mit --pruefen: mindestens eine Datei würde sich ändern (oder verletzt mit\n"
+        "     --editorconfig ihr charset)\n"
         "  2  falscher Aufruf\n"
         "  3  eine Datei konnte nicht gelesen oder geschrieben werden (mit --nicht-warten\n"
-        "     auch: eine Datei war gerade in Bearbeitung)\n";
+        "     auch: eine Datei war gerade in Bearbeitung; mit --editorconfig auch: eine\n"
+        "     ihrer .editorconfig-Dateien ist fehlerhaft)\n";
 };
 
 }  // namespace venkora

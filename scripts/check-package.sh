@@ -35,7 +35,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 # Computed by dpkg-shlibdeps from the programs' libraries; the SVG plugins named by hand.
 depends=$(field Depends)
 names=$(tr ',' '\n' <<< "$depends" | awk '{ print $1 }')
-for library in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqscintilla2-qt6-15 libqt6svg6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqscintilla2-qt6-15 libqt6svg6 libeditorconfig0; do
   grep -qxF "$library" <<< "$names" || fail "Depends nennt $library nicht: $depends"
 done
 

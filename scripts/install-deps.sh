@@ -11,6 +11,7 @@ packages=(
   libqscintilla2-qt6-dev            # the edit component
   qt6-translations-l10n             # German texts of Qt's standard dialogs
   libxcb-xkb-dev                    # keyboard lock indicators on X11
+  libeditorconfig-dev               # the .editorconfig properties of a file
   libgtest-dev libbenchmark-dev     # tests and benchmarks
   fonts-dejavu-core                 # a real font for offscreen test runs
   # Fonts that common packages (ImageMagick, Ghostscript) bring along and that change what

@@ -282,6 +282,8 @@ TEST(BatchOptions, UsageErrorsNameTheProblem) {
         {{"-i", "-c", "f"}, "„--pruefen“"},
         {{"--vor-ort"}, "mindestens eine Datei"},
         {{"-i", "f", "-"}, "Standardeingabe"},
+        {{"--null", "f"}, "„--null“ gilt nur mit „--pruefen“"},
+        {{"--nu"}, "„--nur-crlf“, „--null“"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(*c.arguments.begin());

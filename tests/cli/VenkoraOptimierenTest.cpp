@@ -62,6 +62,7 @@ TEST_F(VenkoraOptimieren, OptionsReachTheOptimizerThroughStandardStreams) {
         {{"--nur-crlf", "--leerzeichen=beide"}, "a \nb", "a \nb"},
         {{"--zeilenende=lf", "--leerzeichen=ende"}, "a \r\nb\n\rc\rd", "a\nb\nc\nd"},
         {{"--zeilenende=crlf"}, "a\nb\n\rc\rd\r\n", "a\r\nb\r\nc\r\nd\r\n"},
+        {{"--zeilenende=cr"}, "a\nb\n\rc\rd\r\n", "a\rb\rc\rd\r"},
         {{"--zeilenende=lf", "--tab-zu-leerz"}, "\ta\r\n", "  a\n"},
         // A long option may be any prefix that begins no other one.
         {{"--leerze=beide", "--zeilenu", "leerzeilen"}, " a \r\n\r\n b ", " a\r\nb "},
@@ -286,7 +287,7 @@ TEST_F(VenkoraOptimieren, UsageErrorsWriteNothing) {
         {"-i", "-c", "--leerzeichen=ende", file},
         {"-i", "--leerzeichen=ende", "-"},
         {"--set", "Leerz=ja", file},
-        {"--zeilenende=cr", file},
+        {"--zeilenende=mac", file},
         {"-i", "--leer=ende", file},
     };
     for (const auto& arguments : cases) {
