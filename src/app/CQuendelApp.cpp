@@ -175,7 +175,9 @@ bool CQuendelApp::Restore(const RecoveryFile& file) {
     buffer.open(QIODevice::ReadOnly);
     Archive archive(buffer, Archive::Mode::Load);
     view()->SerializeRawText(archive);
-    document()->ContinueUnsaved(FileNameCodec::Decode(file.path), file.identity);
+    const QString path = FileNameCodec::Decode(file.path);
+    document()->ContinueUnsaved(path, file.identity);
+    if (!path.isEmpty()) view()->FollowConventions(document()->ConventionsFor(path));
     return true;
 }
 

@@ -1,7 +1,12 @@
 #include "app/CQuendelDoc.h"
 
+#include <variant>
+
 #include "app/CQuendelView.h"
+#include "platform/FileNameCodec.h"
+#include "platform/QtText.h"
 #include "resources/CommandIds.h"
+#include "resources/StringTable.h"
 
 namespace venkora {
 
@@ -9,10 +14,36 @@ bool CQuendelDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     view_->SetCodePage(CodePage::ForNewDocument(CEditViewPlus::LocaleIsUtf8()));
     view_->ClearText();
+    view_->FollowConventions({});
+    return true;
+}
+
+bool CQuendelDoc::OnOpenDocument(const QString& path) {
+    if (!CDocument::OnOpenDocument(path)) return false;
+    view_->FollowConventions(ConventionsFor(path));
+    return true;
+}
+
+bool CQuendelDoc::OnSaveDocument(const QString& path) {
+    const ProjectConventions conventions = ConventionsFor(path);
+    view_->ConformForSaving(conventions.atSave);
+    const bool newName = FileNameCodec::AbsolutePath(path) != GetPathName();
+    if (!CDocument::OnSaveDocument(path)) return false;
+    if (newName) view_->FollowConventions(conventions);
     return true;
 }
 
 void CQuendelDoc::Serialize(Archive& archive) { view_->SerializeRawText(archive); }
+
+ProjectConventions CQuendelDoc::ConventionsFor(const QString& path) const {
+    const auto found = ProjectConventions::For(FileNameCodec::Encode(FileNameCodec::AbsolutePath(path)));
+    if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
+        view_->ShowMessageText(
+            QtText(text::kEditorConfigWrong).arg(FileNameCodec::Decode(failure->file)).arg(failure->line));
+        return {};
+    }
+    return std::get<ProjectConventions>(found);
+}
 
 void CQuendelDoc::OnUpdateOptimize(CmdUI&) {}
 

@@ -1,13 +1,18 @@
 #include "app/CQuendelView.h"
 
 #include <QDialog>
+#include <QStringList>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
+#include <utility>
 
 #include "app/CGoToLineDlg.h"
 #include "app/CSetTabStops.h"
 #include "app/FontMapping.h"
 #include "app/ViewSettings.h"
+#include "optimizer/TextConventions.h"
 #include "optimizer/TextPasses.h"
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
@@ -75,6 +80,59 @@ void CQuendelView::OnOptimize() {
     ShowMessageText(idle);
 }
 
+// --- A project's conventions -------------------------------------------------------------
+
+void CQuendelView::FollowConventions(const ProjectConventions& conventions) {
+    if (conventions.lineEnd) SetLineEnd(*conventions.lineEnd);
+    SetTabStopWidth(conventions.tabWidth ? *conventions.tabWidth * ViewSettings::kUnitsPerCharacter
+                                         : settings_.tabWidth());
+}
+
+void CQuendelView::ConformForSaving(const TextConventions& conventions) {
+    if (!conventions.Any()) return;
+    const std::string text(LockText(), GetTextLength());
+    UnlockText();
+    const BrokenConventions broken = FindBrokenConventions(text, conventions);
+    if (!broken.AnyApplied()) return;
+    std::string conformed = text;
+    ApplyConventions(conformed, conventions);
+    if (conformed.size() > kTextLimit) {
+        ShowMessageText(QtText(text::kConformedTooLong).arg(QtText(text::kTextLimit)));
+        return;
+    }
+    // Only the lines that change are replaced, whole, so that the rest stays where it is.
+    const auto [oldHead, newHead] = std::mismatch(text.begin(), text.end(), conformed.begin(), conformed.end());
+    std::size_t head = static_cast<std::size_t>(oldHead - text.begin());
+    while (head > 0 && text[head - 1] != '\n' && text[head - 1] != '\r') --head;
+    std::size_t tail = 0;  // the bytes behind the change, the same in both
+    while (tail < text.size() - head && tail < conformed.size() - head &&
+           text[text.size() - 1 - tail] == conformed[conformed.size() - 1 - tail]) {
+        ++tail;
+    }
+    while (tail > 0 && text[text.size() - 1 - tail] != '\n' && text[text.size() - 1 - tail] != '\r') --tail;
+
+    const auto caret = static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS));
+    const auto line = static_cast<unsigned long>(SendScintilla(SCI_LINEFROMPOSITION, caret));
+    const auto column = caret - static_cast<unsigned long>(SendScintilla(SCI_POSITIONFROMLINE, line));
+    const long firstVisible = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    SetSelection(head, static_cast<std::ptrdiff_t>(text.size() - tail));
+    ReplaceSelection(std::string_view(conformed).substr(head, conformed.size() - tail - head), true);
+    const auto newLine = std::min(line, static_cast<unsigned long>(SendScintilla(SCI_GETLINECOUNT)) - 1);
+    const auto lineStart = static_cast<unsigned long>(SendScintilla(SCI_POSITIONFROMLINE, newLine));
+    const auto lineEnd = static_cast<unsigned long>(SendScintilla(SCI_GETLINEENDPOSITION, newLine));
+    const std::size_t newCaret = std::min(lineStart + column, lineEnd);
+    SetSelection(newCaret, static_cast<std::ptrdiff_t>(newCaret));
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstVisible));
+
+    QStringList changed;
+    for (const auto& [broke, name] : {std::pair{broken.trailingBlanks, EditorConfig::kTrimTrailingWhitespace},
+                                      std::pair{broken.lineEnds, EditorConfig::kEndOfLine},
+                                      std::pair{broken.finalLineEnd, EditorConfig::kInsertFinalNewline}}) {
+        if (broke) changed << QtText(name);
+    }
+    ShowMessageText(QtText(text::kConformedForSaving).arg(changed.join(QStringLiteral(", "))));
+}
+
 // --- Word wrap, tab length, font, select all ----------------------------------------------
 
 
@@ -115,9 +173,9 @@ void CQuendelView::OnGoToLine() {
 
 void CQuendelView::OnTabLength() {
     CSetTabStops dialog;
-    dialog.tabLength = static_cast<std::uint32_t>(GetTabStopWidth() / 4);
+    dialog.tabLength = static_cast<std::uint32_t>(GetTabStopWidth() / ViewSettings::kUnitsPerCharacter);
     if (dialog.DoModal(window()) != QDialog::Accepted) return;
-    SetTabStopWidth(static_cast<int>(dialog.tabLength * 4));
+    SetTabStopWidth(static_cast<int>(dialog.tabLength) * ViewSettings::kUnitsPerCharacter);
     settings_.SetTabWidth(GetTabStopWidth());
 }
 

@@ -4,6 +4,7 @@
 // blanks, tab length, display font, select all, go to line, and the print preview. Its settings live in the
 // application's ViewSettings, which it keeps up to date.
 
+#include "app/ProjectConventions.h"
 #include "editview/CEditViewPlus.h"
 #include "optimizer/COptimierenDlg.h"
 
@@ -25,6 +26,14 @@ public:
     // text, font, tab stops, limit and focus stay; the selection, the scroll position and the
     // undo history go, as with a new control; the document's modified flag is not touched.
     bool RecreateEditControl(bool wrap);
+
+    // Follows a project's conventions for the document shown: Enter inserts the line end they
+    // name, and the tab width is theirs, or the settings' when they name none.
+    void FollowConventions(const ProjectConventions& conventions);
+    // Brings the text to `conventions` before a save, as one undoable edit of the lines that
+    // change; the caret stays on its line and the message pane names what changed. A text
+    // they would take past the limit stays as it is, and the message pane says so.
+    void ConformForSaving(const TextConventions& conventions);
 
     void OnOptimize();
     void OnToggleWordWrap();

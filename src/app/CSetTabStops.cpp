@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/ViewSettings.h"
 #include "platform/QtText.h"
 #include "resources/StringTable.h"
 
@@ -24,7 +25,7 @@ bool CSetTabStops::DoDataExchange(bool save) {
         edit_->setText(QString::number(tabLength));
         return true;
     }
-    const std::optional<std::uint32_t> length = ReadUnsigned(edit_, 1, 16);
+    const std::optional<std::uint32_t> length = ReadUnsigned(edit_, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
     if (length) tabLength = *length;
     return length.has_value();
 }

@@ -15,6 +15,12 @@ namespace venkora {
 
 class ViewSettings {
 public:
+    // The tab lengths a user may choose, in characters (the dialog "Tabulatoren Länge"), and
+    // dialog units to a character.
+    static constexpr int kMinTabLength = 1;
+    static constexpr int kMaxTabLength = 16;
+    static constexpr int kUnitsPerCharacter = 4;
+
     // Tab width in dialog units (4 to an average character), the edit area's one tab stop.
     std::int32_t tabWidth() const { return tabWidth_; }
     std::int32_t startupTabWidth() const { return startupTabWidth_; }

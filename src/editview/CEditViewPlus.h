@@ -175,6 +175,9 @@ public:
     // names inserted.
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
+    // Shows `text` in the message pane of the window the view is in.
+    void ShowMessageText(const QString& text);
+
 protected:
     // Selects the next match of the request from the selection and scrolls it into view; false,
     // with the selection unchanged, when there is none.
@@ -197,9 +200,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
     QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
-
-    // Shows `text` in the message pane of the window the view is in.
-    void ShowMessageText(const QString& text);
 
 private:
     void OnTextChange();

@@ -253,6 +253,18 @@ inline constexpr std::string_view kStandardOutputFailed = "Die Standardausgabe k
 inline constexpr std::string_view kNoLineNumber =
     "„%1“ ist keine Zeilennummer (+N mit N ab 1) und wird übergangen.";
 
+// --- A project's .editorconfig in the editor (app/CQuendelDoc, app/CQuendelView) ------------
+
+// In the message pane: the text was brought to the project's conventions before saving (%1
+// names them as .editorconfig does, separated by ", "); it would then pass the limit (%1 is
+// kTextLimit) and was saved unchanged; an .editorconfig the document follows cannot be read
+// (%1 is its name, %2 the line).
+inline constexpr std::string_view kConformedForSaving = "Vor dem Speichern nach .editorconfig angepasst: %1.";
+inline constexpr std::string_view kConformedTooLong =
+    "Nach .editorconfig angepasst wäre der Text länger als %1 Bytes; er wird unverändert gespeichert.";
+inline constexpr std::string_view kEditorConfigWrong =
+    "„%1“ ist in Zeile %2 fehlerhaft; für dieses Dokument gilt kein .editorconfig.";
+
 // --- Unsaved text kept for a crash (app/RecoveryKeeper) ------------------------------------
 
 // At start-up, for the unsaved text of an editor that ended without saving: %1 is the document's

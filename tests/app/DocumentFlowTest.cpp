@@ -283,5 +283,56 @@ TEST_F(DocumentFlowTest, AFileChangedElsewhereIsReloadedOrOverwrittenOnlyWhenThe
     }
 }
 
+// A project's .editorconfig holds for the documents of its files only: Enter's line end and the
+// shown tab width while one is shown, the text brought to it at each save as one step that undo
+// takes back, the caret on its line; a new document and the stored settings know nothing of it.
+TEST_F(DocumentFlowTest, AProjectsEditorConfigHoldsForItsOwnDocumentsOnly) {
+    WriteFile(Path(".editorconfig"), "root = true\n[*.txt]\nend_of_line = crlf\ntab_width = 3\n"
+                                     "trim_trailing_whitespace = true\ninsert_final_newline = true\n"
+                                     "[kaputt/*]\nindent_size = 2\n");
+    QDir(dir.path()).mkdir(QStringLiteral("kaputt"));
+    WriteFile(Path("kaputt/.editorconfig"), "[*.txt\n");
+    WriteFile(Path("brief.txt"), "eins\nzwei \t\ndrei");
+    WriteFile(Path("kaputt/notiz.txt"), "a \n");
+    ASSERT_TRUE(Start());
+    const int settingsTabWidth = view().GetTabStopWidth();
+
+    openAnswers = {Path("brief.txt")};
+    Execute(kIdFileOpen);
+    EXPECT_EQ(view().lineEnd(), LineEndKind::CrLf);
+    EXPECT_EQ(view().GetTabStopWidth(), 3 * 4);
+    view().SetSelection(11, 11);  // behind "zwei \t"
+    Execute(kIdFileSave);
+    EXPECT_EQ(ReadFile(Path("brief.txt")), "eins\r\nzwei\r\ndrei\r\n");
+    EXPECT_EQ(view().GetSelectionRange(), (std::pair<std::size_t, std::size_t>(10, 10)));  // behind "zwei"
+    EXPECT_EQ(frame().MessageText(), QStringLiteral("Vor dem Speichern nach .editorconfig angepasst: "
+                                                    "trim_trailing_whitespace, end_of_line, insert_final_newline."));
+    Execute(kIdEditUndo);
+    EXPECT_EQ(Text(), "eins\nzwei \t\ndrei");
+    EXPECT_TRUE(doc().IsModified());
+
+    saveAnswers = {SaveAnswer::No};
+    Execute(kIdFileNew);
+    EXPECT_EQ(view().lineEnd(), LineEndKind::Lf);
+    EXPECT_EQ(view().GetTabStopWidth(), settingsTabWidth);
+    view().ReplaceSelection("neu ", true);
+    saveAsAnswers = {Path("neu.txt")};
+    Execute(kIdFileSaveAs);
+    EXPECT_EQ(ReadFile(Path("neu.txt")), "neu\r\n");
+    EXPECT_EQ(view().lineEnd(), LineEndKind::CrLf);
+
+    // An .editorconfig that cannot be read: the file is loaded and saved as it is, and the
+    // message pane says why.
+    openAnswers = {Path("kaputt/notiz.txt")};
+    Execute(kIdFileOpen);
+    Execute(kIdFileSave);
+    EXPECT_EQ(ReadFile(Path("kaputt/notiz.txt")), "a \n");
+    EXPECT_EQ(view().GetTabStopWidth(), settingsTabWidth);
+    EXPECT_TRUE(frame().MessageText().contains(QStringLiteral("Zeile 1"))) << frame().MessageText().toStdString();
+
+    Stop();
+    EXPECT_EQ(profile.GetInt("Einstellungen", "TabStops", 0), 0u);  // not stored
+}
+
 }  // namespace
 }  // namespace venkora::test

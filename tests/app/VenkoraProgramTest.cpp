@@ -406,4 +406,37 @@ TEST(VenkoraProgram, OptimizingAndSavingGivesTheBatchToolsResultForEveryKindOfLi
     }
 }
 
+// Saving in the editor brings a file to its project's .editorconfig exactly as the batch tool's
+// "-i --editorconfig" does; a file the project sets nothing for is saved as it was.
+TEST(VenkoraProgram, SavingFollowsTheProjectsEditorConfigAsTheBatchToolDoes) {
+    QTemporaryDir home;
+    const std::string config = home.filePath(QStringLiteral("config")).toStdString();
+    const std::string tree = home.filePath(QStringLiteral("projekt")).toStdString();
+    QDir().mkpath(QString::fromStdString(tree + "/doku"));
+    std::ofstream(tree + "/.editorconfig") << "root = true\n[*.txt]\nend_of_line = lf\n"
+                                              "trim_trailing_whitespace = true\ninsert_final_newline = true\n";
+    std::ofstream(tree + "/doku/.editorconfig") << "[*.txt]\nend_of_line = crlf\ninsert_final_newline = false\n";
+    WriteSettings(config);
+    const std::string text = "eins \t\r\nzwei\t\n\ndrei  \r\n\r\n";
+    const std::pair<std::string, std::string> rows[] = {  // the file, its bytes after saving
+        {"/liesmich.txt", "eins\nzwei\n\ndrei\n\n"},
+        {"/doku/kapitel.txt", "eins\r\nzwei\r\n\r\ndrei"},
+        {"/daten.csv", text},
+    };
+    for (const auto& [name, saved] : rows) {
+        SCOPED_TRACE(name);
+        const std::string copy = tree + name + ".kopie.txt";
+        std::ofstream(tree + name, std::ios::binary) << text;
+        const int status = Start(config, tree + name, "57603,57665")->Wait(30);  // save, exit
+        ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(TemporaryDirectory::Read(tree + name), saved);
+        if (name.ends_with(".csv")) continue;
+        std::ofstream(copy, std::ios::binary) << text;
+        const ProgramRunner::Result result = ProgramRunner(VENKORA_OPTIMIEREN).Run({"-i", "--editorconfig", copy});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(TemporaryDirectory::Read(copy), saved);
+    }
+}
+
 }  // namespace
