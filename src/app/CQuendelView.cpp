@@ -101,8 +101,8 @@ void CQuendelView::ConformForSaving(const TextConventions& conventions) {
         return;
     }
     // Only the lines that change are replaced, whole, so that the rest stays where it is.
-    const auto [oldHead, newHead] = std::mismatch(text.begin(), text.end(), conformed.begin(), conformed.end());
-    std::size_t head = static_cast<std::size_t>(oldHead - text.begin());
+    std::size_t head = static_cast<std::size_t>(
+        std::mismatch(text.begin(), text.end(), conformed.begin(), conformed.end()).first - text.begin());
     while (head > 0 && text[head - 1] != '\n' && text[head - 1] != '\r') --head;
     std::size_t tail = 0;  // the bytes behind the change, the same in both
     while (tail < text.size() - head && tail < conformed.size() - head &&

@@ -25,7 +25,8 @@ bool CSetTabStops::DoDataExchange(bool save) {
         edit_->setText(QString::number(tabLength));
         return true;
     }
-    const std::optional<std::uint32_t> length = ReadUnsigned(edit_, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
+    const std::optional<std::uint32_t> length =
+        ReadUnsigned(edit_, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
     if (length) tabLength = *length;
     return length.has_value();
 }

@@ -6,13 +6,17 @@
 
 namespace venkora {
 
-std::variant<ProjectConventions, EditorConfig::Failure> ProjectConventions::For(const std::string& absolutePath) {
+std::variant<ProjectConventions, EditorConfig::Failure> ProjectConventions::For(
+    const std::string& absolutePath) {
     auto found = EditorConfig::For(absolutePath);
     if (auto* failure = std::get_if<EditorConfig::Failure>(&found)) return std::move(*failure);
     const auto& properties = std::get<EditorConfig::Properties>(found);
     ProjectConventions conventions;
     conventions.lineEnd = properties.endOfLine;
-    if (properties.tabWidth) conventions.tabWidth = std::clamp(*properties.tabWidth, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
+    if (properties.tabWidth) {
+        conventions.tabWidth =
+            std::clamp(*properties.tabWidth, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
+    }
     conventions.atSave.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
     conventions.atSave.lineEnd = properties.endOfLine;
     conventions.atSave.finalLineEnd = properties.insertFinalNewline;

@@ -15,11 +15,8 @@ namespace venkora {
 
 struct ProjectConventions {
     std::optional<LineEndKind> lineEnd;  // end_of_line
-    std::optional<int> tabWidth;         // tab_width, else indent_size; held to the lengths a user may choose
+    std::optional<int> tabWidth;         // tab_width, else indent_size, held to 1 to 16
     TextConventions atSave;              // trim_trailing_whitespace, end_of_line, insert_final_newline
-
-    // Whether the project asks anything the editor follows.
-    bool Any() const { return lineEnd || tabWidth || atSave.Any(); }
 
     // The conventions for the file at `absolutePath`; what the library cannot read is a Failure.
     static std::variant<ProjectConventions, EditorConfig::Failure> For(const std::string& absolutePath);
