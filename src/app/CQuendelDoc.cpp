@@ -39,7 +39,8 @@ ProjectConventions CQuendelDoc::ConventionsFor(const QString& path) const {
     const auto found = ProjectConventions::For(FileNameCodec::Encode(FileNameCodec::AbsolutePath(path)));
     if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
         view_->ShowMessageText(
-            QtText(text::kEditorConfigWrong).arg(FileNameCodec::Decode(failure->file)).arg(failure->line));
+            QtText(text::kEditorConfigWrong)
+                .arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(failure->file)), QString::number(failure->line)));
         return {};
     }
     return std::get<ProjectConventions>(found);

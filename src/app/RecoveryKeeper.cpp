@@ -91,7 +91,7 @@ std::string RecoveryKeeper::Listing(const RecoveryFolder& folder) {
             size = file.text.size();
             state = entry.declined ? text::kRecoveryDeclined : file.process.StillRuns() ? text::kRecoveryRunning : "";
         }
-        listing += QtText(text::kRecoveryLine).arg(document, when).arg(size).arg(QtText(state));
+        listing += QtText(text::kRecoveryLine).arg(document, when, QString::number(size), QtText(state));
     }
     const QString place = FileNameCodec::ForDisplay(FileNameCodec::Decode(folder.path()));
     if (listing.isEmpty()) return QtText(text::kRecoveryNone).arg(place).toStdString();
