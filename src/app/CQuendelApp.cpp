@@ -1,6 +1,5 @@
 #include "app/CQuendelApp.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPageSize>
@@ -138,8 +137,8 @@ void CQuendelApp::OfferRecovery() {
     for (const RecoveryFolder::Entry& leftover : folder.Leftovers()) {
         // A termination signal while a question showed has closed the window.
         if (!mainFrame()->isVisible()) return;
-        const QString name = FileNameCodec::ForDisplay(FileNameCodec::Decode(leftover.name));
         if (!leftover.file) {
+            const QString name = FileNameCodec::ForDisplay(FileNameCodec::Decode(leftover.name));
             const std::string aside = folder.MoveAside(leftover.name, RecoveryFolder::kDamaged);
             ShowMessageBox(QtText(text::kRestoreDamaged)
                                .arg(name, FileNameCodec::ForDisplay(FileNameCodec::Decode(aside))),
@@ -150,17 +149,13 @@ void CQuendelApp::OfferRecovery() {
         const QString path = FileNameCodec::Decode(file.path);
         const QString document =
             file.path.empty() ? QtText(text::kUntitled) : FileNameCodec::ForDisplay(QFileInfo(path).fileName());
-        const QString when = QDateTime::fromSecsSinceEpoch(file.written).toString(QtText(text::kRestoreTime));
-        switch (AskRestoreUnsaved(mainFrame(), document, when)) {
+        switch (AskRestoreUnsaved(mainFrame(), document, RecoveryKeeper::WrittenAt(file.written))) {
             case SaveAnswer::Yes:
-                // The text is this run's now: it is kept here before the old file goes. The
-                // others wait for the next start.
-                if (Restore(file)) {
-                    recovery_.WriteNow();
-                    folder.Remove(leftover.name);
-                    return;
-                }
-                break;
+                // The text is this run's now: the old file goes once this run has kept it.
+                // The others wait for the next start.
+                if (!Restore(file)) break;
+                if (recovery_.WriteNow()) folder.Remove(leftover.name);
+                return;
             case SaveAnswer::No: folder.MoveAside(leftover.name, RecoveryFolder::kDeclined); break;
             case SaveAnswer::Cancel: break;
         }
@@ -170,14 +165,20 @@ void CQuendelApp::OfferRecovery() {
 bool CQuendelApp::Restore(const RecoveryFile& file) {
     // Through the new-document flow, which asks about the changes of the document shown.
     if (!OpenDocumentFile(nullptr)) return false;
-    QByteArray data = QByteArray::fromRawData(file.text.data(), static_cast<qsizetype>(file.text.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    Archive archive(buffer, Archive::Mode::Load);
-    view()->SerializeRawText(archive);
     const QString path = FileNameCodec::Decode(file.path);
+    const QString name =
+        path.isEmpty() ? QtText(text::kUntitled) : FileNameCodec::ForDisplay(QFileInfo(path).fileName());
+    const bool loaded = ReportFailures(mainFrame(), QtText(text::kCannotOpen).arg(name), [&] {
+        Archive::LoadBytes(file.text, name, [this](Archive& archive) { view()->SerializeRawText(archive); });
+    });
+    if (!loaded) {
+        OpenDocumentFile(nullptr);  // nothing half loaded stays
+        return false;
+    }
+    // The code page it was edited in, whatever its bytes would suggest now.
+    view()->SetCodePage(CodePage(file.codePage));
     document()->ContinueUnsaved(path, file.identity);
-    if (!path.isEmpty()) view()->FollowConventions(document()->ConventionsFor(path));
+    document()->FollowProjectOf(path);
     return true;
 }
 
@@ -213,6 +214,7 @@ bool CQuendelApp::ProcessShellCommand() {
             if (NamesNewFile(commandLine_.fileName)) {
                 if (!OpenDocumentFile(nullptr)) return false;
                 document()->SetPathName(path);
+                document()->FollowProjectOf(path);
                 return true;
             }
             return OpenDocumentFile(&path) != nullptr;

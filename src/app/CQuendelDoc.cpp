@@ -20,7 +20,7 @@ bool CQuendelDoc::OnNewDocument() {
 
 bool CQuendelDoc::OnOpenDocument(const QString& path) {
     if (!CDocument::OnOpenDocument(path)) return false;
-    view_->FollowConventions(ConventionsFor(path));
+    FollowProjectOf(path);
     return true;
 }
 
@@ -34,6 +34,10 @@ bool CQuendelDoc::OnSaveDocument(const QString& path) {
 }
 
 void CQuendelDoc::Serialize(Archive& archive) { view_->SerializeRawText(archive); }
+
+void CQuendelDoc::FollowProjectOf(const QString& path) {
+    view_->FollowConventions(path.isEmpty() ? ProjectConventions{} : ConventionsFor(path));
+}
 
 ProjectConventions CQuendelDoc::ConventionsFor(const QString& path) const {
     const auto found = ProjectConventions::For(FileNameCodec::Encode(FileNameCodec::AbsolutePath(path)));

@@ -27,6 +27,8 @@ public:
     // The conventions the .editorconfig files of the file at `path` set; none when there are
     // none, or when one cannot be read (the message pane says which).
     ProjectConventions ConventionsFor(const QString& path) const;
+    // The view follows the conventions of the project of `path` (none for an empty path).
+    void FollowProjectOf(const QString& path);
 
     // The optimize command stays enabled, with or without text or selection.
     void OnUpdateOptimize(CmdUI& ui);

@@ -11,14 +11,6 @@
 
 namespace venkora {
 
-namespace {
-
-QString Time(std::int64_t seconds) {
-    return QDateTime::fromSecsSinceEpoch(seconds).toString(QtText(text::kRestoreTime));
-}
-
-}  // namespace
-
 void RecoveryKeeper::Watch(CDocument& document, CEditViewPlus& view) {
     document_ = &document;
     view_ = &view;
@@ -42,14 +34,18 @@ void RecoveryKeeper::OnModifiedChanged() {
     if (document_->IsModified()) return OnChanged();
     quiet_.stop();
     longest_.stop();
+    failureShown_ = false;
     folder_.RemoveOwn();
 }
 
-void RecoveryKeeper::WriteNow() {
+bool RecoveryKeeper::WriteNow() {
     quiet_.stop();
     longest_.stop();
-    if (!document_ || !view_) return;
-    if (!document_->IsModified()) return folder_.RemoveOwn();
+    if (!document_ || !view_) return true;
+    if (!document_->IsModified()) {
+        folder_.RemoveOwn();
+        return true;
+    }
     RecoveryFile file;
     file.path = FileNameCodec::Encode(document_->GetPathName());
     file.codePage = view_->codePage().kind();
@@ -61,14 +57,15 @@ void RecoveryKeeper::WriteNow() {
     const std::optional<FileFailure> failure = folder_.Write(file);
     if (!failure) {
         failureShown_ = false;
-        return;
+        return true;
     }
     longest_.start();  // tried again later
-    if (failureShown_) return;
+    if (failureShown_) return false;
     failureShown_ = true;
     if (auto* frame = qobject_cast<CFrameWnd*>(view_->window())) {
         frame->SetMessageText(QtText(text::kRecoveryWriteFailed).arg(QtText(failure->text())));
     }
+    return false;
 }
 
 void RecoveryKeeper::Discard() {
@@ -87,7 +84,7 @@ std::string RecoveryKeeper::Listing(const RecoveryFolder& folder) {
         if (entry.file) {
             const RecoveryFile& file = *entry.file;
             if (!file.path.empty()) document = FileNameCodec::ForDisplay(FileNameCodec::Decode(file.path));
-            when = Time(file.written);
+            when = WrittenAt(file.written);
             size = file.text.size();
             state = entry.declined ? text::kRecoveryDeclined : file.process.StillRuns() ? text::kRecoveryRunning : "";
         }
@@ -96,6 +93,10 @@ std::string RecoveryKeeper::Listing(const RecoveryFolder& folder) {
     const QString place = FileNameCodec::ForDisplay(FileNameCodec::Decode(folder.path()));
     if (listing.isEmpty()) return QtText(text::kRecoveryNone).arg(place).toStdString();
     return (QtText(text::kRecoveryFolder).arg(place) + listing).toStdString();
+}
+
+QString RecoveryKeeper::WrittenAt(std::int64_t seconds) {
+    return QDateTime::fromSecsSinceEpoch(seconds).toString(QtText(text::kRestoreTime));
 }
 
 }  // namespace venkora

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <string>
 
 #include "core/RecoveryFolder.h"
@@ -29,8 +30,8 @@ public:
     // The document and its view to keep (both outlive the keeper's use of them).
     void Watch(CDocument& document, CEditViewPlus& view);
     // Writes the file at once when there are unsaved changes (a termination signal), else
-    // removes it.
-    void WriteNow();
+    // removes it; false when the text could not be written.
+    bool WriteNow();
     // The file goes (the run ends normally, or the unsaved text was given up).
     void Discard();
 
@@ -39,6 +40,8 @@ public:
     // The recovery files of the folder, one line each (document, when, size, state), for
     // "venkora --wiederherstellen".
     static std::string Listing(const RecoveryFolder& folder);
+    // When a recovery file was written, as its list and the question to restore it show it.
+    static QString WrittenAt(std::int64_t seconds);
 
 private:
     void OnChanged();

@@ -88,7 +88,12 @@ void Archive::LoadFile(const QString& path, const std::function<void(Archive&)>&
     }
     std::string bytes;
     if (const auto failure = file.Read(bytes, kUnsizedReadLimit)) Fail(*failure);
-    QByteArray data = QByteArray::fromStdString(bytes);
+    LoadBytes(bytes, name, serialize);
+}
+
+void Archive::LoadBytes(std::string_view bytes, const QString& name,
+                        const std::function<void(Archive&)>& serialize) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     Archive archive(device, Mode::Load, name);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "core/FileFailure.h"
@@ -53,6 +54,9 @@ public:
     // no size (as those under /proc) is read up to its end, at most kUnsizedReadLimit bytes.
     // ArchiveException with a German reason when the file cannot be opened.
     static void LoadFile(const QString& path, const std::function<void(Archive&)>& serialize);
+    // Lets `serialize` load from `bytes` as from a file called `name`.
+    static void LoadBytes(std::string_view bytes, const QString& name,
+                          const std::function<void(Archive&)>& serialize);
     // Lets `serialize` store into memory, then puts the bytes into `path` so that a failure at
     // any point leaves the old file whole: a new file is made, an existing regular file (a
     // link is followed and stays a link) keeps its permissions, owner, group, ACL, attributes

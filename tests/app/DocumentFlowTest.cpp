@@ -332,6 +332,11 @@ TEST_F(DocumentFlowTest, AProjectsEditorConfigHoldsForItsOwnDocumentsOnly) {
 
     Stop();
     EXPECT_EQ(profile.GetInt("Einstellungen", "TabStops", 0), 0u);  // not stored
+
+    // A file named on the command line that is not there yet belongs to its project too.
+    ASSERT_TRUE(Start({Path("spaeter.txt").toStdString()}));
+    EXPECT_EQ(view().lineEnd(), LineEndKind::CrLf);
+    EXPECT_EQ(view().GetTabStopWidth(), 3 * 4);
 }
 
 }  // namespace

@@ -105,5 +105,40 @@ TEST_F(RecoveryTest, LeftoversAreOfferedOneByOne) {
     EXPECT_EQ(restoreQuestions.size(), 1);
 }
 
+// Ja restores a text in the code page it was edited in, whatever its bytes suggest; a text the
+// editor cannot take is said, and its file stays for another try.
+TEST_F(RecoveryTest, ARestoredTextKeepsItsCodePageAndOneTooLargeStays) {
+    const RecoveryFolder folder = Folder();
+    ASSERT_FALSE(folder.Write(RecoveryFile{}));  // makes the folder
+    folder.RemoveOwn();
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    RecoveryFile crashed;
+    crashed.process = ProcessIdentity{child, 1};
+    crashed.text = "ASCII only\n";
+    const std::string leftover = folder.path() + "/1-1.wiederherstellung";
+    for (const CodePage::Kind kind : {CodePage::Kind::Utf8, CodePage::Kind::Windows1252}) {
+        crashed.codePage = kind;
+        WriteFile(QString::fromStdString(leftover), crashed.Format());
+        restoreAnswers = {SaveAnswer::Yes};
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(Text(), crashed.text);
+        EXPECT_EQ(view().codePage().kind(), kind);
+        EXPECT_EQ(Own()->codePage, kind);
+        Stop();
+    }
+
+    crashed.text.assign(CEditViewPlus::kTextLimit + 1, 'x');
+    WriteFile(QString::fromStdString(leftover), crashed.Format());
+    restoreAnswers = {SaveAnswer::Yes};
+    messages.clear();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(access(leftover.c_str(), F_OK), 0) << "kept for another try";
+}
+
 }  // namespace
 }  // namespace venkora::test

@@ -151,6 +151,7 @@ TEST(VenkoraProgram, TheCommandLineOfALinuxUser) {
     for (const auto& [arguments, said] : rows) {
         ProgramRunner program(VENKORA_PROGRAM);
         program.SetEnvironment("XDG_CONFIG_HOME", config);
+        program.SetEnvironment("XDG_STATE_HOME", config + "/state");
         program.SetEnvironment("DISPLAY", "");
         program.SetEnvironment("QT_QPA_PLATFORM", arguments.front().starts_with('+') ? "offscreen" : "xcb");
         program.SetEnvironment("VENKORA_TEST_COMMANDS", "57603,57665");  // save, exit

@@ -69,6 +69,11 @@ protected:
         app.reset();
         SetMessageBoxSeam({});
         SetUserPromptSeams({});
+        if (stateHome_) {
+            setenv("XDG_STATE_HOME", stateHome_->c_str(), 1);
+        } else {
+            unsetenv("XDG_STATE_HOME");
+        }
     }
 
     // Starts the application with `arguments` and the settings in `profile`.
@@ -143,6 +148,12 @@ private:
         if (answer.isEmpty()) return std::nullopt;
         return answer;
     }
+
+    // XDG_STATE_HOME as it was before the first start, given back at the end.
+    const std::optional<std::string> stateHome_ = [] {
+        const char* value = getenv("XDG_STATE_HOME");
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }();
 };
 
 }  // namespace venkora::test
