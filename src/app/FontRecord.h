@@ -13,8 +13,6 @@ namespace venkora {
 
 class FontRecord {
 public:
-    // The normal weight of the 100..900 scale (700 is bold).
-    static constexpr std::int32_t kWeightNormal = 400;
     // Pitch in the low two bits of pitchAndFamily, the family in the four bits above them.
     static constexpr std::uint8_t kPitchMask = 0x03;
     static constexpr std::uint8_t kFixedPitch = 1;

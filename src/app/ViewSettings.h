@@ -1,10 +1,11 @@
 #pragma once
 // The main view's settings that last from one run to the next: tab width, word wrap, whether
-// blanks are shown and the display font. The application owns the one record of a run and hands it to the main view, which keeps
-// it up to date; it is read when the view is made and written back once at exit. Each
-// setting is held twice, as its current value and as the value read at start-up, and only what
-// differs is written. Values are taken as stored (keys and defaults in resources/SettingsSchema.h),
-// without range checks, and compared as stored (a word wrap of 5 is on, yet differs from 1).
+// blanks are shown and the display font. The application owns the one record of a run and
+// hands it to the main view, which keeps it up to date; it is read when the view is made and
+// written back once at exit. Each setting is held twice, as its current value and as the value
+// read at start-up, and only what differs is written. Values are taken as stored (keys and
+// defaults in resources/SettingsSchema.h), without range checks, and compared as stored (a word
+// wrap of 5 is on, yet differs from 1).
 
 #include <cstdint>
 
@@ -23,11 +24,9 @@ public:
 
     // Tab width in dialog units (4 to an average character), the edit area's one tab stop.
     std::int32_t tabWidth() const { return tabWidth_; }
-    std::int32_t startupTabWidth() const { return startupTabWidth_; }
     void SetTabWidth(std::int32_t width) { tabWidth_ = width; }
     // 0 = off, anything else = on.
     std::int32_t wordWrap() const { return wordWrap_; }
-    std::int32_t startupWordWrap() const { return startupWordWrap_; }
     void SetWordWrap(std::int32_t wrap) { wordWrap_ = wrap; }
     // Whether spaces, tabs and line ends are drawn visibly: 0 = no, anything else = yes.
     std::int32_t showBlanks() const { return showBlanks_; }

@@ -44,7 +44,8 @@ constexpr CommandRow kRows[] = {
      "Kopiert die Markierung und überträgt sie in die Zwischenablage.", "Kopieren"},
     {kIdEditPaste, "E&infügen", {kCtrl, 'V'}, {kShift, KeyChord::kInsert}, ":/icons/paste.svg",
      "Fügt den Inhalt der Zwischenablage ein.", "Einfügen"},
-    // Clear and select all are on the edit area's context menu only.
+    // Clear, clear all and the framework's select all (57642) are on the edit area's context
+    // menu only; the menu's "Alles markieren" is the program's own command.
     {kIdEditClear, "&Löschen", {}, {}, "", "Löscht die Markierung.", "Löschen"},
     {kIdEditClearAll, "", {}, {}, "", "Löscht alles.", "Alles löschen"},
     {kIdEditFind, "&Suchen...", {kCtrl, 'F'}, {}, "", "Sucht den angegebenen Text.", "Suchen"},
@@ -107,7 +108,7 @@ constexpr MenuPopup kMenuBar[] = {
     {"&Datei", kFileMenu},
     {"&Bearbeiten", kEditMenu, kEditSubmenus},
     {"&Ansicht", kViewMenu},
-    {"&?", kHelpMenu},
+    {kHelpMenuTitle, kHelpMenu},
 };
 
 constexpr unsigned kToolBar[] = {

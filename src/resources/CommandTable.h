@@ -13,6 +13,8 @@ namespace venkora {
 // The company word and the program's name, under which the settings are kept.
 inline constexpr std::string_view kCompanyName = "talberg";
 inline constexpr std::string_view kProgramName = "Venkora";
+// The help menu's title, by which the frame finds that menu.
+inline constexpr std::string_view kHelpMenuTitle = "&?";
 
 std::span<const CommandRow> CommandRows();
 // The main menu: "&Datei", "&Bearbeiten", "&Ansicht", "&?".

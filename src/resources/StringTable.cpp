@@ -21,7 +21,7 @@ constexpr auto kEntries = std::to_array<Entry>({
     {kIdsTipsFileMissing,
      "Tips-Datei ist im vorgeschriebenen Verzeichnis nicht vorhanden"},
     {kIdsTipsFileReadError, "Probleme beim Lesen der Tips-Datei"},
-    {kIdsHelpMenuTitle, "&?"},
+    {kIdsHelpMenuTitle, kHelpMenuTitle},
     // Window title, document name, new-file type name, filter name, filter extension, file type
     // identifier, file type name.
     {kIdrMainFrame, "Venkora\n\nVenkora\n\n\nVenkorar.Document\nVenkora Document"},
