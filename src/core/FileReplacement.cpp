@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/FileDescriptor.h"
+#include "core/SignalHold.h"
 #include "core/SystemErrorText.h"
 
 namespace venkora {
@@ -342,6 +343,20 @@ std::optional<FileFailure> FileReplacement::Create(const std::string& path, std:
     }
     SyncFolder(folder);
     return std::nullopt;
+}
+
+std::optional<FileFailure> FileReplacement::Store(const std::string& path, std::string_view bytes, mode_t mode,
+                                                  const Guard& mayReplace) {
+    const SignalHold hold;
+    struct stat entry {};
+    if (lstat(path.c_str(), &entry) != 0 && errno == ENOENT) return Create(path, bytes, mode);
+    auto opened = RegularFile::Open(path);
+    if (const auto* refused = std::get_if<FileFailure>(&opened)) return *refused;
+    const RegularFile& existing = std::get<RegularFile>(opened);
+    if (mayReplace) {
+        if (auto refused = mayReplace(existing)) return refused;
+    }
+    return Replace(existing, bytes);
 }
 
 }  // namespace venkora

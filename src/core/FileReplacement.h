@@ -15,6 +15,7 @@
 // that fails is it left, and the failure names it. Right before the file is replaced or
 // written, its path must still name the file that was opened.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,16 @@ namespace venkora {
 
 class FileReplacement {
 public:
+    // Decides whether the existing file under a name may be replaced: nullopt when it may, else
+    // why not. Asked on the very file that would be replaced, right before it is.
+    using Guard = std::function<std::optional<FileFailure>(const RegularFile& existing)>;
+
+    // Puts `bytes` under `path`: a new file (permission bits `mode` as the umask leaves them)
+    // where nothing has the name, else the regular file there replaced (a link is followed and
+    // stays a link) if `mayReplace` allows it; anything else is refused. Termination signals
+    // wait until the file is written. Nullopt when done.
+    static std::optional<FileFailure> Store(const std::string& path, std::string_view bytes, mode_t mode = 0666,
+                                            const Guard& mayReplace = {});
     // Replaces the contents of `file` by `bytes`; nullopt when done.
     static std::optional<FileFailure> Replace(const RegularFile& file, std::string_view bytes);
     // Makes a new file `path` holding `bytes`, with the permission bits `mode` as the umask

@@ -60,11 +60,7 @@ std::string RecoveryFolder::OwnFile() const {
 
 std::optional<FileFailure> RecoveryFolder::Write(const RecoveryFile& file) const {
     if (const int error = MakeFolders(path_)) return FileFailure::FromErrno(error);
-    const std::string name = OwnFile();
-    const std::string bytes = file.Format();
-    auto opened = RegularFile::Open(name);
-    if (auto* existing = std::get_if<RegularFile>(&opened)) return FileReplacement::Replace(*existing, bytes);
-    return FileReplacement::Create(name, bytes, 0600);
+    return FileReplacement::Store(OwnFile(), file.Format(), 0600);
 }
 
 void RecoveryFolder::RemoveOwn() const { unlink(OwnFile().c_str()); }

@@ -14,7 +14,6 @@
 #include "core/ArchiveException.h"
 #include "core/FileReplacement.h"
 #include "core/RegularFile.h"
-#include "core/SignalHold.h"
 #include "core/SystemErrorText.h"
 #include "platform/FileNameCodec.h"
 
@@ -109,24 +108,10 @@ void Archive::StoreFile(const QString& path, const std::function<void(Archive&)>
         Archive archive(device, Mode::Store);
         serialize(archive);
     }
-    const std::string name = FileNameCodec::Encode(path);
     const std::string_view bytes(data.constData(), static_cast<std::size_t>(data.size()));
-    std::optional<FileFailure> failure;
-    const SignalHold hold;
-    struct stat entry {};
-    if (lstat(name.c_str(), &entry) != 0 && errno == ENOENT) {
-        failure = FileReplacement::Create(name, bytes);
-    } else {
-        auto opened = RegularFile::Open(name);
-        if (const auto* refused = std::get_if<FileFailure>(&opened)) {
-            failure = *refused;
-        } else {
-            const RegularFile& existing = std::get<RegularFile>(opened);
-            if (mayReplace) failure = mayReplace(existing);
-            if (!failure) failure = FileReplacement::Replace(existing, bytes);
-        }
+    if (const auto failure = FileReplacement::Store(FileNameCodec::Encode(path), bytes, 0666, mayReplace)) {
+        Fail(*failure);
     }
-    if (failure) Fail(*failure);
 }
 
 }  // namespace venkora

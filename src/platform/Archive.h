@@ -13,20 +13,18 @@
 #include <utility>
 
 #include "core/FileFailure.h"
+#include "core/FileReplacement.h"
 
 class QIODevice;
 
 namespace venkora {
 
-class RegularFile;
-
 class Archive {
 public:
     enum class Mode { Load, Store };
 
-    // Decides whether the existing file under a name may be replaced: nullopt when it may, else
-    // why not. Asked on the very file that would be replaced, right before it is.
-    using ReplaceGuard = std::function<std::optional<FileFailure>(const RegularFile& existing)>;
+    // Whether the existing file under a name may be replaced (see FileReplacement::Store).
+    using ReplaceGuard = FileReplacement::Guard;
 
     // An archive over an open device, which it borrows; `fileName` names the file for messages.
     Archive(QIODevice& device, Mode mode, QString fileName = {})
