@@ -103,8 +103,11 @@ std::optional<TextConventions> BatchRunner::ConventionsFor(const std::string& na
     const auto found =
         EditorConfig::For(EditorConfig::AbsolutePath(name, workingDirectory_.value_or("/")));
     if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
-        Report(FileError(name, BatchTexts::Fill(BatchTexts::kEditorConfigWrong,
-                                                {failure->file, std::to_string(failure->line)})));
+        Report(FileError(
+            name, failure->notRegularFile
+                      ? BatchTexts::Fill(BatchTexts::kEditorConfigNotRegular, {failure->file})
+                      : BatchTexts::Fill(BatchTexts::kEditorConfigWrong,
+                                         {failure->file, std::to_string(failure->line)})));
         return std::nullopt;
     }
     const auto& properties = std::get<EditorConfig::Properties>(found);

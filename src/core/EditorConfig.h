@@ -51,14 +51,18 @@ public:
         bool operator==(const Properties&) const = default;
     };
 
-    // A .editorconfig that the library cannot read: the first wrong line of `file`.
+    // A .editorconfig that cannot be read: the first wrong line of `file`, or `file` is no
+    // regular file (a FIFO, device, socket or folder), which is then never opened.
     struct Failure {
         std::string file;
         int line = 0;
+        bool notRegularFile = false;
     };
 
-    // The properties of the file at `absolutePath` (beginning with "/"). Throws std::bad_alloc
-    // when the library runs out of memory.
+    // The properties of the file at `absolutePath` (beginning with "/"). Each .editorconfig from
+    // its folder up to "/" that is no regular file (after links) fails before the library
+    // opens any, since opening a FIFO would wait for a writer without end. Throws
+    // std::bad_alloc when the library runs out of memory.
     static std::variant<Properties, Failure> For(const std::string& absolutePath);
 
     // `name` as an absolute path: behind `workingDirectory` unless it begins with "/", then
