@@ -77,14 +77,8 @@ void BatchRunner::Process(const std::string& name) {
 std::string BatchRunner::CheckLine(const std::string& name, const BrokenConventions& broken) const {
     if (options_.nullSeparated) return name + '\0';
     std::string line = name;
-    const std::pair<bool, std::string_view> properties[] = {
-        {broken.trailingBlanks, EditorConfig::kTrimTrailingWhitespace},
-        {broken.lineEnds, EditorConfig::kEndOfLine},
-        {broken.finalLineEnd, EditorConfig::kInsertFinalNewline},
-        {broken.utf8, EditorConfig::kCharset},
-    };
-    for (const auto& [isBroken, property] : properties) {
-        if (isBroken) line.append(line.size() == name.size() ? ": " : ", ").append(property);
+    for (const std::string_view property : EditorConfig::BrokenNames(broken)) {
+        line.append(line.size() == name.size() ? ": " : ", ").append(property);
     }
     return line + "\n";
 }
@@ -111,10 +105,7 @@ std::optional<TextConventions> BatchRunner::ConventionsFor(const std::string& na
         return std::nullopt;
     }
     const auto& properties = std::get<EditorConfig::Properties>(found);
-    TextConventions conventions;
-    conventions.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
-    conventions.lineEnd = properties.endOfLine;
-    conventions.finalLineEnd = properties.insertFinalNewline;
+    TextConventions conventions = properties.Conventions();
     // What is left alone is listed with -v, each "name = value" once.
     const auto leave = [this](std::string_view property, const std::string& value) {
         std::string named = std::string(property).append(" = ").append(value);

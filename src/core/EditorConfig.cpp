@@ -92,6 +92,23 @@ std::optional<std::string> NonRegularEditorConfig(const std::string& absolutePat
 
 }  // namespace
 
+TextConventions EditorConfig::Properties::Conventions() const {
+    TextConventions conventions;
+    conventions.trimTrailingBlanks = trimTrailingWhitespace == true;
+    conventions.lineEnd = endOfLine;
+    conventions.finalLineEnd = insertFinalNewline;
+    return conventions;
+}
+
+std::vector<std::string_view> EditorConfig::BrokenNames(const BrokenConventions& broken) {
+    std::vector<std::string_view> names;
+    if (broken.trailingBlanks) names.push_back(kTrimTrailingWhitespace);
+    if (broken.lineEnds) names.push_back(kEndOfLine);
+    if (broken.finalLineEnd) names.push_back(kInsertFinalNewline);
+    if (broken.utf8) names.push_back(kCharset);
+    return names;
+}
+
 std::variant<EditorConfig::Properties, EditorConfig::Failure> EditorConfig::For(
     const std::string& absolutePath) {
     assert(absolutePath.starts_with('/'));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "optimizer/LineEnds.h"
+#include "optimizer/TextConventions.h"
 
 namespace venkora {
 
@@ -48,6 +49,10 @@ public:
         std::optional<int> indentSize;           // a whole number from 1
         std::vector<Property> others;            // the rest, in the library's order
 
+        // trim_trailing_whitespace, end_of_line and insert_final_newline as the conventions
+        // that change a text's bytes; the charset, only ever checked, is the caller's to add.
+        TextConventions Conventions() const;
+
         bool operator==(const Properties&) const = default;
     };
 
@@ -58,6 +63,10 @@ public:
         int line = 0;
         bool notRegularFile = false;
     };
+
+    // The names of the properties whose conventions `broken` lists: trim_trailing_whitespace,
+    // end_of_line, insert_final_newline, charset, in this order.
+    static std::vector<std::string_view> BrokenNames(const BrokenConventions& broken);
 
     // The properties of the file at `absolutePath` (beginning with "/"). Each .editorconfig from
     // its folder up to "/" that is no regular file (after links) fails before the library
