@@ -63,9 +63,10 @@ void BatchRunner::Process(const std::string& name) {
     Room room;
     // Only checking and -v compare with the bytes as read; otherwise the passes may work in them.
     const bool compare = options_.check || options_.verbose;
-    const std::string_view text = Optimize(*contents, room, compare, *conventions);
+    const LineEndKind kind = KindOf(contents->bytes());
+    const std::string_view text = Optimize(*contents, kind, room, compare, *conventions);
     const bool changed = compare && Differs(text, contents->bytes());
-    if (options_.verbose) Describe(name, contents->bytes(), changed);
+    if (options_.verbose) Describe(name, kind, changed);
     if (!options_.check) return WriteOutput(text);
     const BrokenConventions broken = FindBrokenConventions(contents->bytes(), *conventions);
     if (changed || broken.Any()) {
@@ -154,8 +155,12 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     return std::move(std::get<FileContents>(read));
 }
 
-std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool keepText,
-                                       const TextConventions& conventions) {
+LineEndKind BatchRunner::KindOf(std::string_view source) const {
+    return options_.onlyCrLf ? LineEndKind::CrLf : LineEndKindOf(source);
+}
+
+std::string_view BatchRunner::Optimize(FileContents& contents, LineEndKind kind, Room& room,
+                                       bool keepText, const TextConventions& conventions) {
     const std::string_view source = contents.bytes();
     // The user string is typed text. In each file it stands for the bytes the editor would
     // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
@@ -175,7 +180,6 @@ std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool 
     std::string& result = room.result;
     result.reserve(OptimizedSizeBound(source, options));
     AdviseHugePages(result.data(), result.capacity());
-    const LineEndKind kind = options_.onlyCrLf ? LineEndKind::CrLf : LineEndKindOf(source);
     std::string_view text;
     if (!keepText) {
         text = OptimizeTextInBuffer(contents.writableBytes(), result, options, kind, status);
@@ -209,8 +213,7 @@ std::string_view BatchRunner::ConvertedLineEnds(std::string_view text, char* wri
     return converted;
 }
 
-void BatchRunner::Describe(const std::string& name, std::string_view source, bool changed) {
-    const LineEndKind kind = LineEndKindOf(source);
+void BatchRunner::Describe(const std::string& name, LineEndKind kind, bool changed) {
     const std::string_view text = kind == LineEndKind::Lf   ? BatchTexts::kLfText
                                   : kind == LineEndKind::Cr ? BatchTexts::kCrText
                                                             : BatchTexts::kCrLfText;
@@ -238,9 +241,10 @@ void BatchRunner::ProcessInPlace(const std::string& name) {
     const std::optional<TextConventions> conventions = ConventionsFor(name);
     if (!conventions) return;
     Room room;
-    const std::string_view optimized = Optimize(contents, room, true, *conventions);
+    const LineEndKind kind = KindOf(source);
+    const std::string_view optimized = Optimize(contents, kind, room, true, *conventions);
     const bool changed = Differs(optimized, source);
-    if (options_.verbose) Describe(name, source, changed);
+    if (options_.verbose) Describe(name, kind, changed);
     // An unchanged file stays untouched.
     if (!changed) return;
     const SignalHold hold;
