@@ -18,10 +18,7 @@ set -euo pipefail
 build=${1:-build-release}
 rounds=${ROUNDS:-9}
 mib=${MIB:-100}
-tool=$build/cli/venkora-optimieren
-for program in "$tool" "$build/bench/ordinary_text"; do
-  [ -x "$program" ] || { echo "$program fehlt: erst bauen (siehe Kopf dieses Skripts)" >&2; exit 2; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh"
 command -v dos2unix > /dev/null || { echo "dos2unix fehlt: apt-get install dos2unix" >&2; exit 2; }
 
 work=$(mktemp -d)
@@ -66,21 +63,7 @@ cmp -s <("$tool" --leerzeichen=beide --tabulatoren=beide "$crlf" | dos2unix) \
   <("$tool" --leerzeichen=beide --tabulatoren=beide "$lf") ||
   { echo "venkora-optimieren gibt für LF- und CR-LF-Zeilen verschiedene Texte" >&2; exit 1; }
 
-TIMEFORMAT='%3R %3U %3S'
-for ((round = 0; round < rounds; round++)); do
-  for name in "${names[@]}"; do
-    { time run "$name" > /dev/null; } 2>> "$work/$name.times"
-  done
-done
-
-# Median of the numbers on standard input.
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-declare -A wall cpu sys
-for name in "${names[@]}"; do
-  wall[$name]=$(awk '{ print $1 * 1000 }' "$work/$name.times" | median)
-  cpu[$name]=$(awk '{ print ($2 + $3) * 1000 }' "$work/$name.times" | median)
-  sys[$name]=$(awk '{ print $3 * 1000 }' "$work/$name.times" | median)
-done
+time_rounds
 
 echo "$mib MiB ordinary text, $rounds rounds, medians in ms ($(nproc) CPUs, load $(cut -d' ' -f1-3 /proc/loadavg))"
 printf '%-66s %8s %8s %8s\n' command wall cpu sys
@@ -88,7 +71,6 @@ for i in "${!names[@]}"; do
   n=${names[$i]}
   printf '%-66s %8.1f %8.1f %8.1f\n' "${labels[$i]}" "${wall[$n]}" "${cpu[$n]}" "${sys[$n]}"
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 echo "four rules on LF: $(ratio "${wall[sed]}" "${wall[four]}")x faster than sed by wall time," \
   "$(ratio "${cpu[sed]}" "${cpu[four]}")x by CPU time (target: at least 6x)"
 echo "to LF, LF text: $(ratio "${wall[d2u]}" "${wall[tolf]}")x as fast as dos2unix by wall time," \

@@ -18,10 +18,7 @@ set -euo pipefail
 build=${1:-build-release}
 rounds=${ROUNDS:-9}
 files=${FILES:-10000}
-tool=$build/cli/venkora-optimieren
-for program in "$tool" "$build/bench/ordinary_text"; do
-  [ -x "$program" ] || { echo "$program fehlt: erst bauen (siehe Kopf dieses Skripts)" >&2; exit 2; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh"
 tool=$(realpath "$tool")
 
 work=$(mktemp -d)
@@ -66,37 +63,25 @@ labels=(
   "-c --editorconfig (the README's sample, 3 sections)"
   "-c --editorconfig (one section [*])"
 )
+# The check over all names; xargs says 123 when the tool says 1 (a file would change).
+check() { xargs -0 -a "$work/names" "$tool" -c "$@" || [ $? = 123 ]; }
 run() {
   case $1 in
-    options) xargs -0 -a "$work/names" "$tool" -c --leerzeichen=ende --tabulatoren=ende --zeilenende=lf ;;
-    readme) printf '%s\n' "$readme" > .editorconfig && xargs -0 -a "$work/names" "$tool" -c --editorconfig ;;
-    single) printf '%s\n' "$single" > .editorconfig && xargs -0 -a "$work/names" "$tool" -c --editorconfig ;;
+    options) check --leerzeichen=ende --tabulatoren=ende --zeilenende=lf ;;
+    readme) printf '%s\n' "$readme" > .editorconfig && check --editorconfig ;;
+    single) printf '%s\n' "$single" > .editorconfig && check --editorconfig ;;
   esac
 }
 
 cd "$tree"
 # The check must name the same files either way (the options and the properties agree on them:
-# every file ends in a line end and has LF lines); xargs says 123 when the tool says 1.
-printf '%s\n' "$readme" > .editorconfig
-run options > "$work/options.out" || [ $? = 123 ]
-xargs -0 -a "$work/names" "$tool" -c --editorconfig | sed 's/: .*//' > "$work/readme.out" || true
+# every file ends in a line end and has LF lines).
+run options > "$work/options.out"
+run readme | sed 's/: .*//' > "$work/readme.out"
 [ -s "$work/options.out" ] && cmp -s "$work/options.out" "$work/readme.out" ||
   { echo "-c --editorconfig nennt andere Dateien als -c mit den Optionen" >&2; exit 1; }
 
-TIMEFORMAT='%3R %3U %3S'
-for ((round = 0; round < rounds; round++)); do
-  for name in "${names[@]}"; do
-    { time run "$name" > /dev/null || [ $? = 123 ]; } 2>> "$work/$name.times"
-  done
-done
-
-# Median of the numbers on standard input.
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-declare -A wall cpu
-for name in "${names[@]}"; do
-  wall[$name]=$(awk '{ print $1 * 1000 }' "$work/$name.times" | median)
-  cpu[$name]=$(awk '{ print ($2 + $3) * 1000 }' "$work/$name.times" | median)
-done
+time_rounds
 
 echo "$files files, $rounds rounds, medians in ms ($(nproc) CPUs, load $(cut -d' ' -f1-3 /proc/loadavg))"
 printf '%-56s %8s %8s\n' command wall cpu
@@ -104,7 +89,6 @@ for i in "${!names[@]}"; do
   n=${names[$i]}
   printf '%-56s %8.1f %8.1f\n' "${labels[$i]}" "${wall[$n]}" "${cpu[$n]}"
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 for n in readme single; do
   echo "${labels[1]%% (*} (${n}): $(ratio "${wall[$n]}" "${wall[options]}")x the options by wall time," \
     "$(ratio "${cpu[$n]}" "${cpu[options]}")x by CPU time (target: at most 2x)"

@@ -92,7 +92,10 @@ std::string Refusal(int result, std::string_view argument) {
         if (const char* name = LongName(optopt)) {
             return BatchTexts::Fill(BatchTexts::kTakesNoValue, {name});
         }
-        return BatchTexts::Fill(BatchTexts::kUnknownOption, {std::string{'-', char(optopt)}});
+        // A byte of a letter beyond ASCII ("-ä") says too little: the whole element is named.
+        const bool ascii = optopt > 0 && optopt < 128;
+        return BatchTexts::Fill(BatchTexts::kUnknownOption,
+                                {ascii ? std::string{'-', char(optopt)} : std::string(argument)});
     }
     // A long option that is unknown, or ambiguous: a prefix of several names.
     const std::string_view given = argument.substr(0, argument.find('='));
@@ -240,12 +243,14 @@ std::variant<BatchOptions, BatchOptions::UsageError> BatchOptions::Parse(
     std::unique_ptr<ProfileStore> saved;
     bool bendefSidesChosen = false;
     for (;;) {
+        // The element getopt_long reads: the one it is inside of, or else the next one.
+        const auto element = static_cast<std::size_t>(std::max(optind, 1));
         const int id = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
         if (id == -1) break;
         if (id == 1) {
             batch.files.emplace_back(optarg);
         } else if (id == '?' || id == ':') {
-            return UsageError{Refusal(id, strings[static_cast<std::size_t>(optind - 1)])};
+            return UsageError{Refusal(id, strings[element])};
         } else if (id == kGespeichert) {
             // Every stored switch, a missing or unusable value giving the switch's default.
             if (!saved) saved = savedSettings();

@@ -63,9 +63,10 @@ void BatchRunner::Process(const std::string& name) {
     Room room;
     // Only checking and -v compare with the bytes as read; otherwise the passes may work in them.
     const bool compare = options_.check || options_.verbose;
-    const std::string_view text = Optimize(*contents, room, compare, *conventions);
+    const LineEndKind kind = KindOf(contents->bytes());
+    const std::string_view text = Optimize(*contents, kind, room, compare, *conventions);
     const bool changed = compare && Differs(text, contents->bytes());
-    if (options_.verbose) Describe(name, contents->bytes(), changed);
+    if (options_.verbose) Describe(name, kind, changed);
     if (!options_.check) return WriteOutput(text);
     const BrokenConventions broken = FindBrokenConventions(contents->bytes(), *conventions);
     if (changed || broken.Any()) {
@@ -77,14 +78,8 @@ void BatchRunner::Process(const std::string& name) {
 std::string BatchRunner::CheckLine(const std::string& name, const BrokenConventions& broken) const {
     if (options_.nullSeparated) return name + '\0';
     std::string line = name;
-    const std::pair<bool, std::string_view> properties[] = {
-        {broken.trailingBlanks, EditorConfig::kTrimTrailingWhitespace},
-        {broken.lineEnds, EditorConfig::kEndOfLine},
-        {broken.finalLineEnd, EditorConfig::kInsertFinalNewline},
-        {broken.utf8, EditorConfig::kCharset},
-    };
-    for (const auto& [isBroken, property] : properties) {
-        if (isBroken) line.append(line.size() == name.size() ? ": " : ", ").append(property);
+    for (const std::string_view property : EditorConfig::BrokenNames(broken)) {
+        line.append(line.size() == name.size() ? ": " : ", ").append(property);
     }
     return line + "\n";
 }
@@ -103,15 +98,15 @@ std::optional<TextConventions> BatchRunner::ConventionsFor(const std::string& na
     const auto found =
         EditorConfig::For(EditorConfig::AbsolutePath(name, workingDirectory_.value_or("/")));
     if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
-        Report(FileError(name, BatchTexts::Fill(BatchTexts::kEditorConfigWrong,
-                                                {failure->file, std::to_string(failure->line)})));
+        Report(FileError(
+            name, failure->notRegularFile
+                      ? BatchTexts::Fill(BatchTexts::kEditorConfigNotRegular, {failure->file})
+                      : BatchTexts::Fill(BatchTexts::kEditorConfigWrong,
+                                         {failure->file, std::to_string(failure->line)})));
         return std::nullopt;
     }
     const auto& properties = std::get<EditorConfig::Properties>(found);
-    TextConventions conventions;
-    conventions.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
-    conventions.lineEnd = properties.endOfLine;
-    conventions.finalLineEnd = properties.insertFinalNewline;
+    TextConventions conventions = properties.Conventions();
     // What is left alone is listed with -v, each "name = value" once.
     const auto leave = [this](std::string_view property, const std::string& value) {
         std::string named = std::string(property).append(" = ").append(value);
@@ -160,8 +155,12 @@ std::optional<FileContents> BatchRunner::ReadOnly(const std::string& name) {
     return std::move(std::get<FileContents>(read));
 }
 
-std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool keepText,
-                                       const TextConventions& conventions) {
+LineEndKind BatchRunner::KindOf(std::string_view source) const {
+    return options_.onlyCrLf ? LineEndKind::CrLf : LineEndKindOf(source);
+}
+
+std::string_view BatchRunner::Optimize(FileContents& contents, LineEndKind kind, Room& room,
+                                       bool keepText, const TextConventions& conventions) {
     const std::string_view source = contents.bytes();
     // The user string is typed text. In each file it stands for the bytes the editor would
     // give it there: UTF-8 in a text of valid UTF-8, Windows-1252 in any other; a string that
@@ -181,7 +180,6 @@ std::string_view BatchRunner::Optimize(FileContents& contents, Room& room, bool 
     std::string& result = room.result;
     result.reserve(OptimizedSizeBound(source, options));
     AdviseHugePages(result.data(), result.capacity());
-    const LineEndKind kind = options_.onlyCrLf ? LineEndKind::CrLf : LineEndKindOf(source);
     std::string_view text;
     if (!keepText) {
         text = OptimizeTextInBuffer(contents.writableBytes(), result, options, kind, status);
@@ -215,8 +213,7 @@ std::string_view BatchRunner::ConvertedLineEnds(std::string_view text, char* wri
     return converted;
 }
 
-void BatchRunner::Describe(const std::string& name, std::string_view source, bool changed) {
-    const LineEndKind kind = LineEndKindOf(source);
+void BatchRunner::Describe(const std::string& name, LineEndKind kind, bool changed) {
     const std::string_view text = kind == LineEndKind::Lf   ? BatchTexts::kLfText
                                   : kind == LineEndKind::Cr ? BatchTexts::kCrText
                                                             : BatchTexts::kCrLfText;
@@ -244,9 +241,10 @@ void BatchRunner::ProcessInPlace(const std::string& name) {
     const std::optional<TextConventions> conventions = ConventionsFor(name);
     if (!conventions) return;
     Room room;
-    const std::string_view optimized = Optimize(contents, room, true, *conventions);
+    const LineEndKind kind = KindOf(source);
+    const std::string_view optimized = Optimize(contents, kind, room, true, *conventions);
     const bool changed = Differs(optimized, source);
-    if (options_.verbose) Describe(name, source, changed);
+    if (options_.verbose) Describe(name, kind, changed);
     // An unchanged file stays untouched.
     if (!changed) return;
     const SignalHold hold;

@@ -53,17 +53,20 @@ private:
         std::string converted;
         std::string conformed;
     };
-    // Optimizes the text read from a file, then converts its line ends if asked to, then
-    // applies `conventions`; the status texts go to standard error with -v. Returns the text as
-    // read, or what became of it in `room` or, unless `keepText`, in the text's own memory.
-    std::string_view Optimize(FileContents& contents, Room& room, bool keepText,
-                              const TextConventions& conventions);
+    // The line-end kind the text `source` is read as: its own, or CR LF with --nur-crlf.
+    LineEndKind KindOf(std::string_view source) const;
+    // Optimizes the text read from a file as one of `kind`, then converts its line ends if
+    // asked to, then applies `conventions`; the status texts go to standard error with -v.
+    // Returns the text as read, or what became of it in `room` or, unless `keepText`, in the
+    // text's own memory.
+    std::string_view Optimize(FileContents& contents, LineEndKind kind, Room& room,
+                              bool keepText, const TextConventions& conventions);
     // `text` with every line end turned into the chosen one: itself when they are that already,
     // converted in place where `writable` (its start, or null) allows, else in `converted`.
     std::string_view ConvertedLineEnds(std::string_view text, char* writable,
                                        std::string& converted) const;
-    // With -v: the file's line-end kind and whether it changed.
-    void Describe(const std::string& name, std::string_view source, bool changed);
+    // With -v: the line-end kind the file was read as and whether it changed.
+    void Describe(const std::string& name, LineEndKind kind, bool changed);
     // The line of -c for a file that would change or breaks `broken`.
     std::string CheckLine(const std::string& name, const BrokenConventions& broken) const;
     void ProcessInPlace(const std::string& name);

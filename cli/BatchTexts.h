@@ -67,11 +67,13 @@ struct BatchTexts {
     static constexpr std::string_view kReadingStandardInput =
         "lese Text von der Standardeingabe (Ende mit Strg+D)";
 
-    // --editorconfig: what keeps a file from being processed. %1 of the first is the
-    // .editorconfig as the library names it, %2 the number of its wrong line; %1 of the second
-    // the reason.
+    // --editorconfig: what keeps a file from being processed. %1 of the first two is the
+    // .editorconfig as the library names it, %2 of the first the number of its wrong line; %1
+    // of the third the reason.
     static constexpr std::string_view kEditorConfigWrong =
         "Zeile %2 von „%1“ ist fehlerhaft; die Datei bleibt unbearbeitet";
+    static constexpr std::string_view kEditorConfigNotRegular =
+        "„%1“ ist keine gewöhnliche Datei; die Datei bleibt unbearbeitet";
     static constexpr std::string_view kNoWorkingDirectory =
         "das Arbeitsverzeichnis ist nicht zu ermitteln (%1); die Datei bleibt unbearbeitet";
     // With -v at the end of the run, %1 being the properties as "name = value", with ", ".
@@ -192,7 +194,7 @@ struct BatchTexts {
         "  2  falscher Aufruf\n"
         "  3  eine Datei konnte nicht gelesen oder geschrieben werden (mit --nicht-warten\n"
         "     auch: eine Datei war gerade in Bearbeitung; mit --editorconfig auch: eine\n"
-        "     ihrer .editorconfig-Dateien ist fehlerhaft)\n";
+        "     ihrer .editorconfig-Dateien ist fehlerhaft oder keine gewöhnliche Datei)\n";
 };
 
 }  // namespace venkora

@@ -42,9 +42,10 @@ void CQuendelDoc::FollowProjectOf(const QString& path) {
 ProjectConventions CQuendelDoc::ConventionsFor(const QString& path) const {
     const auto found = ProjectConventions::For(FileNameCodec::Encode(FileNameCodec::AbsolutePath(path)));
     if (const auto* failure = std::get_if<EditorConfig::Failure>(&found)) {
-        view_->ShowMessageText(
-            QtText(text::kEditorConfigWrong)
-                .arg(FileNameCodec::ForDisplay(FileNameCodec::Decode(failure->file)), QString::number(failure->line)));
+        const QString file = FileNameCodec::ForDisplay(FileNameCodec::Decode(failure->file));
+        view_->ShowMessageText(failure->notRegularFile
+                                   ? QtText(text::kEditorConfigNotRegular).arg(file)
+                                   : QtText(text::kEditorConfigWrong).arg(file, QString::number(failure->line)));
         return {};
     }
     return std::get<ProjectConventions>(found);

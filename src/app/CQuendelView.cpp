@@ -125,11 +125,7 @@ void CQuendelView::ConformForSaving(const TextConventions& conventions) {
     SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstVisible));
 
     QStringList changed;
-    for (const auto& [broke, name] : {std::pair{broken.trailingBlanks, EditorConfig::kTrimTrailingWhitespace},
-                                      std::pair{broken.lineEnds, EditorConfig::kEndOfLine},
-                                      std::pair{broken.finalLineEnd, EditorConfig::kInsertFinalNewline}}) {
-        if (broke) changed << QtText(name);
-    }
+    for (const std::string_view name : EditorConfig::BrokenNames(broken)) changed << QtText(name);
     ShowMessageText(QtText(text::kConformedForSaving).arg(changed.join(QStringLiteral(", "))));
 }
 

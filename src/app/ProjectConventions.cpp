@@ -17,9 +17,7 @@ std::variant<ProjectConventions, EditorConfig::Failure> ProjectConventions::For(
         conventions.tabWidth =
             std::clamp(*properties.tabWidth, ViewSettings::kMinTabLength, ViewSettings::kMaxTabLength);
     }
-    conventions.atSave.trimTrailingBlanks = properties.trimTrailingWhitespace == true;
-    conventions.atSave.lineEnd = properties.endOfLine;
-    conventions.atSave.finalLineEnd = properties.insertFinalNewline;
+    conventions.atSave = properties.Conventions();
     return conventions;
 }
 

@@ -1,11 +1,13 @@
 #include "core/EditorConfig.h"
 
 #include <editorconfig/editorconfig.h>
+#include <sys/stat.h>
 
 #include <cassert>
 #include <limits>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "core/DecimalNumber.h"
 
@@ -75,11 +77,44 @@ void Add(EditorConfig::Properties& properties, std::string_view name, std::strin
     if (!understood) properties.others.push_back({std::string(name), std::string(value)});
 }
 
+// The first .editorconfig from the folder of `absolutePath` up to "/" that exists but is no
+// regular file. One that cannot be looked at is left to the library, which skips it.
+std::optional<std::string> NonRegularEditorConfig(const std::string& absolutePath) {
+    std::string folder = absolutePath.substr(0, absolutePath.rfind('/'));
+    for (;;) {
+        std::string file = folder + "/.editorconfig";
+        struct stat status {};
+        if (stat(file.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) return file;
+        if (folder.empty()) return std::nullopt;
+        folder.resize(folder.rfind('/'));
+    }
+}
+
 }  // namespace
+
+TextConventions EditorConfig::Properties::Conventions() const {
+    TextConventions conventions;
+    conventions.trimTrailingBlanks = trimTrailingWhitespace == true;
+    conventions.lineEnd = endOfLine;
+    conventions.finalLineEnd = insertFinalNewline;
+    return conventions;
+}
+
+std::vector<std::string_view> EditorConfig::BrokenNames(const BrokenConventions& broken) {
+    std::vector<std::string_view> names;
+    if (broken.trailingBlanks) names.push_back(kTrimTrailingWhitespace);
+    if (broken.lineEnds) names.push_back(kEndOfLine);
+    if (broken.finalLineEnd) names.push_back(kInsertFinalNewline);
+    if (broken.utf8) names.push_back(kCharset);
+    return names;
+}
 
 std::variant<EditorConfig::Properties, EditorConfig::Failure> EditorConfig::For(
     const std::string& absolutePath) {
     assert(absolutePath.starts_with('/'));
+    if (auto file = NonRegularEditorConfig(absolutePath)) {
+        return Failure{std::move(*file), 0, true};
+    }
     const Handle handle(editorconfig_handle_init());
     if (!handle) throw std::bad_alloc();
     const int result = editorconfig_parse(absolutePath.c_str(), handle.get());

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "optimizer/LineEnds.h"
+#include "optimizer/TextConventions.h"
 
 namespace venkora {
 
@@ -48,17 +49,29 @@ public:
         std::optional<int> indentSize;           // a whole number from 1
         std::vector<Property> others;            // the rest, in the library's order
 
+        // trim_trailing_whitespace, end_of_line and insert_final_newline as the conventions
+        // that change a text's bytes; the charset, only ever checked, is the caller's to add.
+        TextConventions Conventions() const;
+
         bool operator==(const Properties&) const = default;
     };
 
-    // A .editorconfig that the library cannot read: the first wrong line of `file`.
+    // A .editorconfig that cannot be read: the first wrong line of `file`, or `file` is no
+    // regular file (a FIFO, device, socket or folder), which is then never opened.
     struct Failure {
         std::string file;
         int line = 0;
+        bool notRegularFile = false;
     };
 
-    // The properties of the file at `absolutePath` (beginning with "/"). Throws std::bad_alloc
-    // when the library runs out of memory.
+    // The names of the properties whose conventions `broken` lists: trim_trailing_whitespace,
+    // end_of_line, insert_final_newline, charset, in this order.
+    static std::vector<std::string_view> BrokenNames(const BrokenConventions& broken);
+
+    // The properties of the file at `absolutePath` (beginning with "/"). Each .editorconfig from
+    // its folder up to "/" that is no regular file (after links) fails before the library
+    // opens any, since opening a FIFO would wait for a writer without end. Throws
+    // std::bad_alloc when the library runs out of memory.
     static std::variant<Properties, Failure> For(const std::string& absolutePath);
 
     // `name` as an absolute path: behind `workingDirectory` unless it begins with "/", then

@@ -107,6 +107,17 @@ bool ConvertLineEnds(std::string_view text, LineEndKind to, std::string& result)
     return copied != 0;
 }
 
+void ConvertLineEnds(std::string& text, LineEndKind to) {
+    if (to != LineEndKind::CrLf) {
+        text.resize(ConvertLineEndsInPlace(text, to));
+        return;
+    }
+    std::string converted;
+    converted.reserve(ConvertedLineEndsSize(text, to));
+    ConvertLineEnds(text, to, converted);
+    text.swap(converted);
+}
+
 std::size_t ConvertLineEndsInPlace(std::span<char> text, LineEndKind to) {
     assert(to != LineEndKind::CrLf);
     return ToOneByte(text.data(), text.size(), LineEndBytes(to)[0]).first;

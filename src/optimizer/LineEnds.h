@@ -29,6 +29,10 @@ bool LineEndsAre(std::string_view text, LineEndKind kind);
 // Appends `text` with every line end turned into `to` to `result`; whether anything changed.
 bool ConvertLineEnds(std::string_view text, LineEndKind to, std::string& result);
 
+// Turns every line end of `text` into `to`: in the text itself for LF or CR, for CR LF through
+// a copy of the converted size.
+void ConvertLineEnds(std::string& text, LineEndKind to);
+
 // Turns every line end of `text` into `to`, LF or CR, in the text itself, which that never
 // lengthens; returns the size of the converted text at its front.
 std::size_t ConvertLineEndsInPlace(std::span<char> text, LineEndKind to);

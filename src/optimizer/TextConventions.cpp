@@ -43,17 +43,6 @@ void TrimTrailingBlanks(std::string& text) {
     text.resize(write);
 }
 
-void ConvertAllLineEnds(std::string& text, LineEndKind to) {
-    if (to != LineEndKind::CrLf) {
-        text.resize(ConvertLineEndsInPlace(text, to));
-        return;
-    }
-    std::string converted;
-    converted.reserve(ConvertedLineEndsSize(text, to));
-    ConvertLineEnds(text, to, converted);
-    text.swap(converted);
-}
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -76,7 +65,7 @@ bool ApplyConventions(std::string& text, const TextConventions& conventions) {
     if (!broken.AnyApplied()) return false;
     if (broken.trailingBlanks) TrimTrailingBlanks(text);
     if (conventions.lineEnd && !LineEndsAre(text, *conventions.lineEnd)) {
-        ConvertAllLineEnds(text, *conventions.lineEnd);
+        ConvertLineEnds(text, *conventions.lineEnd);
     }
     if (conventions.finalLineEnd == true && !text.empty() && !EndsInLineEnd(text)) {
         text.append(LineEndBytes(conventions.lineEnd.value_or(LineEndKindOf(text))));

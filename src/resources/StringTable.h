@@ -258,12 +258,14 @@ inline constexpr std::string_view kNoLineNumber =
 // In the message pane: the text was brought to the project's conventions before saving (%1
 // names them as .editorconfig does, separated by ", "); it would then pass the limit (%1 is
 // kTextLimit) and was saved unchanged; an .editorconfig the document follows cannot be read
-// (%1 is its name, %2 the line).
+// (%1 is its name, %2 the line) or is no regular file (%1 is its name).
 inline constexpr std::string_view kConformedForSaving = "Vor dem Speichern nach .editorconfig angepasst: %1.";
 inline constexpr std::string_view kConformedTooLong =
     "Nach .editorconfig angepasst wäre der Text länger als %1 Bytes; er wird unverändert gespeichert.";
 inline constexpr std::string_view kEditorConfigWrong =
     "„%1“ ist in Zeile %2 fehlerhaft; für dieses Dokument gilt kein .editorconfig.";
+inline constexpr std::string_view kEditorConfigNotRegular =
+    "„%1“ ist keine gewöhnliche Datei; für dieses Dokument gilt kein .editorconfig.";
 
 // --- Unsaved text kept for a crash (app/RecoveryKeeper) ------------------------------------
 

@@ -268,6 +268,7 @@ TEST(BatchOptions, UsageErrorsNameTheProblem) {
         {{"--leerzeichn=beide"}, "„--leerzeichn“"},
         {{"-cx"}, "„-x“"},
         {{"-xc"}, "„-x“"},
+        {{"f", "-cä"}, "„-cä“"},  // a letter of more than one byte
         {{"--leer=ende"}, "„--leer“ ist mehrdeutig; möglich sind „--leerzeichen“, „--leerz-zu-"},
         {{"--v"}, "„--vor-ort“, „--version“"},
         {{"--pruef=ja"}, "„--pruefen“ nimmt keinen Wert an"},

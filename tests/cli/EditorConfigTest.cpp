@@ -1,5 +1,5 @@
 // venkora-optimieren --editorconfig over a tree with nested .editorconfig files: what -c reports
-// for each file, what -i makes of it, and a .editorconfig the library cannot read.
+// for each file, what -i makes of it, and a .editorconfig that cannot be read.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@ namespace {
 
 TEST(EditorConfig, EachFileIsCheckedAndFixedByItsOwnProperties) {
     TemporaryDirectory dir;
-    for (const char* folder : {"sub", "inner", "alt\xE4", "alt\xE4/tief", "bad"}) {
+    for (const char* folder : {"sub", "inner", "alt\xE4", "alt\xE4/tief", "bad", "fifo"}) {
         ASSERT_EQ(mkdir((dir.Path() + "/" + folder).c_str(), 0755), 0);
     }
     dir.Write(".editorconfig",
@@ -72,13 +72,23 @@ TEST(EditorConfig, EachFileIsCheckedAndFixedByItsOwnProperties) {
     }
     EXPECT_EQ(run({"-c", "--editorconfig"}).out, left) << "only the charset is left";
 
-    const std::string bad = dir.Write("bad/f.txt", "a \n");
+    // A .editorconfig that cannot be read leaves the file alone; a FIFO is never opened.
     dir.Write("bad/.editorconfig", "[*]\ncharset = utf-8\n[*.txt\n");
-    result = tool.Run({"-i", "--editorconfig", bad});
-    EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.err, "venkora-optimieren: „" + bad + "“: Zeile 3 von „" + dir.Path() +
-                              "/bad/.editorconfig“ ist fehlerhaft; die Datei bleibt unbearbeitet\n");
-    EXPECT_EQ(TemporaryDirectory::Read(bad), "a \n");
+    ASSERT_EQ(mkfifo((dir.Path() + "/fifo/.editorconfig").c_str(), 0644), 0);
+    const struct { const char* name; const char* problem; } broken[] = {
+        {"bad/f.txt", "Zeile 3 von „%/bad/.editorconfig“ ist fehlerhaft"},
+        {"fifo/f.txt", "„%/fifo/.editorconfig“ ist keine gewöhnliche Datei"},
+    };
+    for (const auto& row : broken) {
+        const std::string file = dir.Write(row.name, "a \n");
+        std::string problem = row.problem;
+        problem.replace(problem.find('%'), 1, dir.Path());
+        result = tool.Run({"-i", "--editorconfig", file});
+        EXPECT_EQ(result.exitCode, 3);
+        EXPECT_EQ(result.err, "venkora-optimieren: „" + file + "“: " + problem +
+                                  "; die Datei bleibt unbearbeitet\n");
+        EXPECT_EQ(TemporaryDirectory::Read(file), "a \n");
+    }
 }
 
 }  // namespace

@@ -315,6 +315,8 @@ TEST_F(VenkoraOptimieren, VerboseReportsEachGroupAndTheKindAndChangeOfEachFile) 
         "Lösche Leerzeichen...\nLösche Zeilenumbrüche...\nLösche benutzerdefinierte Zeichen...\n";
     EXPECT_EQ(result.err, perFile + "„" + a + "“: LF-Text, geändert\n" + perFile +
                               "Standardeingabe: CR-LF-Text, unverändert\n");
+    EXPECT_EQ(Run({"-v", "--nur-crlf", a}).err, "„" + a + "“: CR-LF-Text, unverändert\n")
+        << "the kind the file is read as";
 
     EXPECT_EQ(Run(options, "b").err, "") << "quiet without -v";
 }

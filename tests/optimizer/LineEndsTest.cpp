@@ -50,6 +50,9 @@ TEST(LineEnds, ConvertsEveryLineEndReadFromLeftToRight) {
             EXPECT_EQ(result, "x" + expected);
             EXPECT_EQ(ConvertedLineEndsSize(text, to), expected.size());
             EXPECT_EQ(LineEndsAre(text, to), expected == text);
+            std::string whole = text;
+            ConvertLineEnds(whole, to);
+            EXPECT_EQ(whole, expected);
             if (to == K::CrLf) continue;
             std::string inPlace = text;
             EXPECT_EQ(inPlace.substr(0, ConvertLineEndsInPlace(inPlace, to)), expected);

@@ -15,7 +15,6 @@
 #include "TestText.h"
 #include "optimizer/OptimizeOptions.h"
 #include "optimizer/TextPasses.h"
-#include "resources/StringTable.h"
 
 namespace venkora {
 namespace {
@@ -322,13 +321,6 @@ const std::vector<std::string> kAllStatuses = {
     "Lösche Zeilenumbrüche...",
     "Lösche benutzerdefinierte Zeichen...",
 };
-
-TEST(OptimizeTextPasses, StatusTexts) {
-    EXPECT_EQ(text::kStatusLeerzeichen, kAllStatuses[0]);
-    EXPECT_EQ(text::kStatusTabulatoren, kAllStatuses[1]);
-    EXPECT_EQ(text::kStatusZeilenumbrueche, kAllStatuses[2]);
-    EXPECT_EQ(text::kStatusBenutzerdefiniert, kAllStatuses[3]);
-}
 
 TEST(OptimizeTextPasses, GroupsAnnounceThemselvesInOrderEvenWithNothingToDo) {
     const Outcome run = Engine("abc", With({&O::leerz, &O::tab, &O::zeilenumbruch, &O::bendef}, 2,
