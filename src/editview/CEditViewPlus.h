@@ -187,7 +187,8 @@ protected:
     // (or beeps) and gives false.
     bool PrepareReplace();
     // Remembers a replace request for the next one and for repeating; the replacement in the
-    // document's code page, or nullopt (after TextNotFound) when that cannot hold it.
+    // document's code page, or nullopt when that cannot hold it (a beep, and the message pane
+    // says so).
     std::optional<std::string> RememberReplace(const FindRequest& request);
 
     bool event(QEvent* event) override;
