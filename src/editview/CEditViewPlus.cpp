@@ -60,9 +60,11 @@ constexpr const char* kWindows1252Names[32] = {
     "oe",  "x9D", "z^", "Y:"};
 
 // What a plain text field does not have: these keep no key. Shift+Tab types a tab rather than
-// dedenting; there are no block selections. (The keys of the program's commands are taken from
+// dedenting; there are no block selections; selecting all is left to the program's commands,
+// which have no key. (The keys of the program's commands are taken from
 // the edit control as well, whatever it binds to them.)
 constexpr QsciCommand::Command kForeignCommands[] = {
+    QsciCommand::SelectAll,
     QsciCommand::LineCut,       QsciCommand::LineCopy,
     QsciCommand::LineDelete,    QsciCommand::LineTranspose,
     QsciCommand::LineDuplicate, QsciCommand::SelectionDuplicate,

@@ -275,12 +275,13 @@ TEST_F(CEditViewPlusTest, ChangesMarkTheDocumentButLoadingAndClearingDoNot) {
 }
 
 // Every key of a command row belongs to the frame, whatever the edit control binds to it; keys
-// of extras a plain text field lacks (line cut, duplicate, transpose, upper case) do nothing.
+// of extras a plain text field lacks (select all, line cut, duplicate, transpose, upper case) do
+// nothing.
 TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
     Load("one two\r\nthree");
     view->SetSelection(0, 3);
-    QList<QKeyCombination> keys = {Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_T,
-                                   Qt::CTRL | Qt::Key_U};
+    QList<QKeyCombination> keys = {Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_D,
+                                   Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U};
     for (const CommandRow& row : CommandRows()) {
         for (const KeyChord& chord : {row.key, row.alternateKey}) {
             if (!chord.IsNone()) keys << QtKeys(chord);
