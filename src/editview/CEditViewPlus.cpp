@@ -97,6 +97,14 @@ QsciScintilla::EolMode EolModeOf(LineEndKind kind) {
     return QsciScintilla::EolWindows;
 }
 
+// A change of the document's line end in the undo history, as a token of the kind before (low
+// byte) and after it.
+long LineEndChangeToken(LineEndKind from, LineEndKind to) {
+    return static_cast<long>(from) | static_cast<long>(to) << 8;
+}
+LineEndKind LineEndBefore(int token) { return static_cast<LineEndKind>(token & 0xFF); }
+LineEndKind LineEndAfter(int token) { return static_cast<LineEndKind>(token >> 8); }
+
 }  // namespace
 
 CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
@@ -115,8 +123,8 @@ CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
     ApplyTabStops();
     connect(this, &QsciScintilla::textChanged, this, &CEditViewPlus::OnTextChange);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
-                OnModified(position, type, text, length);
+            [this](int position, int type, const char* text, int length, int, int, int, int, int token, int) {
+                OnModified(position, type, text, length, token);
             });
 }
 
@@ -255,7 +263,12 @@ void CEditViewPlus::OnTextChange() {
     if (!suppressChangeNotification_ && document_) document_->SetModifiedFlag(true);
 }
 
-void CEditViewPlus::OnModified(int position, int modificationType, const char* text, int length) {
+void CEditViewPlus::OnModified(int position, int modificationType, const char* text, int length, int token) {
+    if ((modificationType & SC_MOD_CONTAINER) != 0) {
+        if ((modificationType & SC_PERFORMED_UNDO) != 0) SetLineEnd(LineEndBefore(token));
+        if ((modificationType & SC_PERFORMED_REDO) != 0) SetLineEnd(LineEndAfter(token));
+        return;
+    }
     const bool inserted = (modificationType & SC_MOD_INSERTTEXT) != 0;
     if ((!inserted && (modificationType & SC_MOD_DELETETEXT) == 0) || text == nullptr || length <= 0) return;
     // The bytes beside the change as the text is now (after it).
@@ -316,10 +329,18 @@ void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
         ShowMessageBox(QtText(text::kLineEndsTooLong).arg(QtText(text::kTextLimit)), window());
         return;
     }
+    if (!changed) {
+        SetLineEnd(to);
+        return;
+    }
+    // The new line end is part of the edit: undo and redo take it back and forth with the text.
+    constexpr long kUndoNone = 0;
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(LineEndChangeToken(lineEnd_, to)), kUndoNone);
     SetLineEnd(to);
-    if (!changed) return;
     SetSelection(0, -1);
     ReplaceSelection(converted, true);
+    SendScintilla(SCI_ENDUNDOACTION);
     SetSelection(newCaret, static_cast<std::ptrdiff_t>(newCaret));
     SendScintilla(SCI_SCROLLCARET);
 }

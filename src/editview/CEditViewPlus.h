@@ -85,8 +85,9 @@ public:
     // the document's own line end while it holds none. Kept up to date at every change.
     QString LineEndsText() const;
     static QString LineEndsText(LineEndKind kind);
-    // Turns every line end into `to` as one undoable edit; refused with a message, changing
-    // nothing, when the text would pass the limit.
+    // Turns every line end into `to` and makes it the document's, as one undoable edit (undo
+    // brings back the former line end with the text); refused with a message, changing nothing,
+    // when the text would pass the limit.
     void ConvertLineEndsTo(LineEndKind to);
     // Empties the text and the undo history without marking the document modified.
     virtual void ClearText();
@@ -204,8 +205,9 @@ protected:
 
 private:
     void OnTextChange();
-    // Every insertion and deletion of text, for the line-end tally.
-    void OnModified(int position, int modificationType, const char* text, int length);
+    // Every insertion and deletion of text, for the line-end tally; and the document's line end
+    // as a conversion's undo or redo sets it (`token` of the undo history).
+    void OnModified(int position, int modificationType, const char* text, int length, int token);
     // Makes `bytes` the text without marking the document modified; no undo reaches back.
     void SetTextBytes(std::string_view bytes);
     // The bytes a key press without Ctrl, Alt or Meta would insert: nullopt when it inserts

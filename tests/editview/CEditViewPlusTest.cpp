@@ -172,8 +172,8 @@ TEST_F(CEditViewPlusTest, EnterPasteAndTheStatusLineFollowTheDocumentsLineEnd) {
     }
 }
 
-// Converting turns every line end (a CR LF or LF CR pair is one) into the chosen one, as one
-// undoable edit, and is refused whole where the text would pass the limit.
+// Converting turns every line end (a CR LF or LF CR pair is one) into the chosen one and makes it
+// Enter's, as one undoable edit, and is refused whole where the text would pass the limit.
 TEST_F(CEditViewPlusTest, ConvertingLineEndsIsOneEditWithinTheLimit) {
     Load("a\r\nb\nc\rd\n\re\r\r\n");
     view->ConvertLineEndsTo(LineEndKind::Lf);
@@ -187,6 +187,13 @@ TEST_F(CEditViewPlusTest, ConvertingLineEndsIsOneEditWithinTheLimit) {
     view->OnEditUndo();
     view->OnEditUndo();
     EXPECT_EQ(Text(), "a\r\nb\nc\rd\n\re\r\r\n");
+    // Undo and redo take Enter's line end back and forth with the text.
+    view->OnEditRedo();
+    EXPECT_EQ(view->lineEnd(), LineEndKind::Lf);
+    view->OnEditUndo();
+    view->SetSelection(0, 0);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(Text(), "\r\na\r\nb\nc\rd\n\re\r\r\n");
 
     const std::string nearLimit = std::string(CEditViewPlus::kTextLimit - 2, 'x') + "\n\n";
     Load(nearLimit);
