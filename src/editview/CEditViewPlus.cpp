@@ -579,7 +579,7 @@ void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
     QsciScintilla::dragMoveEvent(event);
     // Text the code page cannot hold is refused at the drop; no move is offered for it, so its
     // source never gives the text away.
-    if (event->isAccepted() && !EncodedText(*event->mimeData())) {
+    if (event->isAccepted() && !Encodable(*event->mimeData())) {
         if (event->possibleActions() & Qt::CopyAction) {
             event->setDropAction(Qt::CopyAction);
         } else {
@@ -590,7 +590,7 @@ void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
 
 void CEditViewPlus::dropEvent(QDropEvent* event) {
     // Text the code page cannot hold is refused whole, the text and the selection stay.
-    if (canInsertFromMimeData(event->mimeData()) && !EncodedText(*event->mimeData())) {
+    if (canInsertFromMimeData(event->mimeData()) && !Encodable(*event->mimeData())) {
         MessageBeep();
         event->ignore();
         return;
@@ -601,6 +601,10 @@ void CEditViewPlus::dropEvent(QDropEvent* event) {
     insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
     QsciScintilla::dropEvent(event);
     insertAllowance_.reset();
+}
+
+bool CEditViewPlus::Encodable(const QMimeData& source) const {
+    return codePage_.Encode(source.text().toStdString()).has_value();
 }
 
 std::optional<std::string> CEditViewPlus::EncodedText(const QMimeData& source) const {

@@ -217,6 +217,8 @@ private:
     // The text of a clipboard or a drop in the code page, its line ends made the document's;
     // nullopt when the code page cannot hold it.
     std::optional<std::string> EncodedText(const QMimeData& source) const;
+    // Whether the code page can hold the text of a clipboard or a drop (without converting it).
+    bool Encodable(const QMimeData& source) const;
     // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.
     std::size_t CutPoint(std::string_view text, std::size_t room) const;
     void InsertTyped(const std::string& bytes);
