@@ -303,6 +303,17 @@ QString CEditViewPlus::LineEndsText() const {
     return LineEndsText(lineEnd_);
 }
 
+std::optional<LineEndKind> CEditViewPlus::TextLineEndKind() const {
+    switch (lineEnds_.Get()) {
+        case LineEndTally::Summary::Lf: return LineEndKind::Lf;
+        case LineEndTally::Summary::Cr: return LineEndKind::Cr;
+        case LineEndTally::Summary::CrLf:
+        case LineEndTally::Summary::Mixed: return LineEndKind::CrLf;  // CR and LF both occur
+        case LineEndTally::Summary::None: break;
+    }
+    return std::nullopt;
+}
+
 QString CEditViewPlus::LineEndsText(LineEndKind kind) {
     switch (kind) {
         case LineEndKind::Lf: return QtText(text::kLineEndsLf);
@@ -441,10 +452,9 @@ void CEditViewPlus::ReadTextFromArchive(Archive& archive, std::size_t n) {
     }
     if (archive.Read(bytes.data(), n) != n) throw ArchiveException(ArchiveException::Kind::EndOfFile);
     SetCodePage(CodePage::ForLoadedText(bytes, LocaleIsUtf8()));
-    // A text without line ends gets this platform's.
-    const bool hasLineEnd = bytes.find_first_of("\r\n") != std::string::npos;
-    SetLineEnd(hasLineEnd ? LineEndKindOf(bytes) : LineEndKind::Lf);
     SetTextBytes(bytes);
+    // A text without line ends gets this platform's.
+    SetLineEnd(TextLineEndKind().value_or(LineEndKind::Lf));
     if (GetTextLength() != n) throw MemoryException();
 }
 

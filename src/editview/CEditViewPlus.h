@@ -84,6 +84,9 @@ public:
     // The line ends the text holds, for the status line: "CR LF", "LF", "CR" or "gemischt";
     // the document's own line end while it holds none. Kept up to date at every change.
     QString LineEndsText() const;
+    // The kind of the whole text as LineEndKindOf reads it, known without reading the text;
+    // nullopt while it holds no line end.
+    std::optional<LineEndKind> TextLineEndKind() const;
     static QString LineEndsText(LineEndKind kind);
     // Turns every line end into `to` and makes it the document's, as one undoable edit (undo
     // brings back the former line end with the text); refused with a message, changing nothing,

@@ -147,7 +147,7 @@ TEST_F(CEditViewPlusTest, EnterPasteAndTheStatusLineFollowTheDocumentsLineEnd) {
     } cases[] = {
         {nullptr, "LF", "\n"},      {"ab", "LF", "\n"},          {"a\nb", "LF", "\n"},
         {"a\rb", "CR", "\r"},      {"a\r\nb", "CR LF", "\r\n"}, {"a\n\rb", "gemischt", "\r\n"},
-        {"a\r\nb\n", "gemischt", "\r\n"},
+        {"a\r\nb\n", "gemischt", "\r\n"}, {"a\rb\r\n", "gemischt", "\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.loaded ? c.loaded : "new");
