@@ -105,6 +105,16 @@ long LineEndChangeToken(LineEndKind from, LineEndKind to) {
 LineEndKind LineEndBefore(int token) { return static_cast<LineEndKind>(token & 0xFF); }
 LineEndKind LineEndAfter(int token) { return static_cast<LineEndKind>(token >> 8); }
 
+// The status line's name of one kind of line end.
+QString LineEndName(LineEndKind kind) {
+    switch (kind) {
+        case LineEndKind::Lf: return QtText(text::kLineEndsLf);
+        case LineEndKind::Cr: return QtText(text::kLineEndsCr);
+        case LineEndKind::CrLf: break;
+    }
+    return QtText(text::kLineEndsCrLf);
+}
+
 }  // namespace
 
 CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
@@ -300,7 +310,7 @@ QString CEditViewPlus::LineEndsText() const {
         case LineEndTally::Summary::Cr: return QtText(text::kLineEndsCr);
         case LineEndTally::Summary::None: break;
     }
-    return LineEndsText(lineEnd_);
+    return LineEndName(lineEnd_);
 }
 
 std::optional<LineEndKind> CEditViewPlus::TextLineEndKind() const {
@@ -312,15 +322,6 @@ std::optional<LineEndKind> CEditViewPlus::TextLineEndKind() const {
         case LineEndTally::Summary::None: break;
     }
     return std::nullopt;
-}
-
-QString CEditViewPlus::LineEndsText(LineEndKind kind) {
-    switch (kind) {
-        case LineEndKind::Lf: return QtText(text::kLineEndsLf);
-        case LineEndKind::Cr: return QtText(text::kLineEndsCr);
-        case LineEndKind::CrLf: break;
-    }
-    return QtText(text::kLineEndsCrLf);
 }
 
 void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {

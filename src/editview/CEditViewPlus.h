@@ -87,7 +87,6 @@ public:
     // The kind of the whole text as LineEndKindOf reads it, known without reading the text;
     // nullopt while it holds no line end.
     std::optional<LineEndKind> TextLineEndKind() const;
-    static QString LineEndsText(LineEndKind kind);
     // Turns every line end into `to` and makes it the document's, as one undoable edit (undo
     // brings back the former line end with the text); refused with a message, changing nothing,
     // when the text would pass the limit.
