@@ -132,8 +132,9 @@ public:
     void OnUpdateNeedText(CmdUI& ui);
     void OnConvertLineEnds(unsigned id);
     void OnUpdateLineEndsPane(CmdUI& ui);
-    // The caret's line and column for the status line: lines as the view shows them, the column
-    // in characters with tabs expanded to the tab width, both from 1.
+    // The caret's line and column for the status line: lines as CR LF, CR and LF end them (not
+    // as word wrap breaks them), the column in characters with tabs expanded to the tab width,
+    // both from 1.
     void OnUpdateCaretPane(CmdUI& ui);
     // Spaces, tabs and line ends drawn visibly, or not.
     void ShowBlanks(bool show);
