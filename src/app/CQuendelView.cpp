@@ -56,9 +56,10 @@ void CQuendelView::OnOptimize() {
             return;
         }
     }
+    // The line ends of the whole document decide where the range's lines break; one without
+    // any reads as CR LF.
+    const LineEndKind kind = TextLineEndKind().value_or(LineEndKind::CrLf);
     const char* text = LockText();
-    // The line ends of the whole document decide where the range's lines break.
-    const LineEndKind kind = LineEndKindOf({text, GetTextLength()});
     std::string working(text + start, end - start);
     UnlockText();
 

@@ -60,9 +60,11 @@ constexpr const char* kWindows1252Names[32] = {
     "oe",  "x9D", "z^", "Y:"};
 
 // What a plain text field does not have: these keep no key. Shift+Tab types a tab rather than
-// dedenting; there are no block selections. (The keys of the program's commands are taken from
+// dedenting; there are no block selections; selecting all is left to the program's commands,
+// which have no key. (The keys of the program's commands are taken from
 // the edit control as well, whatever it binds to them.)
 constexpr QsciCommand::Command kForeignCommands[] = {
+    QsciCommand::SelectAll,
     QsciCommand::LineCut,       QsciCommand::LineCopy,
     QsciCommand::LineDelete,    QsciCommand::LineTranspose,
     QsciCommand::LineDuplicate, QsciCommand::SelectionDuplicate,
@@ -95,6 +97,24 @@ QsciScintilla::EolMode EolModeOf(LineEndKind kind) {
     return QsciScintilla::EolWindows;
 }
 
+// A change of the document's line end in the undo history, as a token of the kind before (low
+// byte) and after it.
+long LineEndChangeToken(LineEndKind from, LineEndKind to) {
+    return static_cast<long>(from) | static_cast<long>(to) << 8;
+}
+LineEndKind LineEndBefore(int token) { return static_cast<LineEndKind>(token & 0xFF); }
+LineEndKind LineEndAfter(int token) { return static_cast<LineEndKind>(token >> 8); }
+
+// The status line's name of one kind of line end.
+QString LineEndName(LineEndKind kind) {
+    switch (kind) {
+        case LineEndKind::Lf: return QtText(text::kLineEndsLf);
+        case LineEndKind::Cr: return QtText(text::kLineEndsCr);
+        case LineEndKind::CrLf: break;
+    }
+    return QtText(text::kLineEndsCrLf);
+}
+
 }  // namespace
 
 CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
@@ -113,8 +133,8 @@ CEditViewPlus::CEditViewPlus(QWidget* parent) : QsciScintilla(parent) {
     ApplyTabStops();
     connect(this, &QsciScintilla::textChanged, this, &CEditViewPlus::OnTextChange);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
-                OnModified(position, type, text, length);
+            [this](int position, int type, const char* text, int length, int, int, int, int, int token, int) {
+                OnModified(position, type, text, length, token);
             });
 }
 
@@ -253,7 +273,12 @@ void CEditViewPlus::OnTextChange() {
     if (!suppressChangeNotification_ && document_) document_->SetModifiedFlag(true);
 }
 
-void CEditViewPlus::OnModified(int position, int modificationType, const char* text, int length) {
+void CEditViewPlus::OnModified(int position, int modificationType, const char* text, int length, int token) {
+    if ((modificationType & SC_MOD_CONTAINER) != 0) {
+        if ((modificationType & SC_PERFORMED_UNDO) != 0) SetLineEnd(LineEndBefore(token));
+        if ((modificationType & SC_PERFORMED_REDO) != 0) SetLineEnd(LineEndAfter(token));
+        return;
+    }
     const bool inserted = (modificationType & SC_MOD_INSERTTEXT) != 0;
     if ((!inserted && (modificationType & SC_MOD_DELETETEXT) == 0) || text == nullptr || length <= 0) return;
     // The bytes beside the change as the text is now (after it).
@@ -285,16 +310,18 @@ QString CEditViewPlus::LineEndsText() const {
         case LineEndTally::Summary::Cr: return QtText(text::kLineEndsCr);
         case LineEndTally::Summary::None: break;
     }
-    return LineEndsText(lineEnd_);
+    return LineEndName(lineEnd_);
 }
 
-QString CEditViewPlus::LineEndsText(LineEndKind kind) {
-    switch (kind) {
-        case LineEndKind::Lf: return QtText(text::kLineEndsLf);
-        case LineEndKind::Cr: return QtText(text::kLineEndsCr);
-        case LineEndKind::CrLf: break;
+std::optional<LineEndKind> CEditViewPlus::TextLineEndKind() const {
+    switch (lineEnds_.Get()) {
+        case LineEndTally::Summary::Lf: return LineEndKind::Lf;
+        case LineEndTally::Summary::Cr: return LineEndKind::Cr;
+        case LineEndTally::Summary::CrLf:
+        case LineEndTally::Summary::Mixed: return LineEndKind::CrLf;  // CR and LF both occur
+        case LineEndTally::Summary::None: break;
     }
-    return QtText(text::kLineEndsCrLf);
+    return std::nullopt;
 }
 
 void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
@@ -314,10 +341,18 @@ void CEditViewPlus::ConvertLineEndsTo(LineEndKind to) {
         ShowMessageBox(QtText(text::kLineEndsTooLong).arg(QtText(text::kTextLimit)), window());
         return;
     }
+    if (!changed) {
+        SetLineEnd(to);
+        return;
+    }
+    // The new line end is part of the edit: undo and redo take it back and forth with the text.
+    constexpr long kUndoNone = 0;
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_ADDUNDOACTION, static_cast<unsigned long>(LineEndChangeToken(lineEnd_, to)), kUndoNone);
     SetLineEnd(to);
-    if (!changed) return;
     SetSelection(0, -1);
     ReplaceSelection(converted, true);
+    SendScintilla(SCI_ENDUNDOACTION);
     SetSelection(newCaret, static_cast<std::ptrdiff_t>(newCaret));
     SendScintilla(SCI_SCROLLCARET);
 }
@@ -418,10 +453,9 @@ void CEditViewPlus::ReadTextFromArchive(Archive& archive, std::size_t n) {
     }
     if (archive.Read(bytes.data(), n) != n) throw ArchiveException(ArchiveException::Kind::EndOfFile);
     SetCodePage(CodePage::ForLoadedText(bytes, LocaleIsUtf8()));
-    // A text without line ends gets this platform's.
-    const bool hasLineEnd = bytes.find_first_of("\r\n") != std::string::npos;
-    SetLineEnd(hasLineEnd ? LineEndKindOf(bytes) : LineEndKind::Lf);
     SetTextBytes(bytes);
+    // A text without line ends gets this platform's.
+    SetLineEnd(TextLineEndKind().value_or(LineEndKind::Lf));
     if (GetTextLength() != n) throw MemoryException();
 }
 
@@ -556,7 +590,7 @@ void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
     QsciScintilla::dragMoveEvent(event);
     // Text the code page cannot hold is refused at the drop; no move is offered for it, so its
     // source never gives the text away.
-    if (event->isAccepted() && !EncodedText(*event->mimeData())) {
+    if (event->isAccepted() && !Encodable(*event->mimeData())) {
         if (event->possibleActions() & Qt::CopyAction) {
             event->setDropAction(Qt::CopyAction);
         } else {
@@ -567,7 +601,7 @@ void CEditViewPlus::dragMoveEvent(QDragMoveEvent* event) {
 
 void CEditViewPlus::dropEvent(QDropEvent* event) {
     // Text the code page cannot hold is refused whole, the text and the selection stay.
-    if (canInsertFromMimeData(event->mimeData()) && !EncodedText(*event->mimeData())) {
+    if (canInsertFromMimeData(event->mimeData()) && !Encodable(*event->mimeData())) {
         MessageBeep();
         event->ignore();
         return;
@@ -578,6 +612,10 @@ void CEditViewPlus::dropEvent(QDropEvent* event) {
     insertAllowance_ = kTextLimit - GetTextLength() + (moveWithin ? end - start : 0);
     QsciScintilla::dropEvent(event);
     insertAllowance_.reset();
+}
+
+bool CEditViewPlus::Encodable(const QMimeData& source) const {
+    return codePage_.Encode(source.text().toStdString()).has_value();
 }
 
 std::optional<std::string> CEditViewPlus::EncodedText(const QMimeData& source) const {

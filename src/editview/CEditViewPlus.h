@@ -84,9 +84,12 @@ public:
     // The line ends the text holds, for the status line: "CR LF", "LF", "CR" or "gemischt";
     // the document's own line end while it holds none. Kept up to date at every change.
     QString LineEndsText() const;
-    static QString LineEndsText(LineEndKind kind);
-    // Turns every line end into `to` as one undoable edit; refused with a message, changing
-    // nothing, when the text would pass the limit.
+    // The kind of the whole text as LineEndKindOf reads it, known without reading the text;
+    // nullopt while it holds no line end.
+    std::optional<LineEndKind> TextLineEndKind() const;
+    // Turns every line end into `to` and makes it the document's, as one undoable edit (undo
+    // brings back the former line end with the text); refused with a message, changing nothing,
+    // when the text would pass the limit.
     void ConvertLineEndsTo(LineEndKind to);
     // Empties the text and the undo history without marking the document modified.
     virtual void ClearText();
@@ -129,8 +132,9 @@ public:
     void OnUpdateNeedText(CmdUI& ui);
     void OnConvertLineEnds(unsigned id);
     void OnUpdateLineEndsPane(CmdUI& ui);
-    // The caret's line and column for the status line: lines as the view shows them, the column
-    // in characters with tabs expanded to the tab width, both from 1.
+    // The caret's line and column for the status line: lines as CR LF, CR and LF end them (not
+    // as word wrap breaks them), the column in characters with tabs expanded to the tab width,
+    // both from 1.
     void OnUpdateCaretPane(CmdUI& ui);
     // Spaces, tabs and line ends drawn visibly, or not.
     void ShowBlanks(bool show);
@@ -187,7 +191,8 @@ protected:
     // (or beeps) and gives false.
     bool PrepareReplace();
     // Remembers a replace request for the next one and for repeating; the replacement in the
-    // document's code page, or nullopt (after TextNotFound) when that cannot hold it.
+    // document's code page, or nullopt when that cannot hold it (a beep, and the message pane
+    // says so).
     std::optional<std::string> RememberReplace(const FindRequest& request);
 
     bool event(QEvent* event) override;
@@ -203,8 +208,9 @@ protected:
 
 private:
     void OnTextChange();
-    // Every insertion and deletion of text, for the line-end tally.
-    void OnModified(int position, int modificationType, const char* text, int length);
+    // Every insertion and deletion of text, for the line-end tally; and the document's line end
+    // as a conversion's undo or redo sets it (`token` of the undo history).
+    void OnModified(int position, int modificationType, const char* text, int length, int token);
     // Makes `bytes` the text without marking the document modified; no undo reaches back.
     void SetTextBytes(std::string_view bytes);
     // The bytes a key press without Ctrl, Alt or Meta would insert: nullopt when it inserts
@@ -214,6 +220,8 @@ private:
     // The text of a clipboard or a drop in the code page, its line ends made the document's;
     // nullopt when the code page cannot hold it.
     std::optional<std::string> EncodedText(const QMimeData& source) const;
+    // Whether the code page can hold the text of a clipboard or a drop (without converting it).
+    bool Encodable(const QMimeData& source) const;
     // How much of `text` goes in when `room` bytes are free: whole characters and line breaks.
     std::size_t CutPoint(std::string_view text, std::size_t room) const;
     void InsertTyped(const std::string& bytes);

@@ -76,7 +76,10 @@ void CEditViewPlus::OnEditRepeatUp() {
 std::optional<std::string> CEditViewPlus::RememberReplace(const FindRequest& request) {
     findState_->last = request;
     std::optional<std::string> replacement = codePage_.Encode(request.replace);
-    if (!replacement) TextNotFound(request.find);
+    if (!replacement) {
+        MessageBeep();
+        ShowMessageText(QtText(text::kReplacementNotEncodable).arg(QString::fromStdString(request.replace)));
+    }
     return replacement;
 }
 

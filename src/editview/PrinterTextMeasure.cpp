@@ -54,8 +54,12 @@ QRect ClipRect(const PrintRect& rect) {
 
 PrinterTextMeasure::PrinterTextMeasure(const QFont& font, const QPaintDevice& device, const CodePage& codePage,
                                        const CharacterName& name)
-    : scale_(std::max(1.0, PrintedPixelSize(font, device) / kLargestMeasured)),
-      font_(AtPixels(font, PrintedPixelSize(font, device) / scale_, device)),
+    : PrinterTextMeasure(font, PrintedPixelSize(font, device), device, codePage, name) {}
+
+PrinterTextMeasure::PrinterTextMeasure(const QFont& font, double printedPixels, const QPaintDevice& device,
+                                       const CodePage& codePage, const CharacterName& name)
+    : scale_(std::max(1.0, printedPixels / kLargestMeasured)),
+      font_(AtPixels(font, printedPixels / scale_, device)),
       outlineFont_(font_),
       metrics_(font_, &device),
       codePage_(codePage),

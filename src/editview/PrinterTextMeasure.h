@@ -51,6 +51,9 @@ public:
     void DrawText(int x, int y, std::string_view bytes, double tabWidth, const PrintRect& clip) override;
 
 private:
+    // The same, `font` printing `printedPixels` high on `device`.
+    PrinterTextMeasure(const QFont& font, double printedPixels, const QPaintDevice& device,
+                       const CodePage& codePage, const CharacterName& name);
     // Walks `bytes` piece by piece: `run(x, text)` gets each run of characters drawn as text,
     // `mark(x, name)` each mark, with where it starts, and each gives its width; a tab advances
     // to the next tab stop. The whole width.

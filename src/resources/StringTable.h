@@ -112,6 +112,9 @@ inline constexpr std::string_view kCaretPane = "Z %1, Sp %2";
 inline constexpr std::string_view kNotFound = "„%1“ wurde nicht gefunden.";
 inline constexpr std::string_view kReplacedOne = "1 Stelle ersetzt.";
 inline constexpr std::string_view kReplacedMany = "%1 Stellen ersetzt.";
+// The message pane when the replacement (%1) holds a character the document's code page lacks.
+inline constexpr std::string_view kReplacementNotEncodable =
+    "„%1“ lässt sich in der Kodierung dieses Dokuments nicht schreiben.";
 
 // --- Optimizing (src/optimizer, app/CQuendelView) -------------------------------------------
 

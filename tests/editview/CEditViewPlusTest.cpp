@@ -147,7 +147,7 @@ TEST_F(CEditViewPlusTest, EnterPasteAndTheStatusLineFollowTheDocumentsLineEnd) {
     } cases[] = {
         {nullptr, "LF", "\n"},      {"ab", "LF", "\n"},          {"a\nb", "LF", "\n"},
         {"a\rb", "CR", "\r"},      {"a\r\nb", "CR LF", "\r\n"}, {"a\n\rb", "gemischt", "\r\n"},
-        {"a\r\nb\n", "gemischt", "\r\n"},
+        {"a\r\nb\n", "gemischt", "\r\n"}, {"a\rb\r\n", "gemischt", "\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.loaded ? c.loaded : "new");
@@ -172,8 +172,8 @@ TEST_F(CEditViewPlusTest, EnterPasteAndTheStatusLineFollowTheDocumentsLineEnd) {
     }
 }
 
-// Converting turns every line end (a CR LF or LF CR pair is one) into the chosen one, as one
-// undoable edit, and is refused whole where the text would pass the limit.
+// Converting turns every line end (a CR LF or LF CR pair is one) into the chosen one and makes it
+// Enter's, as one undoable edit, and is refused whole where the text would pass the limit.
 TEST_F(CEditViewPlusTest, ConvertingLineEndsIsOneEditWithinTheLimit) {
     Load("a\r\nb\nc\rd\n\re\r\r\n");
     view->ConvertLineEndsTo(LineEndKind::Lf);
@@ -187,6 +187,13 @@ TEST_F(CEditViewPlusTest, ConvertingLineEndsIsOneEditWithinTheLimit) {
     view->OnEditUndo();
     view->OnEditUndo();
     EXPECT_EQ(Text(), "a\r\nb\nc\rd\n\re\r\r\n");
+    // Undo and redo take Enter's line end back and forth with the text.
+    view->OnEditRedo();
+    EXPECT_EQ(view->lineEnd(), LineEndKind::Lf);
+    view->OnEditUndo();
+    view->SetSelection(0, 0);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(Text(), "\r\na\r\nb\nc\rd\n\re\r\r\n");
 
     const std::string nearLimit = std::string(CEditViewPlus::kTextLimit - 2, 'x') + "\n\n";
     Load(nearLimit);
@@ -275,12 +282,13 @@ TEST_F(CEditViewPlusTest, ChangesMarkTheDocumentButLoadingAndClearingDoNot) {
 }
 
 // Every key of a command row belongs to the frame, whatever the edit control binds to it; keys
-// of extras a plain text field lacks (line cut, duplicate, transpose, upper case) do nothing.
+// of extras a plain text field lacks (select all, line cut, duplicate, transpose, upper case) do
+// nothing.
 TEST_F(CEditViewPlusTest, KeysOfTheFrameAndForeignExtrasDoNothingInTheView) {
     Load("one two\r\nthree");
     view->SetSelection(0, 3);
-    QList<QKeyCombination> keys = {Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_T,
-                                   Qt::CTRL | Qt::Key_U};
+    QList<QKeyCombination> keys = {Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_D,
+                                   Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U};
     for (const CommandRow& row : CommandRows()) {
         for (const KeyChord& chord : {row.key, row.alternateKey}) {
             if (!chord.IsNone()) keys << QtKeys(chord);

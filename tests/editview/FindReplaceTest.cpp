@@ -17,6 +17,7 @@
 #include "core/CommandRouter.h"
 #include "editview/FindReplaceState.h"
 #include "platform/CFindReplaceDialog.h"
+#include "platform/CFrameWnd.h"
 #include "resources/CommandIds.h"
 
 namespace venkora::test {
@@ -72,6 +73,15 @@ TEST_F(FindReplaceTest, RulesAndTypedStringsInTheDocumentsCodePage) {
     EXPECT_EQ(Sel(), Selection(12, 13));
     EXPECT_EQ(beeps, 1);
     EXPECT_TRUE(router.IsEnabled(kIdEditRepeat));
+
+    // A replacement the code page cannot hold replaces nothing, and the message pane says why.
+    CFrameWnd frame({}, QStringLiteral("Bereit"));
+    view->setParent(&frame);
+    view->ReplaceCurrent({"€", true, true, "Ω"});
+    view->setParent(nullptr);
+    EXPECT_EQ(Text(), "Gr\xFC\xDF" "e f\xFCr 5 \x80");
+    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(frame.MessageText(), QStringLiteral("„Ω“ lässt sich in der Kodierung dieses Dokuments nicht schreiben."));
 }
 
 TEST_F(FindReplaceTest, OneDialogAtATimeStartingFromTheSelectionsFirstLine) {
